@@ -1,0 +1,30 @@
+include(GoogleTest)
+find_package(GTest REQUIRED)
+
+# zrk_sources(<var> <folder>...): the C++ sources of the given folders.
+function(zrk_sources out)
+  set(files)
+  foreach(dir ${ARGN})
+    file(GLOB found CONFIGURE_DEPENDS
+         ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+    list(APPEND files ${found})
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# zrk_test(<name> FOLDER <tests/sub> LIBS <libs...>): one GoogleTest binary
+# from every .cpp in the folder, each test case registered with ctest.
+function(zrk_test name)
+  cmake_parse_arguments(T "" "FOLDER" "LIBS" ${ARGN})
+  zrk_sources(srcs ${T_FOLDER})
+  if(NOT srcs)
+    return()
+  endif()
+  add_executable(${name} ${srcs})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock Threads::Threads)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/${T_FOLDER})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                       WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+                       PROPERTIES ENVIRONMENT "ZRK640_CONFIG=${CMAKE_BINARY_DIR}/test-settings/ZRK640.conf;QT_QPA_PLATFORM=offscreen"
+                                  TIMEOUT 120)
+endfunction()
