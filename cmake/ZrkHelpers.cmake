@@ -12,16 +12,20 @@ function(zrk_sources out)
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
-# zrk_test(<name> FOLDER <tests/sub> LIBS <libs...>): one GoogleTest binary
-# from every .cpp in the folder, each test case registered with ctest.
+# zrk_test(<name> FOLDER <tests/sub> LIBS <libs...> [OWN_MAIN]): one
+# GoogleTest binary from every .cpp in the folder, each test case registered
+# with ctest. OWN_MAIN: the folder brings its own main() (GUI tests do).
 function(zrk_test name)
-  cmake_parse_arguments(T "" "FOLDER" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "OWN_MAIN" "FOLDER" "LIBS" ${ARGN})
   zrk_sources(srcs ${T_FOLDER})
   if(NOT srcs)
     return()
   endif()
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock Threads::Threads)
+  if(NOT T_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/${T_FOLDER})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                        WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
