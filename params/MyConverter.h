@@ -24,6 +24,19 @@ public:
     double upper = 0.0;                    // both limits 0: no limits
     double lower = 0.0;
 
-    // The conversion operations (ConvertToData, ConvertFromData,
-    // trim_value_text) and choice_text are declared below this line.
+    // Value text -> frame data. 1 done, 0 the value cannot be encoded, -1 not
+    // written with a value or refused (reason, when given, gets the text).
+    int ConvertToData(const std::string& text, std::uint8_t* data, int& length,
+                      std::string* reason = nullptr) const;
+
+    // Frame data -> value text. 1 success, 0 failure (value unchanged), -1 a
+    // length the format does not know (the value becomes the length text).
+    int ConvertFromData(const std::uint8_t* data, int count);
+
+    // Cuts typed text to the decimals or the range. 0 done, -1 not a number.
+    int trim_value_text(const std::string& text, std::string& out) const;
 };
+
+// The text of choice `number` ('_' shown as a blank), the number itself for a
+// format without ':', "Нет данных" past the last choice, empty when negative.
+std::string choice_text(const MyConverter& parameter, int number);
