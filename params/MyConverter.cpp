@@ -6,6 +6,7 @@
 #include "link/NetworkName.h"
 #include "link/NumberFormats.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cstdio>
@@ -92,8 +93,8 @@ int measurement_text(const std::uint8_t* data, int count, bool setpoint, std::st
         text = measurement_status_text(data[0], count > 3 ? data[3] : 0, setpoint);
         return 1;
     }
-    const auto bits = static_cast<std::uint32_t>(data[0]) << 24 | data[1] << 16 | data[2] << 8 |
-                      data[3];
+    const auto bits =
+        static_cast<std::uint32_t>(data[0]) << 24 | data[1] << 16 | data[2] << 8 | data[3];
     text = printed("%5.3f", static_cast<double>(std::bit_cast<float>(bits)));
     return 1;
 }
@@ -109,10 +110,9 @@ int named_text(const std::string& name, const std::uint8_t* data, int count, std
     if (named(name, {"exit"}))
         return exit_text(data, count, text);
     if (named(name, {"bPS"}))
-        return fixed_choice(data[0],
-                            {"2400", "4800", "9600", "14400", "19200", "28800", "38400", "57600",
-                             "115200"},
-                            text);
+        return fixed_choice(
+            data[0],
+            {"2400", "4800", "9600", "14400", "19200", "28800", "38400", "57600", "115200"}, text);
     if (named(name, {"LEn"}))
         return fixed_choice(data[0], {"7", "8"}, text);
     if (named(name, {"PrtY"}))
@@ -146,8 +146,7 @@ int small_text(const std::uint8_t* data, int count, bool clock, std::string& tex
     return 1;
 }
 
-int format_text(const std::string& format, const std::uint8_t* data, int count,
-                std::string& text) {
+int format_text(const std::string& format, const std::uint8_t* data, int count, std::string& text) {
     switch (format_of(format)) {
     case Format::StoredDot:
         text = stored_dot_text(data, count);
@@ -169,6 +168,24 @@ int format_text(const std::string& format, const std::uint8_t* data, int count,
         break;
     }
     return list_text(format, data[0], text);
+}
+
+std::string blanks_trimmed(const std::string& text) {
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    const auto first = std::find_if_not(text.begin(), text.end(), blank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
+    return first < last ? std::string(first, last) : std::string();
+}
+
+// The digits of text with every '.' left out, as one integer.
+bool read_digits(const std::string& text, long long& v) {
+    std::string digits;
+    for (char c : text)
+        if (c != '.')
+            digits += c;
+    const std::string_view number = std::string_view(digits).substr(digits.starts_with('+'));
+    const auto [stop, error] = std::from_chars(number.data(), number.data() + number.size(), v);
+    return !number.empty() && error == std::errc{} && stop == number.data() + number.size();
 }
 
 } // namespace
@@ -240,23 +257,19 @@ int MyConverter::trim_value_text(const std::string& text, std::string& out) cons
         out = dot == std::string::npos ? text : text.substr(0, dot + 1 + decimals);
         return 0;
     }
-    std::string digits;
-    for (char c : text)
-        if (c != '.')
-            digits += c;
+    std::string kept = blanks_trimmed(text);
     long long v = 0;
-    const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
-    if (digits.empty() || error != std::errc{} || stop != digits.data() + digits.size())
+    if (!read_digits(kept, v))
         return -1;
-    out = text;
     // Without limits nothing is out of range.
     const bool limited = lower != 0.0 || upper != 0.0;
-    while (limited && !out.empty() && (v < lower || v > upper)) {
+    while (limited && !kept.empty() && (v < lower || v > upper)) {
         v /= 10;
-        out.pop_back();
+        kept.pop_back();
     }
-    if (!out.empty() && out.back() == '.')
-        out.pop_back();
+    if (!kept.empty() && kept.back() == '.')
+        kept.pop_back();
+    out = kept;
     return 0;
 }
 

@@ -17,7 +17,7 @@ TEST(HashName, KnownNames) {
         const char* name;
         std::uint16_t hash;
     } cases[] = {
-        {"n.Err", 0x0233}, {"dev", 0xD681}, {"ver", 0x2D5B}, {"mod.v", 0x1018},
+        {"n.Err", 0x0233},    {"dev", 0xD681},   {"ver", 0x2D5B}, {"mod.v", 0x1018},
         {"M.s.t.r.", 0x5EA0}, {"N.ERR", 0x0233}, {"DEV", 0xD681}, {"", 0},
     };
     for (const auto& c : cases)
@@ -31,14 +31,12 @@ TEST(HashName, SymbolsThatCountAndSymbolsThatDoNot) {
         const char* b;
         bool equal;
     } cases[] = {
-        {"#$%", "    ", true},        // skipped characters leave the padding
-        {".dev", "dev", true},        // a leading '.' is skipped
-        {"ABCDE", "ABCD", true},      // only four symbols count
-        {"ABCD.", "ABCD", false},     // but a dot right after the fourth does
-        {"ABCD.E", "ABCD.", true},
-        {"ABCDEFGH.", "ABCDEFGH", true}, // past the eighth character
-        {"A_-1", "A_-1", true},
-        {"A_", "A-", false},
+        {"#$%", "    ", true},    // skipped characters leave the padding
+        {".dev", "dev", true},    // a leading '.' is skipped
+        {"ABCDE", "ABCD", true},  // only four symbols count
+        {"ABCD.", "ABCD", false}, // but a dot right after the fourth does
+        {"ABCD.E", "ABCD.", true}, {"ABCDEFGH.", "ABCDEFGH", true}, // past the eighth character
+        {"A_-1", "A_-1", true},    {"A_", "A-", false},
         {"a.b", "ab", false},
     };
     for (const auto& c : cases)
@@ -73,11 +71,13 @@ TEST(EncodeFrame, ReadRequestsForDev) {
 
 TEST(EncodeFrame, AddressPacking) {
     std::uint8_t bytes[6];
-    const std::string frame11 = encode_frame({.address = 255, .request = false, .hash = 0, .data = {}}, 11);
+    const std::string frame11 =
+        encode_frame({.address = 255, .request = false, .hash = 0, .data = {}}, 11);
     decode_buffer(frame11.data() + 1, 12, bytes);
     EXPECT_EQ(bytes[0], 0x1F);
     EXPECT_EQ(bytes[1] >> 5, 7);
-    const std::string frame8 = encode_frame({.address = 300, .request = false, .hash = 0, .data = {}}, 8);
+    const std::string frame8 =
+        encode_frame({.address = 300, .request = false, .hash = 0, .data = {}}, 8);
     decode_buffer(frame8.data() + 1, 12, bytes);
     EXPECT_EQ(bytes[0], 300 & 0xFF);
     EXPECT_EQ(bytes[1], 0);
@@ -93,8 +93,10 @@ TEST(EncodeFrame, MoreThanFifteenDataBytesIsRefused) {
 TEST(DecodeFrame, RoundTripsEveryLengthAndAddressMode) {
     for (int length : {8, 11}) {
         for (int n = 0; n <= kMaxFrameData; ++n) {
-            Frame sent{.address = length == 11 ? 1234 : 201, .request = n % 2 == 0,
-                       .hash = static_cast<std::uint16_t>(0x1234 + n), .data = {}};
+            Frame sent{.address = length == 11 ? 1234 : 201,
+                       .request = n % 2 == 0,
+                       .hash = static_cast<std::uint16_t>(0x1234 + n),
+                       .data = {}};
             for (int i = 0; i < n; ++i)
                 sent.data.push_back(static_cast<std::uint8_t>(i * 37));
             const std::string chars = encode_frame(sent, length);
@@ -119,15 +121,15 @@ TEST(DecodeFrame, CorruptedFramesAreRejected) {
         return s;
     };
     const std::string cases[] = {
-        changed(9, 'W'),  // 'W' would decode to the same nibble as 'G'
-        changed(9, 'g'),  // lower case 'g' too
-        changed(12, 'F'), // just below 'G'
-        changed(10, 'H'), // one data bit
+        changed(9, 'W'),               // 'W' would decode to the same nibble as 'G'
+        changed(9, 'g'),               // lower case 'g' too
+        changed(12, 'F'),              // just below 'G'
+        changed(10, 'H'),              // one data bit
         changed(good.size() - 2, 'H'), // checksum
         changed(0, '$'),
-        good.substr(0, good.size() - 1),            // no CR
-        good.substr(0, good.size() - 1) + "GG\r",   // longer than n says
-        good.substr(0, 9) + good.substr(13),        // shorter than n says
+        good.substr(0, good.size() - 1),          // no CR
+        good.substr(0, good.size() - 1) + "GG\r", // longer than n says
+        good.substr(0, 9) + good.substr(13),      // shorter than n says
         "#\r",
         "",
     };

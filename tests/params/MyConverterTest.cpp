@@ -217,17 +217,13 @@ TEST(TrimValueText, DecimalsAndRange) {
         int result;
         const char* out;
     } cases[] = {
-        {2, 0, 0, "3.14159", 0, "3.14"},
-        {2, 0, 0, "3.1", 0, "3.1"},
-        {2, 0, 0, "3", 0, "3"},
-        {0, 0, 100, "250", 0, "25"},
-        {0, 0, 100, "1000", 0, "100"},
-        {0, 0, 100, "12.5", 0, "12"},
-        {0, 0, 100, "50", 0, "50"},
-        {0, 10, 100, "5", 0, ""},
+        {2, 0, 0, "3.14159", 0, "3.14"}, {2, 0, 0, "3.1", 0, "3.1"},
+        {2, 0, 0, "3", 0, "3"},          {0, 0, 100, "250", 0, "25"},
+        {0, 0, 100, "1000", 0, "100"},   {0, 0, 100, "12.5", 0, "12"},
+        {0, 0, 100, "50", 0, "50"},      {0, 10, 100, "5", 0, ""},
         {0, 0, 0, "12345", 0, "12345"}, // no limits: nothing dropped
-        {0, 0, 100, "abc", -1, ""},
-        {0, 0, 100, "", -1, ""},
+        {0, 0, 100, " +250 ", 0, "+25"}, {0, -10, 100, "-123", 0, "-1"},
+        {0, 0, 100, "abc", -1, ""},      {0, 0, 100, "", -1, ""},
     };
     for (const auto& c : cases) {
         MyConverter conv = converter("x", "STORED_DOT", c.decimals);
@@ -246,7 +242,7 @@ TEST(ChoiceText, ByNumber) {
         const char* text;
     } cases[] = {
         {kParity, 1, "Четность"}, {kParity, 3, "Нет данных"}, {kParity, -1, ""},
-        {"a_b:c", 0, "a b"},      {"STORED_DOT", 5, "5"},      {"STORED_DOT", -2, ""},
+        {"a_b:c", 0, "a b"},      {"STORED_DOT", 5, "5"},     {"STORED_DOT", -2, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(choice_text(converter("x", c.format), c.number), c.text) << c.number;
