@@ -31,13 +31,14 @@ TEST(HashName, SymbolsThatCountAndSymbolsThatDoNot) {
         const char* b;
         bool equal;
     } cases[] = {
-        {"#$%", "    ", true},    // skipped characters leave the padding
-        {".dev", "dev", true},    // a leading '.' is skipped
-        {"ABCDE", "ABCD", true},  // only four symbols count
-        {"ABCD.", "ABCD", false}, // but a dot right after the fourth does
-        {"ABCD.E", "ABCD.", true}, {"ABCDEFGH.", "ABCDEFGH", true}, // past the eighth character
-        {"A_-1", "A_-1", true},    {"A_", "A-", false},
-        {"a.b", "ab", false},
+        {"#$%", "    ", true},           // skipped characters leave the padding
+        {".dev", "dev", true},           // a leading '.' is skipped
+        {"ABCDE", "ABCD", true},         // only four symbols count
+        {"ABCD.", "ABCD", false},        // but a dot right after the fourth does
+        {"ABCD.E", "ABCD.", true},       // the fifth symbol is dropped
+        {"ABCDEFGH.", "ABCDEFGH", true}, // past the eighth character
+        {"A_", "A-", false},             // the two special symbols differ
+        {"a.b", "ab", false},            // a dot marks its symbol
     };
     for (const auto& c : cases)
         EXPECT_EQ(hash_name(c.a) == hash_name(c.b), c.equal) << c.a << " / " << c.b;
