@@ -11,6 +11,8 @@
 #include <charconv>
 #include <cstdio>
 #include <initializer_list>
+#include <iterator>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -20,6 +22,7 @@ enum class Format { StoredDot, DecDot, Clock, String, Name, List };
 constexpr int kFirstStatusCode = 240;
 constexpr std::uint8_t kAddressReply = 24;
 constexpr int kMeasurementBytes = 4;
+constexpr std::uint8_t kComputingFault = 245; // its text depends on byte 3
 
 bool named(const std::string& name, std::initializer_list<std::string_view> names) {
     for (std::string_view n : names)
@@ -87,7 +90,7 @@ int address_text(const std::uint8_t* data, int count, std::string& text) {
 
 // A status code in byte 0, or a single-precision value high byte first.
 int measurement_text(const std::uint8_t* data, int count, bool setpoint, std::string& text) {
-    if (count < kMeasurementBytes && (data[0] < kFirstStatusCode || data[0] == 245))
+    if (count < kMeasurementBytes && (data[0] < kFirstStatusCode || data[0] == kComputingFault))
         return 0;
     if (data[0] >= kFirstStatusCode) {
         text = measurement_status_text(data[0], count > 3 ? data[3] : 0, setpoint);
