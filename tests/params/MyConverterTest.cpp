@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -246,6 +247,36 @@ TEST(ChoiceText, ByNumber) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(choice_text(converter("x", c.format), c.number), c.text) << c.number;
+}
+
+} // namespace
+
+namespace {
+
+// Any reply of up to 15 bytes, for every reader: a known result, and the value
+// text changes only when the result says so.
+TEST(ConvertFromData, ArbitraryRepliesNeverReadPastTheirBytes) {
+    const char* const names[] = {"x",    "dev",  "exit",  "bPS",  "PrtY",  "A.Len",
+                                 "Addr", "rEAd", "Set.P", "r.St", "r.kEY", "APLY"};
+    const char* const formats[] = {"STORED_DOT", "DEC_dot", "CLK_frm", "string", "name", kParity};
+    std::mt19937 random(1251);
+    for (const char* name : names) {
+        for (const char* format : formats) {
+            for (int count = 0; count <= kMaxFrameData; ++count) {
+                // Exactly count bytes on the heap, so a read past them is caught by ASan.
+                std::vector<std::uint8_t> data(count);
+                for (auto& b : data)
+                    b = static_cast<std::uint8_t>(random());
+                MyConverter conv = converter(name, format);
+                conv.value = "old";
+                const int result = conv.ConvertFromData(data.data(), count);
+                EXPECT_TRUE(result >= -1 && result <= 1);
+                if (result == 0) {
+                    EXPECT_EQ(conv.value, "old") << name << " " << format << " " << count;
+                }
+            }
+        }
+    }
 }
 
 } // namespace
