@@ -1,4 +1,5 @@
 #include "link/CodePage1251.h"
+#include "link/DeviceText.h"
 
 #include <gtest/gtest.h>
 
@@ -47,4 +48,10 @@ TEST(CodePage1251, UnmappableAndMalformedInputBecomesQuestionMark) {
         EXPECT_EQ(CodePage1251::FromUtf8(c.utf8, &lossy), c.expected) << c.utf8;
         EXPECT_TRUE(lossy) << c.utf8;
     }
+}
+
+TEST(CodePage1251, DeviceBytesStopAtZeroAndReadAsCyrillic) {
+    const std::uint8_t bytes[] = {0xCC, 0xC2, '1', 0, 'x'};
+    EXPECT_EQ(device_bytes_to_text(bytes, 5), "МВ1");
+    EXPECT_EQ(device_bytes_to_text(bytes, 2), "МВ");
 }
