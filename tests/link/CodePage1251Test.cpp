@@ -36,12 +36,11 @@ TEST(CodePage1251, UnmappableAndMalformedInputBecomesQuestionMark) {
         const char* expected;
     };
     const Case cases[] = {
-        {"x日y", "x?y"},          // not in the code page
-        {"a\xC3", "a?"},          // cut sequence
-        {"\xC0\xAF", "??"},       // overlong '/'
-        {"\xED\xA0\x80", "???"},  // surrogate
-        {"\xF0\x9F\x98\x80", "?"},
-        {"\x80z", "?z"},          // stray continuation byte
+        {"x日y", "x?y"},                            // not in the code page
+        {"a\xC3", "a?"},                            // cut sequence
+        {"\xC0\xAF", "??"},                         // overlong '/'
+        {"\xED\xA0\x80", "???"},                    // surrogate
+        {"\xF0\x9F\x98\x80", "?"}, {"\x80z", "?z"}, // stray continuation byte
     };
     for (const Case& c : cases) {
         bool lossy = false;

@@ -158,13 +158,14 @@ TEST_F(ParameterBaseLoaderTest, IsizeLimitsTheRecordsAndDamageKeepsWhatWasRead) 
     std::vector<ParameterRecord> records;
     for (int i = 0; i < 30; ++i)
         records.push_back(Record("r", i));
-    WriteBytes(dir.File("short.zip"), Deflate(Plain(records), -15) + LittleEndian32(0) +
-                                          LittleEndian32(2 * 2343 + 5));
+    WriteBytes(dir.File("short.zip"),
+               Deflate(Plain(records), -15) + LittleEndian32(0) + LittleEndian32(2 * 2343 + 5));
     EXPECT_EQ(LoadParameterBase(table, "short.zip", dir.Dir()), 0);
     EXPECT_EQ(table.size(), 2u);
 
     const std::string whole = Deflate(Plain(records), 31);
-    WriteBytes(dir.File("cut.zip"), whole.substr(0, whole.size() / 2) + whole.substr(whole.size() - 4));
+    WriteBytes(dir.File("cut.zip"),
+               whole.substr(0, whole.size() / 2) + whole.substr(whole.size() - 4));
     EXPECT_EQ(LoadParameterBase(table, "cut.zip", dir.Dir()), 1);
     EXPECT_GT(table.size(), 0u);
     EXPECT_LT(table.size(), 30u);

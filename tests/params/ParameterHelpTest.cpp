@@ -37,7 +37,8 @@ TEST(ParameterHelp, BuiltInCommentsByIndex) {
     };
     for (const Case& c : cases) {
         const ParameterHelp help = GetParameterHelp(Make(c.name, c.index), 8, "/nonexistent");
-        EXPECT_EQ(help.comment.rfind(c.begins, 0), 0u) << c.name << ":" << c.index << " " << help.comment;
+        EXPECT_EQ(help.comment.rfind(c.begins, 0), 0u)
+            << c.name << ":" << c.index << " " << help.comment;
     }
 }
 
@@ -65,7 +66,8 @@ TEST(ParameterHelp, RangeSentences) {
          "Значение должно быть вещественного типа,\nот -1.500 до 100.000."},
         {Make("x", 0, "dec_dot", 0, 99), 8, "Значение должно быть целого типа,\nот 0 до 99."},
         {Make("t", 0, "CLK_frm", 0, 5999), 8, "Значение должно быть от 00:00 до 99:59."},
-        {Make("Addr", 0, "DEC_dot", 1, 247), 11, "Значение должно быть целого типа,\nот 1 до 2047."},
+        {Make("Addr", 0, "DEC_dot", 1, 247), 11,
+         "Значение должно быть целого типа,\nот 1 до 2047."},
         {Make("addr", 0, "DEC_dot", 1, 247), 8, "Значение должно быть целого типа,\nот 1 до 255."},
         {Make("Addr", 0, "DEC_dot", 5, 5), 11, ""},
         {Make("x", 0, "a:b", 0, 1), 8, ""},

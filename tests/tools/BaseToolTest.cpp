@@ -87,7 +87,8 @@ TEST(BaseTool, BadInputFailsAndWritesNothing) {
     }
     WriteBytes(dir.File("ok.txt"), "a | 0 | c | DEC_dot | 0 | 0 | 0 | 0 | 0\n");
     std::string errors;
-    EXPECT_EQ(RunTool({"compile", dir.File("ok.txt"), dir.File("missing/dir/out.zip")}, &errors), 1);
+    EXPECT_EQ(RunTool({"compile", dir.File("ok.txt"), dir.File("missing/dir/out.zip")}, &errors),
+              1);
     EXPECT_NE(errors.find("out.zip"), std::string::npos) << errors;
 }
 
@@ -99,7 +100,8 @@ TEST(BaseTool, DumpOfDamagedBaseWritesWhatItReadAndFails) {
     WriteBytes(dir.File("src.txt"), source);
     ASSERT_EQ(RunTool({"compile", dir.File("src.txt"), dir.File("base.zip")}), 0);
     const std::string whole = ReadBytes(dir.File("base.zip"));
-    WriteBytes(dir.File("cut.zip"), whole.substr(0, whole.size() / 2) + whole.substr(whole.size() - 4));
+    WriteBytes(dir.File("cut.zip"),
+               whole.substr(0, whole.size() / 2) + whole.substr(whole.size() - 4));
     std::string errors;
     EXPECT_EQ(RunTool({"dump", dir.File("cut.zip"), dir.File("cut.txt")}, &errors), 1);
     EXPECT_NE(errors.find("данные повреждены"), std::string::npos) << errors;

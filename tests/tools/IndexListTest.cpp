@@ -1,5 +1,5 @@
-#include "tools/CaptionTemplate.h"
 #include "tools/IndexList.h"
+#include "tools/CaptionTemplate.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +25,8 @@ TEST(IndexList, RangesExpandInWrittenOrder) {
 }
 
 TEST(IndexList, BadRangesAreRefused) {
-    for (const char* text : {"", "3..1", "1..5/0", "a", "1..", "-1", "2/3", "1,,2", "0..10000",
-                             "1..4/", " 1", "--"}) {
+    for (const char* text :
+         {"", "3..1", "1..5/0", "a", "1..", "-1", "2/3", "1,,2", "0..10000", "1..4/", " 1", "--"}) {
         std::vector<int> indexes;
         std::string error;
         EXPECT_NE(IndexList::Parse(text, indexes, error), 0) << text;
@@ -59,8 +59,8 @@ TEST(CaptionTemplate, BadTemplatesAreRefused) {
         const char* caption;
         int index;
     };
-    const Case cases[] = {{"{j}", 1},  {"{i*2}", 1}, {"{i/0}", 1}, {"x {i", 1},
-                          {"{i+}", 1}, {"{i+-1}", 1}, {"{}", 1},   {"Канал {i}", -1}};
+    const Case cases[] = {{"{j}", 1},  {"{i*2}", 1},  {"{i/0}", 1}, {"x {i", 1},
+                          {"{i+}", 1}, {"{i+-1}", 1}, {"{}", 1},    {"Канал {i}", -1}};
     for (const Case& c : cases) {
         std::string out, error;
         EXPECT_NE(CaptionTemplate::Expand(c.caption, c.index, out, error), 0) << c.caption;

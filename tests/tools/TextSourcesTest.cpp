@@ -10,7 +10,8 @@ TEST(RtfConverter, CyrillicBecomesEscapesOthersUnicode) {
         const char* rtf;
     };
     const Case cases[] = {
-        {"{\\rtf1\\ansi\\ansicpg1251 \\b Привет\\b0}", "{\\rtf1\\ansi\\ansicpg1251 \\b \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\b0}"},
+        {"{\\rtf1\\ansi\\ansicpg1251 \\b Привет\\b0}",
+         "{\\rtf1\\ansi\\ansicpg1251 \\b \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\b0}"},
         {"{\\rtf1\\ansicpg1251 €№}", "{\\rtf1\\ansicpg1251 \\'88\\'b9}"},
         {"{\\rtf1\\ansicpg1251 ½日}", "{\\rtf1\\ansicpg1251 \\u189?\\u26085?}"},
         {"{\\rtf1\\ansicpg1251 \xF0\x9F\x98\x80}", "{\\rtf1\\ansicpg1251 \\u-10179?\\u-8704?}"},
