@@ -37,7 +37,7 @@ protected:
 private:
     void TakeSnapshot();
 
-    QPixmap snapshot_;     // the empty bar; null until prepared or while too small
+    QPixmap snapshot_; // the empty bar; null until prepared or while too small
     bool prepared_ = false;
     int blockWidth_ = 0; // percent of the bar's width, 0..255
     int position_ = 0;   // percent, 0 .. 100 + blockWidth

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPolygonF>
 
+#include <algorithm>
+
 namespace {
 
 QFont ShellFont(int pixelHeight) {

@@ -44,8 +44,8 @@ int HexValue(char c) {
 // Destinations whose text is never shown.
 bool IsSkippedDestination(std::string_view word) {
     static constexpr std::array<std::string_view, 10> kSkipped = {
-        "fonttbl", "stylesheet", "info",      "pict",              "object",
-        "header",  "footer",     "listtable", "listoverridetable", "filetbl"};
+        "fonttbl",   "stylesheet",        "info",   "pict", "object", "header", "footer",
+        "listtable", "listoverridetable", "filetbl"};
     return std::find(kSkipped.begin(), kSkipped.end(), word) != kSkipped.end();
 }
 
@@ -227,7 +227,7 @@ bool RtfReader::ApplyFormat(std::string_view word, std::optional<int> parameter)
     return true;
 }
 
-bool RtfReader::ApplyColourTable(std::string_view word, int value) {
+void RtfReader::ApplyColourTable(std::string_view word, int value) {
     const auto level = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
     if (word == "red")
         colour_.red = level;
@@ -236,12 +236,13 @@ bool RtfReader::ApplyColourTable(std::string_view word, int value) {
     else if (word == "blue")
         colour_.blue = level;
     else
-        return false;
+        return;
     colourSet_ = true;
-    return true;
 }
 
 void RtfReader::Char(char32_t c) {
+    if (c < 0x20 && c != U'\t') // stray control bytes are no text
+        return;
     if (pendingSkip_ > 0) {
         --pendingSkip_;
         return;

@@ -22,8 +22,8 @@ struct RtfFormat {
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    int halfPoints = 24;              // font size in half points
-    std::optional<RtfColour> colour;  // none: the default text colour
+    int halfPoints = 24;             // font size in half points
+    std::optional<RtfColour> colour; // none: the default text colour
     bool operator==(const RtfFormat&) const = default;
 };
 
@@ -59,7 +59,7 @@ private:
     void HexEscape();
     void Apply(std::string_view word, std::optional<int> parameter);
     bool ApplyFormat(std::string_view word, std::optional<int> parameter);
-    bool ApplyColourTable(std::string_view word, int value);
+    void ApplyColourTable(std::string_view word, int value);
     void Char(char32_t c);
     void ColourTableChar(char32_t c);
     void Paragraph();

@@ -9,8 +9,8 @@
 TEST(CFlyProgressCtrl, PositionRunsPastTheEndByTheBlockThenRestarts) {
     struct Row {
         int position, block, next;
-    } rows[] = {{0, 15, 2}, {98, 15, 100}, {113, 15, 115}, {114, 15, 116},
-                {115, 15, 0}, {116, 15, 0}, {100, 0, 0},   {99, 0, 101}};
+    } rows[] = {{0, 15, 2},   {98, 15, 100}, {113, 15, 115}, {114, 15, 116},
+                {115, 15, 0}, {116, 15, 0},  {100, 0, 0},    {99, 0, 101}};
     for (const Row& r : rows)
         EXPECT_EQ(CFlyProgressCtrl::NextPosition(r.position, r.block), r.next)
             << r.position << "/" << r.block;
@@ -19,9 +19,8 @@ TEST(CFlyProgressCtrl, PositionRunsPastTheEndByTheBlockThenRestarts) {
 TEST(CFlyProgressCtrl, ErasedPartLeavesABlockEndingAtThePosition) {
     struct Row {
         int position, block, width, erased;
-    } rows[] = {{0, 15, 200, 0},    {10, 15, 200, 0},    {15, 15, 200, 0},
-                {50, 15, 200, 70},  {100, 15, 200, 170}, {116, 15, 200, 200},
-                {60, 15, 141, 63},  {40, 0, 100, 40}};
+    } rows[] = {{0, 15, 200, 0},     {10, 15, 200, 0},    {15, 15, 200, 0},  {50, 15, 200, 70},
+                {100, 15, 200, 170}, {116, 15, 200, 200}, {60, 15, 141, 63}, {40, 0, 100, 40}};
     for (const Row& r : rows)
         EXPECT_EQ(CFlyProgressCtrl::ErasedWidth(r.position, r.block, r.width), r.erased)
             << r.position;

@@ -24,8 +24,7 @@ int CountRed(const QImage& image) {
 }
 
 // Some pixel within reach of p matches: lines land on whole pixels.
-template <typename Match>
-bool Near(const QImage& image, QPointF p, int reach, Match match) {
+template <typename Match> bool Near(const QImage& image, QPointF p, int reach, Match match) {
     for (int dy = -reach; dy <= reach; ++dy)
         for (int dx = -reach; dx <= reach; ++dx) {
             const QPoint q = p.toPoint() + QPoint(dx, dy);

@@ -34,8 +34,7 @@ TEST(CmyRichEditCtrl, InsertionsChainByTheirReturnedLength) {
     EXPECT_EQ(p, 9);
     p += edit.InsertText(QStringLiteral("\n\nКОММЕНТАРИЙ: "), Format(Qt::red), p, -1);
     p += edit.InsertText(QStringLiteral("строка 1\r\nстрока 2"), Format(Qt::black), p, -1);
-    EXPECT_EQ(edit.toPlainText(),
-              QStringLiteral("Заголовок\n\nКОММЕНТАРИЙ: строка 1\nстрока 2"));
+    EXPECT_EQ(edit.toPlainText(), QStringLiteral("Заголовок\n\nКОММЕНТАРИЙ: строка 1\nстрока 2"));
     EXPECT_EQ(p, edit.toPlainText().size());
     EXPECT_EQ(At(edit, 0).fontWeight(), QFont::Bold);
     EXPECT_EQ(At(edit, 11).foreground().color(), QColor(Qt::red));
@@ -110,6 +109,7 @@ TEST(CyrillicFont, FontsInUseHaveCyrillicGlyphs) {
     for (const QFont& font : {edit.font(), edit.document()->defaultFont(), bold}) {
         const QFontMetrics metrics(font);
         for (QChar c : QStringLiteral("АЯаяЁё№"))
-            EXPECT_TRUE(metrics.inFont(c)) << font.family().toStdString() << " U+" << int(c.unicode());
+            EXPECT_TRUE(metrics.inFont(c))
+                << font.family().toStdString() << " U+" << int(c.unicode());
     }
 }

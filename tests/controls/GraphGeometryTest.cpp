@@ -74,9 +74,9 @@ TEST(GraphGeometry, NodesOutOfOrderAreSortedByXWithTheirY) {
 
 TEST(GraphGeometry, NodesWithoutDataAreLeftOut) {
     const std::vector<GraphNode> nodes = {
-        GraphNodeFromTexts("10", "1"),         GraphNodeFromTexts("Нет данных", "2"),
+        GraphNodeFromTexts("10", "1"),          GraphNodeFromTexts("Нет данных", "2"),
         GraphNodeFromTexts("20", "Нет данных"), GraphNodeFromTexts("30.5", "-3.25"),
-        GraphNodeFromTexts("abc", "1"),        GraphNodeFromTexts("", "")};
+        GraphNodeFromTexts("abc", "1"),         GraphNodeFromTexts("", "")};
     const GraphLayout g = Layout(nodes);
     ASSERT_EQ(g.points.size(), 2u);
     EXPECT_DOUBLE_EQ(g.points[1].x, 30.5);
@@ -89,8 +89,8 @@ TEST(GraphGeometry, NodeTextsParse) {
         const char* x;
         const char* y;
         bool valid;
-    } rows[] = {{"1.5", "-2", true},  {" 3 ", "+4", true}, {"1e3", "0", true},
-                {"1,5", "0", false},  {"nan", "0", false}, {"inf", "0", false},
+    } rows[] = {{"1.5", "-2", true},   {" 3 ", "+4", true}, {"1e3", "0", true},
+                {"1,5", "0", false},   {"nan", "0", false}, {"inf", "0", false},
                 {"12abc", "0", false}, {"0", "", false}};
     for (const Row& r : rows)
         EXPECT_EQ(GraphNodeFromTexts(r.x, r.y).valid, r.valid) << r.x << " " << r.y;
@@ -114,8 +114,8 @@ TEST(GraphGeometry, LabelsByMagnitude) {
     struct Row {
         double value;
         const char* text;
-    } rows[] = {{5, "5.000"},     {12.5, "12.50"}, {250, "250.0"}, {1500, "1500"},
-                {-20, "-20.000"}, {9.9999, "10.000"}, {0, "0.000"}, {99.5, "99.50"}};
+    } rows[] = {{5, "5.000"},     {12.5, "12.50"},    {250, "250.0"}, {1500, "1500"},
+                {-20, "-20.000"}, {9.9999, "10.000"}, {0, "0.000"},   {99.5, "99.50"}};
     for (const Row& r : rows)
         EXPECT_EQ(GraphLabel(r.value), r.text) << r.value;
 }

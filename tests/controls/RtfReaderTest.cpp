@@ -34,15 +34,18 @@ TEST(RtfReader, TextOfGroupsAndEscapes) {
         {R"({\rtf1 \'a8\'b8 \'b9\'96})", "Ёё №–"},
         {R"({\rtf1 a\u1046?b})", "aЖb"},
         {R"({\rtf1\uc2 a\u1046\'3f\'3fb})", "aЖb"},
-        {R"({\rtf1\uc0 a\u-3913 b})", "a\xef\x82\xb7" "b"},
+        {R"({\rtf1\uc0 a\u-3913 b})", "a\xef\x82\xb7"
+                                      "b"},
         {R"({\rtf1 {\fonttbl{\f0 Arial;}}{\*\generator Writer;}Text})", "Text"},
         {R"({\rtf1 {\colortbl;\red255\green0\blue0;}A{\stylesheet{Normal;}}B})", "AB"},
         {R"({\rtf1 x{\b bold}{\i{\ul deep}}y})", "xbolddeepy"},
         {R"({\rtf1 \{braces\}\\back})", "{braces}\\back"},
-        {R"({\rtf1 a\tab b\~c})", "a\tb\xc2\xa0" "c"},
+        {R"({\rtf1 a\tab b\~c})", "a\tb\xc2\xa0"
+                                  "c"},
         {R"({\rtf1 one\par\par three\par})", "one||three"},
         {R"({\rtf1 line\
-break})", "line|break"},
+break})",
+         "line|break"},
         {R"({\rtf1 \unknownword123 kept \xyz-5 too})", "kept too"},
         {"{\\rtf1 a\r\nb}", "ab"},
     };
@@ -74,7 +77,7 @@ TEST(RtfReader, ColoursComeFromTheTable) {
     EXPECT_FALSE(runs[0].format.colour);
     EXPECT_EQ(runs[1].format.colour, (RtfColour{200, 0, 0}));
     EXPECT_EQ(runs[2].format.colour, (RtfColour{0, 0, 255})); // clamped
-    EXPECT_EQ(runs[3].text, "xd");                               // out of range: default
+    EXPECT_EQ(runs[3].text, "xd");                            // out of range: default
     EXPECT_FALSE(runs[3].format.colour);
 }
 
@@ -94,14 +97,17 @@ TEST(RtfReader, MalformedInputKeepsWhatCanBeRead) {
         {R"({\rtf1 \bin99999999999 hidden})", ""},
         {R"({\rtf1 \bin3 abcshown})", "shown"},
         {R"({\rtf1 \uc99999 a\u1046 skipped} after)", "aЖ after"},
+        {"{\\rtf1 a\x01\x1f"
+         "b\\'07c}",
+         "abc"},
     };
     for (const Row& r : rows)
         EXPECT_EQ(Text(r.rtf), r.text) << r.rtf;
 }
 
 TEST(RtfReader, DeepNestingNeitherOverflowsNorLosesText) {
-    const std::string deep = std::string(100000, '{') + "\\b inner" + std::string(100000, '}') +
-                             " outer";
+    const std::string deep =
+        std::string(100000, '{') + "\\b inner" + std::string(100000, '}') + " outer";
     EXPECT_EQ(Text(deep), "inner outer");
     const std::string word = "{\\rtf1 \\" + std::string(100000, 'a') + " text}";
     EXPECT_EQ(Text(word), "text");
