@@ -1,6 +1,6 @@
 #include "controls/RtfReader.h"
 
-#include "controls/RtfCodePage.h"
+#include "link/CodePage1251.h"
 
 #include <algorithm>
 #include <array>
@@ -14,24 +14,6 @@ constexpr long long kMaxNumber = 1'000'000'000;
 
 bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
 }
 
 int HexValue(char c) {
@@ -83,7 +65,7 @@ void RtfReader::Parse() {
         else if (c == '\\')
             Control();
         else if (c != '\r' && c != '\n')
-            Char(RtfCodePageChar(static_cast<unsigned char>(c)));
+            Char(CodePage1251::DecodeByte(static_cast<unsigned char>(c)));
     }
 }
 
@@ -171,7 +153,7 @@ void RtfReader::HexEscape() {
     const int high = HexValue(in_[pos_]), low = HexValue(in_[pos_ + 1]);
     pos_ += 2;
     if (high >= 0 && low >= 0)
-        Char(RtfCodePageChar(static_cast<unsigned char>(high * 16 + low)));
+        Char(CodePage1251::DecodeByte(static_cast<unsigned char>(high * 16 + low)));
 }
 
 void RtfReader::Apply(std::string_view word, std::optional<int> parameter) {
@@ -260,7 +242,7 @@ void RtfReader::Char(char32_t c) {
     auto& runs = paragraphs_.back().runs;
     if (runs.empty() || !(runs.back().format == format))
         runs.push_back({{}, format});
-    AppendUtf8(runs.back().text, c);
+    CodePage1251::AppendUtf8(runs.back().text, c);
 }
 
 // Entries end with ';'; an entry without colour words is the default colour.

@@ -14,14 +14,6 @@ constexpr std::array<char16_t, 64> kUpper = {
     0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
 };
 
-char32_t ByteToChar(unsigned char b) {
-    if (b < 0x80)
-        return b;
-    if (b >= 0xC0)
-        return 0x0410 + (b - 0xC0);
-    return kUpper[b - 0x80];
-}
-
 int SequenceLength(unsigned char lead, char32_t& c) {
     if (lead < 0x80) {
         c = lead;
@@ -49,11 +41,19 @@ bool WellFormed(char32_t c, int length) {
 
 } // namespace
 
+char32_t CodePage1251::DecodeByte(unsigned char b) {
+    if (b < 0x80)
+        return b;
+    if (b >= 0xC0)
+        return 0x0410 + (b - 0xC0);
+    return kUpper[b - 0x80];
+}
+
 std::string CodePage1251::ToUtf8(std::string_view cp1251) {
     std::string out;
     out.reserve(cp1251.size() * 2);
     for (char ch : cp1251)
-        AppendUtf8(out, ByteToChar(static_cast<unsigned char>(ch)));
+        AppendUtf8(out, DecodeByte(static_cast<unsigned char>(ch)));
     return out;
 }
 

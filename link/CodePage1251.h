@@ -13,6 +13,9 @@ public:
     // so device bytes survive a round trip).
     static std::string ToUtf8(std::string_view cp1251);
 
+    // The character of one byte.
+    static char32_t DecodeByte(unsigned char byte);
+
     // Characters the code page lacks and malformed UTF-8 become '?'; lossy,
     // when given, tells whether that happened.
     static std::string FromUtf8(std::string_view utf8, bool* lossy = nullptr);
