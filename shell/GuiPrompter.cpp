@@ -53,6 +53,8 @@ void LabelButtons(QMessageBox& box) {
 
 GuiPrompter::GuiPrompter(QObject* parent) : QObject(parent) {}
 
+GuiPrompter::~GuiPrompter() { open->store(false); }
+
 PromptAnswer GuiPrompter::CautiousAnswer(PromptButtons buttons) {
     switch (buttons) {
     case PromptButtons::YesNo: return PromptAnswer::No;
@@ -66,21 +68,23 @@ PromptAnswer GuiPrompter::CautiousAnswer(PromptButtons buttons) {
 PromptAnswer GuiPrompter::ask(const Prompt& prompt) {
     if (QThread::currentThread() == thread())
         return ShowBox(prompt);
-    // If this object goes away before the GUI thread gets to the box, the
-    // queued call is dropped with the promise, and the worker is not left
-    // waiting for ever.
+    return AskFromWorker(prompt);
+}
+
+// The GUI thread shows the box when its loop gets to it; the worker waits in
+// short slices so that it notices when the prompter is gone.
+PromptAnswer GuiPrompter::AskFromWorker(const Prompt& prompt) {
     auto promise = std::make_shared<std::promise<PromptAnswer>>();
     std::future<PromptAnswer> answer = promise->get_future();
+    const std::shared_ptr<std::atomic<bool>> stillOpen = open;
     const bool queued = QMetaObject::invokeMethod(
         this, [this, prompt, promise] { promise->set_value(ShowBox(prompt)); },
         Qt::QueuedConnection);
-    if (!queued)
-        return CautiousAnswer(prompt.buttons);
-    try {
-        return answer.get();
-    } catch (const std::future_error&) {
-        return CautiousAnswer(prompt.buttons);
+    while (queued && *stillOpen) {
+        if (answer.wait_for(std::chrono::milliseconds(50)) == std::future_status::ready)
+            return answer.get();
     }
+    return CautiousAnswer(prompt.buttons);
 }
 
 PromptAnswer GuiPrompter::ShowBox(const Prompt& prompt) {

@@ -5,12 +5,15 @@
 #include "link/Prompter.h"
 
 #include <QObject>
+#include <atomic>
+#include <memory>
 
 class GuiPrompter : public QObject, public Prompter {
     Q_OBJECT
 public:
     // Create it on the GUI thread: that is where its boxes appear.
     explicit GuiPrompter(QObject* parent = nullptr);
+    ~GuiPrompter() override;
 
     PromptAnswer ask(const Prompt& prompt) override;
 
@@ -20,4 +23,9 @@ public:
 
 private:
     PromptAnswer ShowBox(const Prompt& prompt);
+    PromptAnswer AskFromWorker(const Prompt& prompt);
+
+    // Cleared when the prompter goes away, so that a worker still waiting
+    // for an answer gives up instead of waiting for ever.
+    std::shared_ptr<std::atomic<bool>> open = std::make_shared<std::atomic<bool>>(true);
 };

@@ -26,7 +26,7 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
       servicePage(this), modificationPage(this), channelCountPage(this), portSelectionPage(this),
       parameterListPage(this), graphPage(this), channelFunctionsPage(this),
       connectionCheckPage(this), gateValveChannelPage(this),
-      progressBar(new StatusProgressBar(this)), statusText(new QLabel(this)) {
+      progressBar(new StatusProgressBar(this)), statusText(new QLabel(this)), statusTimer(this) {
     setWindowTitle("Мастер конфигурирования ZRK640");
     setWindowIcon(QIcon(":/icons/165.png"));
     BuildLayout();

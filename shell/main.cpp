@@ -1,6 +1,7 @@
 #include "link/Prompter.h"
 #include "shell/FontFallback.h"
 #include "shell/GuiPrompter.h"
+#include "shell/ProgramResources.h"
 #include "shell/WizardMainDialog.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     FontFallback::Install();
+    ProgramResources::Load();
     GuiPrompter prompter;
     InstallPrompter(&prompter);
     {
