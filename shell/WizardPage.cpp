@@ -1,0 +1,107 @@
+#include "shell/WizardPage.h"
+
+#include "shell/DialogUnits.h"
+#include "shell/FontFallback.h"
+#include "shell/WizardSheet.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+
+namespace {
+
+// The page frame of the main dialog, in dialog units.
+constexpr int kPageWidth = 320;
+constexpr int kPageHeight = 193;
+
+} // namespace
+
+WizardPage::WizardPage(int dialogId, QWidget* parent) : QWidget(parent), dialogId(dialogId) {
+    resize(DialogUnits::Size(kPageWidth, kPageHeight));
+    hide();
+}
+
+bool WizardPage::OnPageCreated() { return true; }
+void WizardPage::OnPageDestroying() {}
+bool WizardPage::CanLeavePage() { return true; }
+void WizardPage::OnPageShown() {}
+bool WizardPage::CanClose() { return true; }
+int WizardPage::GetPrevPageId() { return 0; }
+int WizardPage::GetNextPageId() { return 0; }
+void WizardPage::ShowComment(const QString&, const QString&, const QString&, CmyRichEditCtrl*) {}
+void WizardPage::OnControlHover(Parameter*, bool) {}
+bool WizardPage::OnInitDialog() { return true; }
+
+void WizardPage::ControlHover(Parameter* parameter, bool hasParameter) {
+    OnControlHover(parameter, hasParameter);
+}
+
+bool WizardPage::CreateWindow(WizardSheet* owner) {
+    sheet = owner;
+    setParent(owner);
+    hide();
+    ApplyLook();
+    return OnInitDialog();
+}
+
+void WizardPage::DestroyWindow() {
+    hide();
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+void WizardPage::ApplyLook() {
+    largeFont = FontFallback::CellHeightFont("MS Sans Serif", 20, 700);
+    smallFont = FontFallback::CellHeightFont("MS Sans Serif", 16, 700);
+    QPalette look = palette();
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        look.setColor(role, Qt::white);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        look.setColor(role, Qt::black);
+    setPalette(look);
+    setAutoFillBackground(true);
+}
+
+QLabel* WizardPage::AddPicture(int bitmapId) {
+    auto* picture = new QLabel(this);
+    picture->setPixmap(QPixmap(QString(":/bitmaps/%1.png").arg(bitmapId)));
+    picture->move(0, 0);
+    picture->adjustSize();
+    return picture;
+}
+
+QLabel* WizardPage::AddText(int id, const QRect& units, const QString& text) {
+    auto* label = new QLabel(text, this);
+    if (id != 0)
+        label->setObjectName(QString::number(id));
+    label->setGeometry(DialogUnits::Rect(units.x(), units.y(), units.width(), units.height()));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel* WizardPage::AddHeading(const QString& text) {
+    QLabel* heading = AddText(0, QRect(118, 11, 194, 40), text);
+    heading->setFont(largeFont);
+    return heading;
+}
+
+// Enter presses the wizard's default button; Esc must not close the wizard
+// from inside a page.
+void WizardPage::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && sheet) {
+        sheet->PressDefaultButton();
+        return;
+    }
+    if (key == Qt::Key_Escape)
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+// Tab inside a page jumps to the wizard's buttons.
+bool WizardPage::focusNextPrevChild(bool) {
+    if (!sheet)
+        return false;
+    sheet->FocusDefaultButton();
+    return true;
+}

@@ -1,0 +1,71 @@
+#pragma once
+// Base of every wizard page: a borderless white panel shown by the sheet in
+// its page frame. The sheet drives a page through the nine hooks below.
+
+#include <QFont>
+#include <QWidget>
+
+class QLabel;
+class CmyRichEditCtrl;
+class Parameter;
+class WizardSheet;
+
+class WizardPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit WizardPage(int dialogId, QWidget* parent = nullptr);
+
+    // Hooks, in the order the sheet knows them.
+    virtual bool OnPageCreated();
+    virtual void OnPageDestroying();
+    virtual bool CanLeavePage();
+    virtual void OnPageShown();
+    virtual bool CanClose();
+    virtual int GetPrevPageId();
+    virtual int GetNextPageId();
+    virtual void ShowComment(const QString& title, const QString& comment, const QString& range,
+                             CmyRichEditCtrl* richEdit);
+    virtual void OnControlHover(Parameter* parameter, bool hasParameter);
+
+    // MSG_CONTROL_HOVER from a list or graph control of this page.
+    void ControlHover(Parameter* parameter, bool hasParameter);
+
+    // The window side of the page: controls built on first activation.
+    bool CreateWindow(WizardSheet* sheet);
+    void DestroyWindow();
+
+    int DialogId() const { return dialogId; }
+    void SetDialogId(int id) { dialogId = id; }
+    WizardSheet* Sheet() const { return sheet; }
+    bool IsCreated() const { return created; }
+    bool IsActive() const { return active; }
+    void SetCreated(bool on) { created = on; }
+    void SetActive(bool on) { active = on; }
+
+    const QFont& LargeFont() const { return largeFont; }
+    const QFont& SmallFont() const { return smallFont; }
+
+protected:
+    // The page's own initialisation: builds its controls. False: the window
+    // could not be made and the activation is refused.
+    virtual bool OnInitDialog();
+
+    // Helpers for building controls from the page layouts (dialog units).
+    QLabel* AddPicture(int bitmapId);
+    QLabel* AddText(int id, const QRect& units, const QString& text);
+    // A line in the large font beside the page's picture.
+    QLabel* AddHeading(const QString& text);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void ApplyLook();
+
+    QFont largeFont;
+    QFont smallFont;
+    WizardSheet* sheet = nullptr;
+    bool created = false;
+    bool active = false;
+    int dialogId;
+};

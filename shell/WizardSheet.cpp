@@ -1,0 +1,278 @@
+#include "shell/WizardSheet.h"
+
+#include "shell/WizardPage.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <algorithm>
+
+WizardSheet::WizardSheet(QWidget* parent)
+    : QDialog(parent), back(MakeButton(kBackId, "< Назад")), next(MakeButton(kNextId, "Вперед >")),
+      exit(MakeButton(kExitId, "Выход")) {
+    connect(back, &QPushButton::clicked, this, &WizardSheet::OnBack);
+    connect(next, &QPushButton::clicked, this, &WizardSheet::OnNext);
+    connect(exit, &QPushButton::clicked, this, &WizardSheet::OnExit);
+    SetDefaultStyle(next, true);
+}
+
+QPushButton* WizardSheet::MakeButton(int id, const QString& text) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QString::number(id));
+    // Qt would move the default to whichever button has the focus; the
+    // wizard decides that itself.
+    button->setAutoDefault(false);
+    button->installEventFilter(this);
+    return button;
+}
+
+void WizardSheet::AddPage(WizardPage* page, int dialogId) {
+    page->SetDialogId(dialogId);
+    pages.push_back(page);
+}
+
+void WizardSheet::SetPageFrameId(int id) { pageFrameId = id; }
+
+WizardPage* WizardSheet::GetActivePage() const {
+    auto it = std::find_if(pages.begin(), pages.end(), [](WizardPage* p) { return p->IsActive(); });
+    return it == pages.end() ? nullptr : *it;
+}
+
+int WizardSheet::GetActivePageIndex() const { return IndexOf(GetActivePage()); }
+
+int WizardSheet::IndexOf(const WizardPage* page) const {
+    auto it = std::find(pages.begin(), pages.end(), page);
+    return page && it != pages.end() ? static_cast<int>(it - pages.begin()) : -1;
+}
+
+WizardPage* WizardSheet::FindPageById(int dialogId) const {
+    auto it = std::find_if(pages.begin(), pages.end(),
+                           [dialogId](WizardPage* p) { return p->DialogId() == dialogId; });
+    return it == pages.end() ? nullptr : *it;
+}
+
+bool WizardSheet::IsFirst(const WizardPage* page) const { return !pages.empty() && pages.front() == page; }
+bool WizardSheet::IsLast(const WizardPage* page) const { return !pages.empty() && pages.back() == page; }
+
+bool WizardSheet::ShowPageAt(int index) {
+    if (index < 0 || index >= PageCount())
+        return false;
+    ActivatePage(pages[index]);
+    return true;
+}
+
+bool WizardSheet::ActivatePage(WizardPage* page) {
+    if (!page->IsCreated()) {
+        if (!page->CreateWindow(this))
+            return false;
+        page->SetCreated(true);
+        if (!page->OnPageCreated())
+            return false;
+    }
+    if (!HideActivePage())
+        return false;
+    page->move(PageFrameRect().topLeft());
+    page->setEnabled(true);
+    page->show();
+    page->repaint();
+    page->OnPageShown();
+    page->SetActive(true);
+    return true;
+}
+
+QRect WizardSheet::PageFrameRect() const {
+    auto* frame = findChild<QWidget*>(QString::number(pageFrameId), Qt::FindDirectChildrenOnly);
+    return frame ? frame->geometry() : QRect();
+}
+
+bool WizardSheet::HideActivePage() {
+    WizardPage* page = GetActivePage();
+    if (!page)
+        return true;
+    if (!page->CanLeavePage())
+        return false;
+    page->hide();
+    page->SetActive(false);
+    return true;
+}
+
+bool WizardSheet::DestroyPage(WizardPage* page) {
+    if (!page->IsCreated())
+        return true;
+    if (!page->CanLeavePage())
+        return false;
+    page->OnPageDestroying();
+    page->DestroyWindow();
+    page->SetCreated(false);
+    page->SetActive(false);
+    return true;
+}
+
+void WizardSheet::DestroyAllPages() {
+    for (WizardPage* page : pages)
+        DestroyPage(page);
+}
+
+bool WizardSheet::ShowFirstPage() {
+    if (!HideActivePage())
+        return false;
+    EnableBack(false);
+    EnableNext(PageCount() > 1);
+    return !pages.empty() && ActivatePage(pages.front());
+}
+
+bool WizardSheet::InitSheet() { return ShowFirstPage(); }
+
+void WizardSheet::EnableBack(bool on) {
+    if (!on && focusWidget() == back)
+        MoveFocusFrom(back);
+    back->setEnabled(on);
+    RefreshDefaultLook();
+}
+
+void WizardSheet::EnableNext(bool on) {
+    if (!on && focusWidget() == next)
+        MoveFocusFrom(next);
+    next->setEnabled(on);
+    RefreshDefaultLook();
+}
+
+void WizardSheet::MoveFocusFrom(QPushButton* button) {
+    QPushButton* lastBefore = nullptr;
+    bool passed = false;
+    for (QPushButton* b : {back, next, exit}) {
+        if (b == button) {
+            passed = true;
+        } else if (b->isEnabled()) {
+            if (passed) {
+                b->setFocus();
+                return;
+            }
+            lastBefore = b;
+        }
+    }
+    if (lastBefore)
+        lastBefore->setFocus();
+}
+
+void WizardSheet::SetDefaultStyle(QPushButton* button, bool on) {
+    button->setProperty("defaultStyle", on);
+    RefreshDefaultLook();
+}
+
+bool WizardSheet::HasDefaultStyle(const QPushButton* button) const {
+    return button->property("defaultStyle").toBool();
+}
+
+QPushButton* WizardSheet::DefaultTarget() const {
+    for (QPushButton* b : {back, next, exit})
+        if (b->isEnabled() && HasDefaultStyle(b))
+            return b;
+    return nullptr;
+}
+
+// Qt draws one default button per dialog: show the one Enter would press.
+void WizardSheet::RefreshDefaultLook() {
+    QPushButton* target = DefaultTarget();
+    for (QPushButton* b : {back, next, exit})
+        b->setDefault(b == target);
+}
+
+void WizardSheet::PressDefaultButton() {
+    QPushButton* target = DefaultTarget();
+    if (target == back)
+        OnBack();
+    else if (target == next)
+        OnNext();
+    else if (target == exit)
+        OnExit();
+}
+
+void WizardSheet::FocusDefaultButton() {
+    QPushButton* lastEnabled = nullptr;
+    for (QPushButton* b : {back, next, exit}) {
+        if (!b->isEnabled())
+            continue;
+        if (HasDefaultStyle(b)) {
+            b->setFocus(Qt::TabFocusReason);
+            return;
+        }
+        lastEnabled = b;
+    }
+    if (lastEnabled)
+        lastEnabled->setFocus(Qt::TabFocusReason);
+}
+
+void WizardSheet::OnBack() {
+    WizardPage* page = GetActivePage();
+    if (!page)
+        return;
+    if (IsLast(page))
+        EnableNext(true);
+    const int id = page->GetPrevPageId();
+    if (id == -1)
+        return;
+    WizardPage* target = nullptr;
+    if (id == 0) {
+        const int index = IndexOf(page);
+        target = index > 0 ? pages[index - 1] : nullptr;
+    } else {
+        target = FindPageById(id);
+    }
+    if (target && ActivatePage(target) && IsFirst(target))
+        EnableBack(false);
+}
+
+void WizardSheet::OnNext() {
+    WizardPage* page = GetActivePage();
+    if (!page)
+        return;
+    const int id = page->GetNextPageId();
+    if (id == -1)
+        return;
+    WizardPage* target = nullptr;
+    if (id == 0) {
+        const int index = IndexOf(page);
+        target = index >= 0 && index + 1 < PageCount() ? pages[index + 1] : nullptr;
+    } else {
+        target = FindPageById(id);
+    }
+    if (target && ActivatePage(target) && IsLast(target)) {
+        EnableNext(false);
+        SetDefaultStyle(exit, true);
+        exit->setFocus();
+    }
+}
+
+void WizardSheet::OnExit() { CloseSheet(); }
+
+bool WizardSheet::CloseSheet() {
+    for (WizardPage* page : pages)
+        if (page->IsCreated() && !page->CanClose())
+            return false;
+    done(QDialog::Rejected);
+    DestroyAllPages();
+    return true;
+}
+
+// Esc, the window's close box and the cancel command all lead to Exit.
+void WizardSheet::reject() { OnExit(); }
+
+bool WizardSheet::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            PressDefaultButton();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void WizardSheet::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        PressDefaultButton();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

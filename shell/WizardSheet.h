@@ -1,0 +1,80 @@
+#pragma once
+// A generic wizard: an ordered list of pages shown one at a time in a frame,
+// with Back, Next and Exit buttons.
+
+#include <QDialog>
+#include <vector>
+
+class QPushButton;
+class WizardPage;
+
+class WizardSheet : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kBackId = 12323;
+    static constexpr int kNextId = 12324;
+    static constexpr int kExitId = 2;
+
+    explicit WizardSheet(QWidget* parent = nullptr);
+
+    void AddPage(WizardPage* page, int dialogId);
+    void SetPageFrameId(int id);
+
+    WizardPage* GetActivePage() const;
+    int GetActivePageIndex() const;
+    WizardPage* FindPageById(int dialogId) const;
+    int PageCount() const { return static_cast<int>(pages.size()); }
+
+    bool ShowPageAt(int index);
+    bool ActivatePage(WizardPage* page);
+    bool HideActivePage();
+    bool DestroyPage(WizardPage* page);
+    bool ShowFirstPage();
+
+    void EnableBack(bool on);
+    void EnableNext(bool on);
+    void MoveFocusFrom(QPushButton* button);
+
+    // The default-button style: several buttons may carry it; Enter presses
+    // the first enabled one of Back, Next, Exit that does.
+    void SetDefaultStyle(QPushButton* button, bool on);
+    bool HasDefaultStyle(const QPushButton* button) const;
+    void PressDefaultButton();
+    void FocusDefaultButton();
+
+    QPushButton* BackButton() const { return back; }
+    QPushButton* NextButton() const { return next; }
+    QPushButton* ExitButton() const { return exit; }
+
+    void OnBack();
+    void OnNext();
+    virtual void OnExit();
+
+    // The close after the exit was confirmed: every created page may object.
+    bool CloseSheet();
+    void DestroyAllPages();
+
+    void reject() override;
+
+protected:
+    // The sheet's part of the dialog initialisation: shows the first page.
+    bool InitSheet();
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPushButton* MakeButton(int id, const QString& text);
+    QPushButton* DefaultTarget() const;
+    void RefreshDefaultLook();
+    QRect PageFrameRect() const;
+    bool IsFirst(const WizardPage* page) const;
+    bool IsLast(const WizardPage* page) const;
+    int IndexOf(const WizardPage* page) const;
+
+    std::vector<WizardPage*> pages;
+    int pageFrameId = 0;
+    QPushButton* back;
+    QPushButton* next;
+    QPushButton* exit;
+};

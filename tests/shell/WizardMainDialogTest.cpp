@@ -1,0 +1,222 @@
+#include "GuiWait.h"
+#include "TestPrompter.h"
+#include "shell/WizardMainDialog.h"
+#include "shell/WizardPage.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WizardMainDialogTest : public testing::Test {
+protected:
+    void SetUp() override {
+        wizard.show();
+        wizard.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&wizard));
+    }
+
+    int ActiveId() const { return wizard.GetActivePage()->DialogId(); }
+    QPushButton* Button(int id) { return wizard.findChild<QPushButton*>(QString::number(id)); }
+    void Click(int id) {
+        QPushButton* button = Button(id);
+        ASSERT_NE(button, nullptr);
+        ASSERT_TRUE(button->isVisible());
+        ASSERT_TRUE(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QLabel* Status() { return wizard.findChild<QLabel*>("1044"); }
+    QWidget* Progress() { return wizard.findChild<QWidget*>("1043"); }
+
+    TestPrompter prompter;
+    WizardMainDialog wizard;
+};
+
+struct PageRow {
+    int position;
+    int dialogId;
+    const char* title;  // as seen when the pages are visited in list order
+};
+
+const PageRow kPages[] = {
+    {0, 137, "Мастер конфигурирования ZRK640"},
+    {1, 136, "Проверка сети и настройка сетевых параметров"},
+    {2, 193, "Мастер конфигурирования ZRK"},
+    {3, 141, "Прибор не ZRK640"},
+    {4, 106, "Выбор модификации"},
+    {5, 177, "Базовые параметры конфигурации"},
+    {6, 191, "Задание общих параметров канала"},
+    {7, 194, "Задание общих параметров канала"},
+    {8, 107, "Задание параметров входа 1"},
+    {9, 196, "Задайте график коррекции уставки в канале"},
+    {10, 154, "Задание служебных параметров"},
+    {11, 142, "Готово"},
+};
+
+TEST_F(WizardMainDialogTest, EveryPageSitsAtItsListPositionAndNamesItself) {
+    ASSERT_EQ(wizard.PageCount(), 12);
+    for (const PageRow& row : kPages) {
+        SCOPED_TRACE(row.dialogId);
+        ASSERT_TRUE(wizard.ShowPageAt(row.position));
+        EXPECT_EQ(wizard.GetActivePageIndex(), row.position);
+        EXPECT_EQ(ActiveId(), row.dialogId);
+        EXPECT_EQ(wizard.FindPageById(row.dialogId), wizard.GetActivePage());
+        EXPECT_EQ(wizard.windowTitle(), row.title);
+    }
+}
+
+TEST_F(WizardMainDialogTest, StartsOnTheWelcomePageWithBackOff) {
+    EXPECT_EQ(ActiveId(), 137);
+    EXPECT_EQ(wizard.windowTitle(), "Мастер конфигурирования ZRK640");
+    EXPECT_FALSE(Button(12323)->isEnabled());
+    EXPECT_TRUE(Button(12324)->isEnabled());
+    EXPECT_EQ(Button(12323)->text(), "< Назад");
+    EXPECT_EQ(Button(12324)->text(), "Вперед >");
+    EXPECT_EQ(Button(2)->text(), "Выход");
+    auto* greeting = wizard.GetActivePage()->findChild<QLabel*>("1018");
+    ASSERT_NE(greeting, nullptr);
+    EXPECT_TRUE(greeting->text().startsWith("Вас приветствует программа  быстрого"));
+    for (const char* id : {"1010", "1043", "1044"})
+        EXPECT_NE(wizard.findChild<QWidget*>(id), nullptr) << id;
+}
+
+TEST_F(WizardMainDialogTest, NextLeadsThroughTheConnectionPagesToTheWrongDevicePage) {
+    Click(12324);
+    EXPECT_EQ(ActiveId(), 136);
+    Click(12324);
+    EXPECT_EQ(ActiveId(), 193);
+    EXPECT_EQ(wizard.windowTitle(), "Мастер конфигурирования ZRK");
+    EXPECT_EQ(Button(12323)->text(), "Отмена");
+    EXPECT_FALSE(Button(12323)->isEnabled());
+    Click(12324);
+    EXPECT_EQ(ActiveId(), 141);
+    EXPECT_EQ(Button(12323)->text(), "Назад");
+    EXPECT_FALSE(Button(12324)->isEnabled());
+    EXPECT_FALSE(Button(12323)->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), Button(2));
+
+    prompter.Script(PromptAnswer::No);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(prompter.shown.size(), 1u) << "Enter presses Exit on the wrong-device page";
+}
+
+TEST_F(WizardMainDialogTest, BackFromTheModificationPageJumpsToWelcome) {
+    wizard.ShowPageAt(4);
+    Click(12323);
+    EXPECT_EQ(ActiveId(), 137);
+    EXPECT_FALSE(Button(12323)->isEnabled());
+}
+
+TEST_F(WizardMainDialogTest, TheChannelWalkEndsOnTheFinishPageAndBackRestoresExit) {
+    wizard.ShowPageAt(4);
+    const int expected[] = {177, 191, 194, 107, 196, 154, 142};
+    for (int id : expected) {
+        Click(12324);
+        EXPECT_EQ(ActiveId(), id);
+    }
+    EXPECT_FALSE(Button(12324)->isEnabled());
+    EXPECT_TRUE(Button(12323)->isEnabled());
+    EXPECT_EQ(Button(2)->text(), "Готово");
+
+    Click(12323);
+    EXPECT_EQ(ActiveId(), 154);
+    EXPECT_EQ(Button(2)->text(), "Выход");
+    EXPECT_TRUE(Button(12324)->isEnabled());
+    EXPECT_FALSE(Button(12323)->isEnabled());
+}
+
+TEST_F(WizardMainDialogTest, EnterOnTheLastPageAsksAndNoLeavesEverything) {
+    wizard.ShowPageAt(10);
+    Click(12324);
+    ASSERT_EQ(ActiveId(), 142);
+    prompter.Script(PromptAnswer::No);
+    QTest::keyClick(wizard.GetActivePage(), Qt::Key_Return);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    const Prompt& question = prompter.shown[0];
+    EXPECT_EQ(question.text, "Хотите выйти из программы?");
+    EXPECT_EQ(question.caption, "Подтверждение");
+    EXPECT_EQ(question.buttons, PromptButtons::YesNo);
+    EXPECT_EQ(question.icon, PromptIcon::Information);
+    QTest::qWait(50);
+    EXPECT_TRUE(wizard.isVisible());
+    EXPECT_FALSE(wizard.IsExitConfirmed());
+    EXPECT_EQ(ActiveId(), 142);
+    EXPECT_EQ(Button(2)->text(), "Готово");
+}
+
+TEST_F(WizardMainDialogTest, YesClosesTheWizardAndIsAskedOnlyOnce) {
+    wizard.ShowPageAt(5);
+    prompter.Script(PromptAnswer::Yes);
+    Click(2);
+    EXPECT_TRUE(wizard.IsExitConfirmed());
+    ASSERT_TRUE(WaitUntil([&] { return !wizard.isVisible(); }));
+    EXPECT_EQ(wizard.result(), QDialog::Rejected);
+    EXPECT_EQ(wizard.GetActivePage(), nullptr);
+    EXPECT_FALSE(wizard.FindPageById(177)->IsCreated());
+    wizard.OnExit();
+    EXPECT_EQ(prompter.shown.size(), 1u);
+}
+
+TEST_F(WizardMainDialogTest, EscapeOnTheWizardAsksTheExitQuestion) {
+    prompter.Script(PromptAnswer::No);
+    Button(12324)->setFocus();
+    QTest::keyClick(Button(12324), Qt::Key_Escape);
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_TRUE(wizard.isVisible());
+}
+
+TEST_F(WizardMainDialogTest, StatusShowsAtOnceAndHidesAfterItsDelay) {
+    wizard.SetStatus(true, "Чтение модификации...");
+    EXPECT_TRUE(Status()->isVisible());
+    EXPECT_TRUE(Progress()->isVisible());
+    EXPECT_EQ(Status()->text(), "Чтение модификации...");
+    EXPECT_EQ(Status()->palette().color(QPalette::WindowText), QColor(0, 60, 0));
+
+    auto* timer = wizard.findChild<QTimer*>("105");
+    ASSERT_NE(timer, nullptr);
+    wizard.SetStatus(false, "");
+    EXPECT_TRUE(Status()->isVisible()) << "hidden only when the timer fires";
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 300);
+
+    wizard.SetStatus(true, "Запись");
+    EXPECT_FALSE(timer->isActive()) << "a new status cancels the pending hide";
+    wizard.SetStatus(false, "");
+    ASSERT_TRUE(WaitUntil([&] { return !Status()->isVisible(); }));
+    EXPECT_FALSE(Progress()->isVisible());
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(WizardMainDialogTest, StatusRestartsItsProgressAtZero) {
+    wizard.SetStatus(true, "a");
+    wizard.ProgressBar()->setValue(66);
+    wizard.SetStatus(true, "b");
+    EXPECT_EQ(wizard.ProgressBar()->value(), 0);
+}
+
+TEST_F(WizardMainDialogTest, FontsInUseHaveCyrillicGlyphs) {
+    const QString sample = "Вас приветствует программа ЖЩЪЁ ёжщъ";
+    WizardPage* page = wizard.GetActivePage();
+    for (const QFont& font : {QApplication::font(), page->LargeFont(), page->SmallFont(),
+                              Button(12324)->font()}) {
+        QFontMetrics metrics(font);
+        for (QChar c : sample)
+            EXPECT_TRUE(metrics.inFont(c)) << font.family().toStdString() << " lacks U+" << int(c.unicode());
+    }
+    EXPECT_EQ(page->LargeFont().weight(), QFont::Bold);
+    EXPECT_LE(QFontMetrics(page->LargeFont()).height(), 20);
+    EXPECT_LE(QFontMetrics(page->SmallFont()).height(), 16);
+    EXPECT_GT(QFontMetrics(page->LargeFont()).height(), QFontMetrics(page->SmallFont()).height());
+}
+
+TEST_F(WizardMainDialogTest, PagesAreWhite) {
+    WizardPage* page = wizard.GetActivePage();
+    EXPECT_TRUE(page->autoFillBackground());
+    EXPECT_EQ(page->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(page->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+} // namespace
