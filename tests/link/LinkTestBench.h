@@ -9,7 +9,29 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <map>
+
+namespace fs = std::filesystem;
+
+// Points the settings file into a fresh folder while it lives.
+struct TempSettingsPath {
+    TempSettingsPath() {
+        char pattern[] = "/tmp/zrk-settings-XXXXXX";
+        folder = mkdtemp(pattern);
+        path = folder + "/VESK/ZRK640.conf";
+        const char* old = std::getenv("ZRK640_CONFIG");
+        previous = old ? old : "";
+        setenv("ZRK640_CONFIG", path.c_str(), 1);
+    }
+    ~TempSettingsPath() {
+        setenv("ZRK640_CONFIG", previous.c_str(), 1);
+        fs::remove_all(folder);
+    }
+    std::string folder, path, previous;
+};
+
 
 class LinkTestBench : public testing::Test {
 protected:
@@ -49,6 +71,7 @@ protected:
                                    reply, replyLength, message, offset);
     }
 
+    TempSettingsPath settingsPath; // first: the link stores its settings as it goes
     ScriptedPrompter prompter;
     PrompterGuard guard{prompter};
     PtyPeer peer;
