@@ -130,7 +130,9 @@ template <std::size_t N> const char* find_text(const CodeText (&table)[N], int c
 }
 
 // Codes travel as signed bytes: 0xFF is -1.
-int signed_code(std::uint8_t code) { return static_cast<std::int8_t>(code); }
+int signed_code(std::uint8_t code) {
+    return static_cast<std::int8_t>(code);
+}
 
 std::string format_code(const char* format, int code) {
     char buffer[128];

@@ -24,9 +24,13 @@ std::uint16_t feed(std::uint16_t h, std::uint8_t b, int bits) {
     return h;
 }
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
-bool is_nibble_char(char c) { return c >= kFirstNibble && c < kFirstNibble + 16; }
+bool is_nibble_char(char c) {
+    return c >= kFirstNibble && c < kFirstNibble + 16;
+}
 
 void put_address(const Frame& frame, int address_length, std::uint8_t* bytes) {
     if (address_length == kLongAddressLength) {

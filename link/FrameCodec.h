@@ -25,7 +25,9 @@ inline constexpr int kFrameOk = 0;     // the frame holds and was decoded
 inline constexpr int kFrameBroken = 1; // bad checksum, length, start/end or character
 
 // Characters of a frame with n data bytes: '#', 2·(n+6) nibbles, CR.
-constexpr int frame_length(int n) { return 2 * n + 14; }
+constexpr int frame_length(int n) {
+    return 2 * n + 14;
+}
 
 // One frame in byte form.
 struct Frame {

@@ -18,7 +18,9 @@ int utf8_length(std::string_view text) {
     return count;
 }
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 char symbol_char(int s) {
     if (s < 10)

@@ -65,8 +65,8 @@ int stored_dot_to_data(std::string_view text, int decimals, std::uint8_t* data, 
     if (!parse_float(text, x))
         return 0;
     const double magnitude = std::fabs(static_cast<double>(x));
-    const int p = decimals > 0 ? std::min(decimals, kMaxWriteDecimals)
-                               : significant_decimals(magnitude);
+    const int p =
+        decimals > 0 ? std::min(decimals, kMaxWriteDecimals) : significant_decimals(magnitude);
     const double scaled = std::floor(magnitude * kPowersOfTen[p] + 0.5);
     if (scaled >= kMantissaLimit)
         return 0;
@@ -100,8 +100,8 @@ std::string stored_dot_text(const std::uint8_t* data, int count) {
 
 int dec_dot_to_data(std::string_view text, std::uint8_t* data, int& length) {
     double value = 0.0;
-    if (!parse_whole(text, value) || !std::isfinite(value) || value < 0 ||
-        value > kMaxSmallValue || value != std::floor(value))
+    if (!parse_whole(text, value) || !std::isfinite(value) || value < 0 || value > kMaxSmallValue ||
+        value != std::floor(value))
         return 0;
     return put_small(static_cast<unsigned>(value), data, length);
 }
@@ -116,7 +116,8 @@ int clk_to_data(std::string_view text, std::uint8_t* data, int& length) {
         const std::string_view group =
             colon == std::string_view::npos ? text : text.substr(colon + 1);
         unsigned value = 0;
-        const auto [stop, error] = std::from_chars(group.data(), group.data() + group.size(), value);
+        const auto [stop, error] =
+            std::from_chars(group.data(), group.data() + group.size(), value);
         if (group.empty() || error != std::errc{} || stop != group.data() + group.size())
             return 0;
         total += value * weight;

@@ -6,10 +6,13 @@
 #include "link/NetworkName.h"
 #include "link/NumberFormats.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cstdio>
 #include <initializer_list>
+#include <iterator>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -19,6 +22,7 @@ enum class Format { StoredDot, DecDot, Clock, String, Name, List };
 constexpr int kFirstStatusCode = 240;
 constexpr std::uint8_t kAddressReply = 24;
 constexpr int kMeasurementBytes = 4;
+constexpr std::uint8_t kComputingFault = 245; // its text depends on byte 3
 
 bool named(const std::string& name, std::initializer_list<std::string_view> names) {
     for (std::string_view n : names)
@@ -86,14 +90,14 @@ int address_text(const std::uint8_t* data, int count, std::string& text) {
 
 // A status code in byte 0, or a single-precision value high byte first.
 int measurement_text(const std::uint8_t* data, int count, bool setpoint, std::string& text) {
-    if (count < kMeasurementBytes && (data[0] < kFirstStatusCode || data[0] == 245))
+    if (count < kMeasurementBytes && (data[0] < kFirstStatusCode || data[0] == kComputingFault))
         return 0;
     if (data[0] >= kFirstStatusCode) {
         text = measurement_status_text(data[0], count > 3 ? data[3] : 0, setpoint);
         return 1;
     }
-    const auto bits = static_cast<std::uint32_t>(data[0]) << 24 | data[1] << 16 | data[2] << 8 |
-                      data[3];
+    const auto bits =
+        static_cast<std::uint32_t>(data[0]) << 24 | data[1] << 16 | data[2] << 8 | data[3];
     text = printed("%5.3f", static_cast<double>(std::bit_cast<float>(bits)));
     return 1;
 }
@@ -109,10 +113,9 @@ int named_text(const std::string& name, const std::uint8_t* data, int count, std
     if (named(name, {"exit"}))
         return exit_text(data, count, text);
     if (named(name, {"bPS"}))
-        return fixed_choice(data[0],
-                            {"2400", "4800", "9600", "14400", "19200", "28800", "38400", "57600",
-                             "115200"},
-                            text);
+        return fixed_choice(
+            data[0],
+            {"2400", "4800", "9600", "14400", "19200", "28800", "38400", "57600", "115200"}, text);
     if (named(name, {"LEn"}))
         return fixed_choice(data[0], {"7", "8"}, text);
     if (named(name, {"PrtY"}))
@@ -146,8 +149,7 @@ int small_text(const std::uint8_t* data, int count, bool clock, std::string& tex
     return 1;
 }
 
-int format_text(const std::string& format, const std::uint8_t* data, int count,
-                std::string& text) {
+int format_text(const std::string& format, const std::uint8_t* data, int count, std::string& text) {
     switch (format_of(format)) {
     case Format::StoredDot:
         text = stored_dot_text(data, count);
@@ -169,6 +171,24 @@ int format_text(const std::string& format, const std::uint8_t* data, int count,
         break;
     }
     return list_text(format, data[0], text);
+}
+
+std::string blanks_trimmed(const std::string& text) {
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    const auto first = std::find_if_not(text.begin(), text.end(), blank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
+    return first < last ? std::string(first, last) : std::string();
+}
+
+// The digits of text with every '.' left out, as one integer.
+bool read_digits(const std::string& text, long long& v) {
+    std::string digits;
+    for (char c : text)
+        if (c != '.')
+            digits += c;
+    const std::string_view number = std::string_view(digits).substr(digits.starts_with('+'));
+    const auto [stop, error] = std::from_chars(number.data(), number.data() + number.size(), v);
+    return !number.empty() && error == std::errc{} && stop == number.data() + number.size();
 }
 
 } // namespace
@@ -240,23 +260,19 @@ int MyConverter::trim_value_text(const std::string& text, std::string& out) cons
         out = dot == std::string::npos ? text : text.substr(0, dot + 1 + decimals);
         return 0;
     }
-    std::string digits;
-    for (char c : text)
-        if (c != '.')
-            digits += c;
+    std::string kept = blanks_trimmed(text);
     long long v = 0;
-    const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
-    if (digits.empty() || error != std::errc{} || stop != digits.data() + digits.size())
+    if (!read_digits(kept, v))
         return -1;
-    out = text;
     // Without limits nothing is out of range.
     const bool limited = lower != 0.0 || upper != 0.0;
-    while (limited && !out.empty() && (v < lower || v > upper)) {
+    while (limited && !kept.empty() && (v < lower || v > upper)) {
         v /= 10;
-        out.pop_back();
+        kept.pop_back();
     }
-    if (!out.empty() && out.back() == '.')
-        out.pop_back();
+    if (!kept.empty() && kept.back() == '.')
+        kept.pop_back();
+    out = kept;
     return 0;
 }
 

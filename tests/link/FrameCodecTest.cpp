@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ TEST(HashName, KnownNames) {
         const char* name;
         std::uint16_t hash;
     } cases[] = {
-        {"n.Err", 0x0233}, {"dev", 0xD681}, {"ver", 0x2D5B}, {"mod.v", 0x1018},
+        {"n.Err", 0x0233},    {"dev", 0xD681},   {"ver", 0x2D5B}, {"mod.v", 0x1018},
         {"M.s.t.r.", 0x5EA0}, {"N.ERR", 0x0233}, {"DEV", 0xD681}, {"", 0},
     };
     for (const auto& c : cases)
@@ -31,15 +32,14 @@ TEST(HashName, SymbolsThatCountAndSymbolsThatDoNot) {
         const char* b;
         bool equal;
     } cases[] = {
-        {"#$%", "    ", true},        // skipped characters leave the padding
-        {".dev", "dev", true},        // a leading '.' is skipped
-        {"ABCDE", "ABCD", true},      // only four symbols count
-        {"ABCD.", "ABCD", false},     // but a dot right after the fourth does
-        {"ABCD.E", "ABCD.", true},
+        {"#$%", "    ", true},           // skipped characters leave the padding
+        {".dev", "dev", true},           // a leading '.' is skipped
+        {"ABCDE", "ABCD", true},         // only four symbols count
+        {"ABCD.", "ABCD", false},        // but a dot right after the fourth does
+        {"ABCD.E", "ABCD.", true},       // the fifth symbol is dropped
         {"ABCDEFGH.", "ABCDEFGH", true}, // past the eighth character
-        {"A_-1", "A_-1", true},
-        {"A_", "A-", false},
-        {"a.b", "ab", false},
+        {"A_", "A-", false},             // the two special symbols differ
+        {"a.b", "ab", false},            // a dot marks its symbol
     };
     for (const auto& c : cases)
         EXPECT_EQ(hash_name(c.a) == hash_name(c.b), c.equal) << c.a << " / " << c.b;
@@ -73,11 +73,13 @@ TEST(EncodeFrame, ReadRequestsForDev) {
 
 TEST(EncodeFrame, AddressPacking) {
     std::uint8_t bytes[6];
-    const std::string frame11 = encode_frame({.address = 255, .request = false, .hash = 0, .data = {}}, 11);
+    const std::string frame11 =
+        encode_frame({.address = 255, .request = false, .hash = 0, .data = {}}, 11);
     decode_buffer(frame11.data() + 1, 12, bytes);
     EXPECT_EQ(bytes[0], 0x1F);
     EXPECT_EQ(bytes[1] >> 5, 7);
-    const std::string frame8 = encode_frame({.address = 300, .request = false, .hash = 0, .data = {}}, 8);
+    const std::string frame8 =
+        encode_frame({.address = 300, .request = false, .hash = 0, .data = {}}, 8);
     decode_buffer(frame8.data() + 1, 12, bytes);
     EXPECT_EQ(bytes[0], 300 & 0xFF);
     EXPECT_EQ(bytes[1], 0);
@@ -93,8 +95,10 @@ TEST(EncodeFrame, MoreThanFifteenDataBytesIsRefused) {
 TEST(DecodeFrame, RoundTripsEveryLengthAndAddressMode) {
     for (int length : {8, 11}) {
         for (int n = 0; n <= kMaxFrameData; ++n) {
-            Frame sent{.address = length == 11 ? 1234 : 201, .request = n % 2 == 0,
-                       .hash = static_cast<std::uint16_t>(0x1234 + n), .data = {}};
+            Frame sent{.address = length == 11 ? 1234 : 201,
+                       .request = n % 2 == 0,
+                       .hash = static_cast<std::uint16_t>(0x1234 + n),
+                       .data = {}};
             for (int i = 0; i < n; ++i)
                 sent.data.push_back(static_cast<std::uint8_t>(i * 37));
             const std::string chars = encode_frame(sent, length);
@@ -119,15 +123,15 @@ TEST(DecodeFrame, CorruptedFramesAreRejected) {
         return s;
     };
     const std::string cases[] = {
-        changed(9, 'W'),  // 'W' would decode to the same nibble as 'G'
-        changed(9, 'g'),  // lower case 'g' too
-        changed(12, 'F'), // just below 'G'
-        changed(10, 'H'), // one data bit
+        changed(9, 'W'),               // 'W' would decode to the same nibble as 'G'
+        changed(9, 'g'),               // lower case 'g' too
+        changed(12, 'F'),              // just below 'G'
+        changed(10, 'H'),              // one data bit
         changed(good.size() - 2, 'H'), // checksum
         changed(0, '$'),
-        good.substr(0, good.size() - 1),            // no CR
-        good.substr(0, good.size() - 1) + "GG\r",   // longer than n says
-        good.substr(0, 9) + good.substr(13),        // shorter than n says
+        good.substr(0, good.size() - 1),          // no CR
+        good.substr(0, good.size() - 1) + "GG\r", // longer than n says
+        good.substr(0, 9) + good.substr(13),      // shorter than n says
         "#\r",
         "",
     };
@@ -137,6 +141,32 @@ TEST(DecodeFrame, CorruptedFramesAreRejected) {
         EXPECT_EQ(frame.address, 99); // left alone
         EXPECT_EQ(frame.data, std::vector<std::uint8_t>{1});
     }
+}
+
+} // namespace
+
+namespace {
+
+// Whatever a damaged line delivers, an accepted frame is exactly one we could have sent.
+TEST(DecodeFrame, AcceptedFramesAlwaysReencodeToTheSameCharacters) {
+    std::mt19937 random(640);
+    const Frame reply{.address = 7, .request = false, .hash = 0x1018, .data = {1, 2, 3}};
+    const std::string good = encode_frame(reply, 8);
+    int accepted = 0;
+    for (int round = 0; round < 20000; ++round) {
+        std::string chars = good;
+        const int changes = 1 + static_cast<int>(random() % 3);
+        for (int i = 0; i < changes; ++i)
+            chars[random() % chars.size()] = static_cast<char>(random() % 256);
+        if (chars == good)
+            continue;
+        Frame frame;
+        if (decode_frame(chars, 8, frame) == kFrameOk) {
+            ++accepted;
+            EXPECT_EQ(encode_frame(frame, 8), chars);
+        }
+    }
+    EXPECT_LE(accepted, 3); // a 16-bit check lets very few damaged frames through
 }
 
 } // namespace
