@@ -9,9 +9,9 @@ using Bytes = std::vector<std::uint8_t>;
 class DeviceLinkTest : public LinkTestBench {};
 
 // Silent for the first `silent` requests, then a good reply to "dev".
-PtyPeer::Responder SilentThenReply(int silent, const std::string& noise = {}) {
+ControllerPeer::Responder SilentThenReply(int silent, const std::string& noise = {}) {
     return [=](const Frame& request, int nth) {
-        return nth < silent ? noise : PtyPeer::Reply(request, request.hash, {'v', 'e', 'd'});
+        return nth < silent ? noise : ControllerPeer::Reply(request, request.hash, {'v', 'e', 'd'});
     };
 }
 
@@ -67,14 +67,14 @@ TEST_F(DeviceLinkTest, BadRepliesGiveThreeWithTheirTexts) {
     std::string networkText;
     network_error_text(0x28, 1, networkText);
     const struct {
-        PtyPeer::Responder responder;
+        ControllerPeer::Responder responder;
         std::string text;
     } cases[] = {
-        {[](const Frame& r, int) { return PtyPeer::ErrorReply(r, 0x28); }, "Не найден дескриптор"},
-        {[](const Frame& r, int) { return PtyPeer::Reply(r, hash_name("ver"), {1}); },
+        {[](const Frame& r, int) { return ControllerPeer::ErrorReply(r, 0x28); }, "Не найден дескриптор"},
+        {[](const Frame& r, int) { return ControllerPeer::Reply(r, hash_name("ver"), {1}); },
          "Пришла посылка с кодом команды, отличным от посланной и от n.Err.\n"},
         {[](const Frame& r, int) {
-             std::string s = PtyPeer::Reply(r, r.hash, {1, 2});
+             std::string s = ControllerPeer::Reply(r, r.hash, {1, 2});
              s[5] = s[5] == 'G' ? 'H' : 'G';
              return s;
          },
@@ -122,7 +122,7 @@ TEST_F(DeviceLinkTest, ExitEventFromAnotherThreadEndsTheWaitAtOnce) {
 TEST_F(DeviceLinkTest, FifteenDataBytesComeWhole) {
     const Bytes full{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     peer.SetResponder(
-        [&](const Frame& r, int) { return PtyPeer::Reply(r, r.hash, full); });
+        [&](const Frame& r, int) { return ControllerPeer::Reply(r, r.hash, full); });
     ASSERT_EQ(Exchange(kRead, "ver"), kLinkOk);
     EXPECT_EQ(Bytes(reply, reply + replyLength), full);
 }
@@ -134,7 +134,7 @@ TEST_F(DeviceLinkTest, TooManyDataBytesAreRefusedBeforeSending) {
 }
 
 TEST_F(DeviceLinkTest, VanishedAdapterEndsWithoutRetries) {
-    peer.SetResponder([](const Frame&, int) { return PtyPeer::kHangUp; });
+    peer.SetResponder([](const Frame&, int) { return ControllerPeer::kHangUp; });
     EXPECT_EQ(Exchange(kRead, "dev"), kLinkError);
     EXPECT_FALSE(message.empty());
     EXPECT_EQ(peer.Requests().size(), 1u);
@@ -146,7 +146,7 @@ protected:
 };
 
 TEST_F(LongAddressTest, ElevenBitAddressesTravelWhole) {
-    peer.SetResponder([](const Frame& r, int) { return PtyPeer::Reply(r, r.hash, {1}, 11); });
+    peer.SetResponder([](const Frame& r, int) { return ControllerPeer::Reply(r, r.hash, {1}, 11); });
     link.Port().set_device_address(1500);
     EXPECT_EQ(Exchange(kRead, "dev"), kLinkOk);
     EXPECT_EQ(Exchange(kRead, "dev", {}, kBroadcastOffset), kLinkOk);

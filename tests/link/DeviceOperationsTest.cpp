@@ -62,7 +62,7 @@ TEST_F(DeviceOperationsTest, SettingsChangedOnlyAfterASuccessfulNetworkWrite) {
     Parameter baud("bPS");
     baud.format = "2400:4800:9600:14400:19200:28800:38400:57600:115200";
     baud.value = "19200";
-    peer.SetResponder([](const Frame& r, int) { return PtyPeer::ErrorReply(r, 0x03); });
+    peer.SetResponder([](const Frame& r, int) { return ControllerPeer::ErrorReply(r, 0x03); });
     EXPECT_EQ(ops.WriteParameter(&baud), kLinkError);
     EXPECT_FALSE(TheWizardState().SettingsChanged);
     Serve({});
@@ -125,9 +125,9 @@ TEST_F(DeviceOperationsTest, ConnectToFreeOutputPicksTheFirstFreeElement) {
     for (int firstFree : {2, 99}) {
         peer.SetResponder([=](const Frame& r, int) {
             if (!r.request)
-                return PtyPeer::Reply(r, r.hash, r.data);
+                return ControllerPeer::Reply(r, r.hash, r.data);
             const std::uint8_t choice = r.data[1] >= firstFree ? 25 : 0;
-            return PtyPeer::Reply(r, r.hash, {choice, 0, r.data[1]});
+            return ControllerPeer::Reply(r, r.hash, {choice, 0, r.data[1]});
         });
         std::vector<std::string> lines;
         ops.ConnectToFreeOutput(link1, lines);

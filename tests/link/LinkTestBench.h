@@ -2,7 +2,7 @@
 // A DeviceLink on a pseudo-terminal with a scripted controller behind it and
 // a scripted prompter in front of it.
 
-#include "PtyPeer.h"
+#include "ControllerPeer.h"
 #include "link/DeviceLink.h"
 #include "link/PrompterGuard.h"
 #include "link/ScriptedPrompter.h"
@@ -49,11 +49,11 @@ protected:
     void Serve(std::map<std::string, std::vector<std::uint8_t>> values) {
         peer.SetResponder([values](const Frame& request, int) {
             if (!request.request)
-                return PtyPeer::Reply(request, request.hash, request.data);
+                return ControllerPeer::Reply(request, request.hash, request.data);
             for (const auto& [name, data] : values)
                 if (hash_name(name) == request.hash)
-                    return PtyPeer::Reply(request, request.hash, data);
-            return PtyPeer::ErrorReply(request, 0x28);
+                    return ControllerPeer::Reply(request, request.hash, data);
+            return ControllerPeer::ErrorReply(request, 0x28);
         });
     }
 
@@ -74,7 +74,7 @@ protected:
     TempSettingsPath settingsPath; // first: the link stores its settings as it goes
     ScriptedPrompter prompter;
     PrompterGuard guard{prompter};
-    PtyPeer peer;
+    ControllerPeer peer;
     DeviceLink link;
     std::uint8_t reply[256] = {};
     std::uint8_t replyLength = 0;
