@@ -12,7 +12,7 @@ using Bytes = std::vector<std::uint8_t>;
 class DeviceOperationsTest : public LinkTestBench {
 protected:
     void TearDown() override {
-        TheWizardState().Reset();
+        ResetWizardState();
         LinkTestBench::TearDown();
     }
 

@@ -6,6 +6,7 @@
 #include "link/DeviceLink.h"
 #include "link/PrompterGuard.h"
 #include "link/ScriptedPrompter.h"
+#include "params/WizardState.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,11 @@ protected:
     }
 
     void SetUp() override { ASSERT_EQ(link.Port().open(), 0); }
+
+    static void ResetWizardState() {
+        TheWizardState().Modification = 0;
+        TheWizardState().SettingsChanged = false;
+    }
     void TearDown() override { EXPECT_EQ(prompter.UnexpectedTexts(), ""); }
 
     // A controller that knows some values by name; writes are echoed.

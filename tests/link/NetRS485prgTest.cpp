@@ -106,7 +106,7 @@ protected:
         link.Settings().BuildParameters();
     }
     void TearDown() override {
-        TheWizardState().Reset();
+        ResetWizardState();
         LinkTestBench::TearDown();
     }
 };
