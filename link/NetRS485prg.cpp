@@ -36,7 +36,7 @@ constexpr ParitySetting kParities[] = {
 } // namespace
 
 NetRS485prg::~NetRS485prg() {
-    if (built)
+    if (built && storeOnDestruction)
         Store();
 }
 

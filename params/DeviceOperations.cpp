@@ -27,7 +27,7 @@ int DeviceOperations::ReadParameter(Parameter* p) {
         return kLinkNothing;
     if (p->index < 0)
         return kLinkNegativeIndex;
-    return link.exchange_parameter(kRead, *p);
+    return link.exchange_parameter(kRead, *p, exchangeLog);
 }
 
 int DeviceOperations::WriteParameter(Parameter* p) {
@@ -39,7 +39,7 @@ int DeviceOperations::WriteParameter(Parameter* p) {
     }
     if (p->index < 0)
         return kLinkNegativeIndex;
-    const int r = link.exchange_parameter(kWrite, *p);
+    const int r = link.exchange_parameter(kWrite, *p, exchangeLog);
     if (r == kLinkOk && NetRS485::IsNetworkSettingName(p->name))
         TheWizardState().SettingsChanged = true;
     return r;
