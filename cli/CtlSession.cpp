@@ -89,8 +89,6 @@ Parameter* CtlSession::Lookup(const std::string& word) {
         Fail("Не задано имя параметра", kUsageError);
         return nullptr;
     }
-    if (!link.Table().empty())
-        return link.FindParameter(name, index);
     standalone = std::make_unique<Parameter>(name);
     standalone->format = options.format.value_or("DEC_dot");
     standalone->indexed = colon != std::string::npos;
@@ -131,6 +129,7 @@ int CtlSession::Finish(int result, Parameter& p) {
 }
 
 int CtlSession::Check() {
+    AddIdentityParameters();
     DeviceCheckReport report;
     const bool good = ops.CheckDevice(report);
     FlushLog();
@@ -138,6 +137,15 @@ int CtlSession::Check() {
     if (!report.errors.empty())
         std::fprintf(stderr, "%s", report.errors.c_str());
     return good ? kSuccess : kDeviceFailure;
+}
+
+// The identity check reads these whether or not a base described them.
+void CtlSession::AddIdentityParameters() {
+    for (const char* name : {"n.Err", "dev", "ver", "mod.v"}) {
+        auto p = std::make_unique<Parameter>(name);
+        p->format = "DEC_dot";
+        link.Table().Adopt(std::move(p));
+    }
 }
 
 void CtlSession::FlushLog() {

@@ -27,6 +27,7 @@ private:
     int Read();
     int Write();
     int Check();
+    void AddIdentityParameters();
     Parameter* Lookup(const std::string& word);
     int Finish(int result, Parameter& p);
     void FlushLog();

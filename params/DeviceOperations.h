@@ -48,7 +48,7 @@ public:
 
 private:
     void WritePartner(const Parameter& p);
-    int ReadForCheck(Parameter* p, std::string& errors);
+    int ReadForCheck(const char* name, Parameter* p, std::string& errors);
 
     DeviceLink& link;
     ChannelConfigurator channelConfigurator;

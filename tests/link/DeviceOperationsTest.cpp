@@ -176,4 +176,17 @@ TEST_F(DeviceOperationsTest, CheckDeviceWithAllReadsGood) {
               "Прибор: X\n(Номер модификации: 3)\nВерсия прошивки: 1\nКод послед. ошибки: 0\n");
 }
 
+TEST_F(DeviceOperationsTest, CheckDeviceFailsWhenTheTableLacksTheIdentity) {
+    Add("dev", 0, "string", false);
+    Serve({{"dev", {'X'}}});
+    for (int i = 0; i < 3; ++i) // the table's own lookup boxes
+        prompter.Script(PromptAnswer::Ok);
+    DeviceCheckReport report;
+    EXPECT_FALSE(ops.CheckDevice(report));
+    EXPECT_EQ(report.info, "Прибор: X\n");
+    EXPECT_EQ(report.errors, "Не найден параметр n.Err в основной таблице параметров!\n"
+                             "Не найден параметр mod.v в основной таблице параметров!\n"
+                             "Не найден параметр ver в основной таблице параметров!\n");
+}
+
 } // namespace
