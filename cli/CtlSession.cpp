@@ -13,7 +13,7 @@ int Fail(const std::string& text, int code) {
 }
 
 const char* ParityText(int code) {
-    return code == kParityEven ? kParityEvenText
+    return code == kParityEven  ? kParityEvenText
            : code == kParityOdd ? kParityOddText
                                 : kParityNoneText;
 }
@@ -26,8 +26,8 @@ int CtlSession::Run() {
             std::printf("%s\n", name.c_str());
         return kSuccess;
     }
-    const bool known = options.command == "read" || options.command == "write" ||
-                       options.command == "check";
+    const bool known =
+        options.command == "read" || options.command == "write" || options.command == "check";
     if (!known)
         return Fail("Неизвестная команда: '" + options.command + "' (см. --help)", kUsageError);
     const int opened = OpenLink();
@@ -47,7 +47,8 @@ int CtlSession::OpenLink() {
     settings.BuildParameters();
     ApplyOverrides();
     if (options.trace) {
-        link.SetFrameTrace([](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
+        link.SetFrameTrace(
+            [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
         ops.SetExchangeLog(&log);
     }
     return link.open_port() == 0 ? kSuccess : kPortFailure;
@@ -120,9 +121,9 @@ int CtlSession::Write() {
 int CtlSession::Finish(int result, Parameter& p) {
     FlushLog();
     if (result != kLinkOk)
-        return Fail(p.message.empty() ? "Ошибка обмена с прибором (код " +
-                                            std::to_string(result) + ")"
-                                      : p.message,
+        return Fail(p.message.empty()
+                        ? "Ошибка обмена с прибором (код " + std::to_string(result) + ")"
+                        : p.message,
                     kDeviceFailure);
     std::printf("%s\n", p.value.c_str());
     return kSuccess;

@@ -15,13 +15,13 @@
 
 // Results of the exchanges and the device operations.
 inline constexpr int kLinkOk = 0;
-inline constexpr int kLinkNothing = -1;        // nothing usable received, port not open, bad frame
-inline constexpr int kLinkNoReply = 2;         // four time-outs in a row
-inline constexpr int kLinkError = 3;           // line, protocol or device error
-inline constexpr int kLinkBadValue = 4;        // the value cannot be encoded
-inline constexpr int kLinkNotRead = 5;         // value "Нет данных", nothing sent
-inline constexpr int kLinkNegativeIndex = 6;   // nothing sent
-inline constexpr int kAttributeFailed = 200;   // the "M.s.t.r." exchange failed
+inline constexpr int kLinkNothing = -1;      // nothing usable received, port not open, bad frame
+inline constexpr int kLinkNoReply = 2;       // four time-outs in a row
+inline constexpr int kLinkError = 3;         // line, protocol or device error
+inline constexpr int kLinkBadValue = 4;      // the value cannot be encoded
+inline constexpr int kLinkNotRead = 5;       // value "Нет данных", nothing sent
+inline constexpr int kLinkNegativeIndex = 6; // nothing sent
+inline constexpr int kAttributeFailed = 200; // the "M.s.t.r." exchange failed
 inline constexpr int kAttributeWrongSize = 201;
 
 // Request flags.

@@ -84,7 +84,8 @@ TEST_F(ZrkCtlTest, WriteSendsTheConvertedValueWithItsIndex) {
 }
 
 TEST_F(ZrkCtlTest, CheckPrintsTheIdentity) {
-    Serve({{"n.Err", {0}}, {"dev", {'0', '4', '6', 'K', 'R', 'Z'}}, {"ver", {'3'}}, {"mod.v", {2}}});
+    Serve(
+        {{"n.Err", {0}}, {"dev", {'0', '4', '6', 'K', 'R', 'Z'}}, {"ver", {'3'}}, {"mod.v", {2}}});
     const Outcome o = Run("check");
     EXPECT_EQ(o.exitCode, 0) << o.err;
     EXPECT_EQ(o.out, "Прибор: ZRK640\n(Номер модификации: 2)\nВерсия прошивки: 3\n"

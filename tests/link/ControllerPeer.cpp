@@ -36,7 +36,7 @@ std::vector<Frame> ControllerPeer::Requests() const {
 }
 
 std::string ControllerPeer::Reply(const Frame& request, std::uint16_t hash,
-                           std::vector<std::uint8_t> data, int address_length) {
+                                  std::vector<std::uint8_t> data, int address_length) {
     Frame reply;
     reply.address = request.address;
     reply.hash = hash;

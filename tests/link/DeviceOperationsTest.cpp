@@ -89,8 +89,9 @@ TEST_F(DeviceOperationsTest, PartnersAreWrittenFirstInModificationThree) {
     EXPECT_EQ(tval2->value, "9");
     EXPECT_EQ(tp4->value, "9");
     using W = std::pair<std::uint16_t, Bytes>;
-    EXPECT_EQ(Writes(), (std::vector<W>{
-                            {tval, {7, 0, 2}}, {tp, {7, 0, 5}}, {tp, {9, 0, 4}}, {tval, {9, 0, 2}}}));
+    EXPECT_EQ(
+        Writes(),
+        (std::vector<W>{{tval, {7, 0, 2}}, {tp, {7, 0, 5}}, {tp, {9, 0, 4}}, {tval, {9, 0, 2}}}));
 
     TheWizardState().Modification = 2;
     tp5->value = "8";
@@ -157,8 +158,7 @@ TEST_F(DeviceOperationsTest, CheckDeviceReportsTheFailingModificationRead) {
     EXPECT_EQ(shown[0].text, "Ошибка команды 'mod.v':\nНе найден дескриптор\n");
     EXPECT_EQ(shown[0].caption, kApplicationTitle);
     EXPECT_EQ(shown[0].icon, PromptIcon::Error);
-    EXPECT_EQ(shown[1].text,
-              "Прибор: ZRK640\nВерсия прошивки: 2.1\nКод послед. ошибки: 0\n");
+    EXPECT_EQ(shown[1].text, "Прибор: ZRK640\nВерсия прошивки: 2.1\nКод послед. ошибки: 0\n");
     EXPECT_EQ(shown[1].caption, "Проверка прибора");
     EXPECT_EQ(shown[1].icon, PromptIcon::Information);
 }

@@ -33,7 +33,6 @@ struct TempSettingsPath {
     std::string folder, path, previous;
 };
 
-
 class LinkTestBench : public testing::Test {
 protected:
     explicit LinkTestBench(int address_length = 8) : peer(address_length) {
@@ -73,8 +72,8 @@ protected:
 
     int Exchange(int request, const std::string& name, std::vector<std::uint8_t> data = {},
                  int offset = 0) {
-        return link.exchange_frame(request, hash_name(name), data.data(), int(data.size()),
-                                   reply, replyLength, message, offset);
+        return link.exchange_frame(request, hash_name(name), data.data(), int(data.size()), reply,
+                                   replyLength, message, offset);
     }
 
     TempSettingsPath settingsPath; // first: the link stores its settings as it goes

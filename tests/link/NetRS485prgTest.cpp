@@ -18,8 +18,8 @@ protected:
         SettingsStore store(path);
         store.load();
         std::string all;
-        for (const char* key : {"address", "address_length", "baud_rate", "byte_size",
-                                "stop_bits", "parity_scheme", "port_number", "port_name"})
+        for (const char* key : {"address", "address_length", "baud_rate", "byte_size", "stop_bits",
+                                "parity_scheme", "port_number", "port_name"})
             all += std::string(key) + "=" + store.get_text(key, "-") + ";";
         return all;
     }
