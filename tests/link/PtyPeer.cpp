@@ -19,9 +19,10 @@ PtyPeer::~PtyPeer() {
         ::close(master_);
 }
 
-void PtyPeer::script(std::deque<std::string> replies) {
+void PtyPeer::script(std::deque<std::string> replies, std::string otherwise) {
     std::lock_guard lock(mutex_);
     replies_ = std::move(replies);
+    otherwise_ = std::move(otherwise);
 }
 
 void PtyPeer::start() {
@@ -55,6 +56,7 @@ bool PtyPeer::answer(const std::string& request) {
     {
         std::lock_guard lock(mutex_);
         requests_.push_back(request);
+        reply = otherwise_;
         if (!replies_.empty()) {
             reply = replies_.front();
             replies_.pop_front();

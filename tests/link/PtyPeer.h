@@ -23,7 +23,8 @@ public:
     const std::string& port_path() const { return slave_path_; }
     int master_fd() const { return master_; }
 
-    void script(std::deque<std::string> replies);
+    // Once the script is used up, every request gets otherwise.
+    void script(std::deque<std::string> replies, std::string otherwise = {});
     // Start only once the port is open: a master without its terminal side
     // reads nothing but hang-ups.
     void start();
@@ -43,4 +44,5 @@ private:
     std::condition_variable changed_;
     std::deque<std::string> replies_;
     std::vector<std::string> requests_;
+    std::string otherwise_;
 };
