@@ -1,6 +1,8 @@
 #include "cli/CtlSession.h"
 
 #include "link/PortEnumerator.h"
+#include "link/ProgramDirectory.h"
+#include "params/ParameterBaseLoader.h"
 
 #include <charconv>
 #include <cstdio>
@@ -46,6 +48,9 @@ int CtlSession::OpenLink() {
     settings.storeOnDestruction = false;
     settings.BuildParameters();
     ApplyOverrides();
+    // Without the base beside the program, parameters are converted by name
+    // or by --format.
+    LoadParameterBase(link.Table(), "parameters_m.zip", ProgramDirectory());
     if (options.trace) {
         link.SetFrameTrace(
             [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
@@ -90,6 +95,8 @@ Parameter* CtlSession::Lookup(const std::string& word) {
         Fail("Не задано имя параметра", kUsageError);
         return nullptr;
     }
+    if (!link.Table().empty() && !options.format)
+        return link.FindParameter(name, index);
     standalone = std::make_unique<Parameter>(name);
     standalone->format = options.format.value_or("DEC_dot");
     standalone->indexed = colon != std::string::npos;

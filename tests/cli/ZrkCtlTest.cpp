@@ -75,7 +75,7 @@ TEST_F(ZrkCtlTest, ReadUsesTheStoredAddressAndPrintsTheValue) {
 
 TEST_F(ZrkCtlTest, WriteSendsTheConvertedValueWithItsIndex) {
     Serve({});
-    const Outcome o = Run("--addr 5 write rel.a:2 300");
+    const Outcome o = Run("--addr 5 --format DEC_dot write rel.a:2 300");
     EXPECT_EQ(o.exitCode, 0) << o.err;
     EXPECT_EQ(o.out, "300\n");
     ASSERT_EQ(peer.Requests().size(), 1u);
