@@ -1,8 +1,6 @@
 #include "cli/CtlSession.h"
 
 #include "link/PortEnumerator.h"
-#include "link/ProgramDirectory.h"
-#include "params/ParameterBaseLoader.h"
 
 #include <charconv>
 #include <cstdio>
@@ -50,7 +48,7 @@ int CtlSession::OpenLink() {
     ApplyOverrides();
     // Without the base beside the program, parameters are converted by name
     // or by --format.
-    LoadParameterBase(link.Table(), "parameters_m.zip", ProgramDirectory());
+    link.LoadBase();
     if (options.trace) {
         link.SetFrameTrace(
             [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });

@@ -3,7 +3,9 @@
 #include "link/DeviceErrorTexts.h"
 #include "link/ExchangeLogText.h"
 #include "link/FrameCodec.h"
+#include "link/ProgramDirectory.h"
 #include "link/Prompter.h"
+#include "params/ParameterBaseLoader.h"
 #include "params/NumberText.h"
 #include "params/TextCase.h"
 #include "params/WizardState.h"
@@ -247,6 +249,10 @@ int DeviceLink::exchange_attributes(Parameter& p, std::uint8_t* reply) {
     p.attribute2 = (reply[0] & 2) == 0;
     p.pendingChange2 = p.pendingChange3 = false;
     return kLinkOk;
+}
+
+int DeviceLink::LoadBase() {
+    return LoadParameterBase(table, "parameters_m.zip", ProgramDirectory());
 }
 
 void DeviceLink::configure_port() {

@@ -52,6 +52,10 @@ public:
     // Reads or writes p's value; the failure text goes to p.message.
     int exchange_parameter(int request, Parameter& p, ExchangeLog* log = nullptr);
 
+    // Fills the parameter table from the base beside the program; 0, or 1
+    // when the file is missing or damaged.
+    int LoadBase();
+
     // Copies the program's settings into the port.
     void configure_port();
     // Reopens the port with the settings; a failure is shown in a box.
