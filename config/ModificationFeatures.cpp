@@ -4,7 +4,8 @@ namespace {
 
 // Rows: modifications 1..6; columns in the order of Feature.
 constexpr ModificationFeatures kFeatureTable[] = {
-    //  in     calc   reg    sp     auto   pwm    insp   sens   valve  lba
+    // inputs, computing block, regulator, setpoint, autotuning, PWM,
+    // inspector, position sensor, gate-valve control, LBA
     {true, false, true, true, true, true, false, false, false, false},    // 1
     {true, false, false, false, false, false, true, false, false, false}, // 2
     {true, true, true, true, true, false, false, true, true, false},      // 3
