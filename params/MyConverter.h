@@ -2,6 +2,8 @@
 // Conversion of a parameter's value between its text and the data bytes of a
 // frame, driven by the format text and, for a few parameters, by the name.
 
+#include "link/FrameCodec.h"
+
 #include <cstdint>
 #include <string>
 
@@ -9,9 +11,6 @@
 inline constexpr const char* kNoData = "Нет данных";
 // Format text of a parameter the base did not describe.
 inline constexpr const char* kUnknownFormat = "неизвестен";
-
-// Frames carry at most 15 data bytes.
-inline constexpr int kMaxFrameData = 15;
 
 class MyConverter {
 public:

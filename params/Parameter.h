@@ -1,0 +1,59 @@
+#pragma once
+// One controller parameter: its value text, its description from the
+// parameter base and the flags of its exchange with the device.
+
+#include "params/MyConverter.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class ParameterTable;
+
+inline constexpr const char* kUnknownCaption = "<неизвестный параметр>";
+// Message texts that HasErrors does not count as failures.
+inline constexpr const char* kNotInitialisedNote =
+    "Значение не записанно, так как параметер не инициализирован";
+inline constexpr const char* kDeviceValueNote = "Знач-е в приборе:";
+
+class Parameter : public MyConverter {
+public:
+    explicit Parameter(std::string name = {});
+
+    std::string caption = kUnknownCaption;
+    std::string displayName;     // a page's more specific title; empty: the caption
+    bool indexed = false;        // exists once per index; the index travels in requests
+    bool pendingChange1 = false; // changed locally, not yet written
+    bool pendingChange2 = false;
+    bool pendingChange3 = false;
+    std::string message; // last failure or notice, shown by the callers
+    bool attribute1 = true;
+    bool attribute2 = false;
+    int attributeStep = 0; // 0: no attribute exchange
+    int addressOffset = 0; // added to the device address; -1: broadcast
+    int index = 0;
+    std::string defaultValue;
+    bool checkBeforeWrite = false;
+    std::vector<std::uint8_t> choiceMasks; // one per choice, see IsChoiceAllowed
+    // The table that owns this parameter, for the limit coupling; null when
+    // the parameter stands alone.
+    ParameterTable* table = nullptr;
+
+    void Reset();
+    const std::string& DisplayName() const;
+
+    // Typed text (fromDevice false) is checked against the format and limits
+    // and stored with the change flag; false leaves value and flags as they
+    // were. fromDevice true: the text is already the value, only the limits
+    // of the "i.min"/"i.upr" pair follow it.
+    virtual bool SetValue(const std::string& text, bool fromDevice);
+
+    // Name, then value text.
+    void Store(std::string& out) const;
+    // kArchiveOk, or kArchiveTruncated with the parameter unchanged.
+    int Load(std::string_view in, std::size_t& pos);
+
+private:
+    void CoupleLimits(const std::string& text) const;
+};

@@ -1,0 +1,50 @@
+#include "params/ParameterTable.h"
+
+#include "link/Prompter.h"
+#include "params/TextCase.h"
+
+std::string ParameterTable::MakeKey(std::string_view name, int index) {
+    return LowerText(name) + ':' + std::to_string(index < 0 ? 0 : index);
+}
+
+Parameter* ParameterTable::FindParameter(std::string_view name, int index) const {
+    const auto found = entries.find(MakeKey(name, index));
+    if (found != entries.end())
+        return found->second.get();
+    ShowMessage("Не найден параметр " + std::string(name) + " в основной таблице параметров!", "",
+                PromptIcon::None, PromptButtons::Ok);
+    return nullptr;
+}
+
+Parameter* ParameterTable::FindNextParameter(std::string_view name, Position& position,
+                                             bool advance) const {
+    auto it = position.past ? entries.upper_bound(position.key) : entries.lower_bound(position.key);
+    for (; it != entries.end(); ++it) {
+        if (EqualsNoCase(it->second->name, name)) {
+            position.key = it->first;
+            position.past = advance;
+            return it->second.get();
+        }
+    }
+    if (!entries.empty()) {
+        position.key = entries.rbegin()->first;
+        position.past = true;
+    }
+    return nullptr;
+}
+
+Parameter* ParameterTable::Adopt(std::unique_ptr<Parameter> parameter) {
+    if (!parameter)
+        return nullptr;
+    auto [it, inserted] = entries.try_emplace(MakeKey(parameter->name, parameter->index), nullptr);
+    if (!inserted)
+        return nullptr;
+    parameter->table = this;
+    it->second = std::move(parameter);
+    return it->second.get();
+}
+
+void ParameterTable::ClearParameterTable() {
+    entries.clear();
+    baseFileName.clear();
+}
