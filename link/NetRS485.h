@@ -1,0 +1,35 @@
+#pragma once
+// The device's own RS-485 configuration: six parameters read from and written
+// to the controller like any others.
+
+#include "params/InvisibleElement.h"
+
+#include <string>
+
+// Names of the link settings, shared by the device's and the program's sets.
+inline constexpr const char* kBaudName = "bPS";
+inline constexpr const char* kByteSizeName = "LEn";
+inline constexpr const char* kParityName = "PrtY";
+inline constexpr const char* kStopBitsName = "Sbit";
+inline constexpr const char* kAddressLengthName = "A.Len";
+inline constexpr const char* kAddressName = "Addr";
+inline constexpr const char* kPortName = "Port";
+
+// Parity choice texts.
+inline constexpr const char* kParityNoneText = "Отсутствует";
+inline constexpr const char* kParityEvenText = "Четность";
+inline constexpr const char* kParityOddText = "Нечетность";
+
+class NetRS485 : public InvisibleElement {
+public:
+    void BuildParameters() override;
+    int GetElementKind() const override { return 4; }
+    int GetElementVariant() const override { return 4; }
+    std::string GetTypeName() const override;
+
+    // True for the six names above other than "Port", in any case.
+    static bool IsNetworkSettingName(const std::string& name);
+
+protected:
+    void AddParameter(const char* name, const char* description, const char* format);
+};

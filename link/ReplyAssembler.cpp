@@ -1,0 +1,33 @@
+#include "link/ReplyAssembler.h"
+
+ReplyAssembler::State ReplyAssembler::feed(const std::uint8_t* bytes, std::size_t count) {
+    for (std::size_t i = 0; i < count && state_ == State::Collecting; ++i) {
+        std::uint8_t data = 0;
+        switch (parser_.push(bytes[i], data)) {
+        case ParmrkParser::Event::Data:
+            take(data);
+            break;
+        case ParmrkParser::Event::LineError:
+        case ParmrkParser::Event::Break:
+            state_ = State::LineError;
+            break;
+        case ParmrkParser::Event::None:
+            break;
+        }
+    }
+    return state_;
+}
+
+void ReplyAssembler::take(std::uint8_t ch) {
+    text_.push_back(static_cast<char>(ch));
+    if (ch == '\r')
+        state_ = State::Complete;
+    else if (text_.size() >= kCapacity)
+        state_ = State::Overflow;
+}
+
+void ReplyAssembler::reset() {
+    parser_.reset();
+    text_.clear();
+    state_ = State::Collecting;
+}

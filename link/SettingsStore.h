@@ -1,0 +1,41 @@
+#pragma once
+// The program's settings file: "name=value" lines. Lines it does not know
+// (other keys, comments, sections) are kept as they are when it is written.
+
+#include <string>
+#include <vector>
+
+class SettingsStore {
+public:
+    // $ZRK640_CONFIG, else $XDG_CONFIG_HOME/VESK/ZRK640.conf, else
+    // ~/.config/VESK/ZRK640.conf.
+    static std::string default_path();
+
+    explicit SettingsStore(std::string path = default_path());
+
+    const std::string& path() const { return path_; }
+
+    // Reads the file. A missing file is empty (0); an unreadable or oversized
+    // one loads as empty too and answers -1, so every value takes its default.
+    int load();
+
+    int get_int(const std::string& name, int fallback) const;
+    std::string get_text(const std::string& name, const std::string& fallback) const;
+    bool contains(const std::string& name) const;
+
+    void set_int(const std::string& name, int value);
+    // -1 for a value with a line break, which the file cannot hold.
+    int set_text(const std::string& name, const std::string& value);
+    void remove(const std::string& name);
+
+    // Writes the file whole or not at all (temporary file, fsync, rename);
+    // creates its folders. 0, or -1 with the reason in error_text.
+    int save(std::string& error_text) const;
+
+private:
+    int find(const std::string& name) const;
+    std::string contents() const;
+
+    std::string path_;
+    std::vector<std::string> lines_;
+};

@@ -1,0 +1,53 @@
+#pragma once
+// Moving one parameter between memory and the controller, with the rules that
+// are about parameters rather than frames: uninitialised values, the network
+// settings flag, partner parameters, free output elements and the identity
+// check.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class DeviceLink;
+class Parameter;
+
+// What the identity check found; each text is a run of '\n'-ended lines.
+struct DeviceCheckReport {
+    std::string errors;
+    std::string info;
+};
+
+class DeviceOperations {
+public:
+    // Writes "n.Ch" by reconfiguring the channels; returns its result.
+    using ChannelConfigurator = std::function<int(Parameter& channelCount)>;
+
+    explicit DeviceOperations(DeviceLink& link) : link(link) {}
+
+    int ReadParameter(Parameter* p);
+    int WriteParameter(Parameter* p);
+    int WriteChannelParameter(Parameter* p);
+    // Unset, "n.Ch" is written like any other parameter.
+    void SetChannelConfigurator(ChannelConfigurator configurator) {
+        channelConfigurator = std::move(configurator);
+    }
+
+    // Links p to the first output element nothing drives and adds a line.
+    void ConnectToFreeOutput(Parameter& p, std::vector<std::string>& lines);
+
+    // Reads the identity parameters; true when every read succeeded.
+    bool CheckDevice(DeviceCheckReport& report);
+    // The same, with the findings shown in message boxes.
+    bool CheckDevice();
+
+    // Switches the program to the controller's factory line settings and
+    // reopens the port; returns the open result.
+    int SetFactoryNetworkSettings();
+
+private:
+    void WritePartner(const Parameter& p);
+    int ReadForCheck(Parameter* p, std::string& errors);
+
+    DeviceLink& link;
+    ChannelConfigurator channelConfigurator;
+};

@@ -1,0 +1,179 @@
+#include "LinkTestBench.h"
+
+#include "params/DeviceOperations.h"
+#include "params/WizardState.h"
+
+#include <memory>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class DeviceOperationsTest : public LinkTestBench {
+protected:
+    void TearDown() override {
+        TheWizardState().Reset();
+        LinkTestBench::TearDown();
+    }
+
+    Parameter* Add(const char* name, int index, const char* format, bool indexed = true) {
+        auto p = std::make_unique<Parameter>(name);
+        p->index = index;
+        p->indexed = indexed;
+        p->format = format;
+        return link.Table().Adopt(std::move(p));
+    }
+
+    // Writes the peer saw, as (name hash, data).
+    std::vector<std::pair<std::uint16_t, Bytes>> Writes() const {
+        std::vector<std::pair<std::uint16_t, Bytes>> writes;
+        for (const Frame& f : peer.Requests())
+            if (!f.request)
+                writes.emplace_back(f.hash, f.data);
+        return writes;
+    }
+
+    DeviceOperations ops{link};
+};
+
+TEST_F(DeviceOperationsTest, UnreadValueIsNotWrittenUntilRead) {
+    Serve({{"LEn", {1}}});
+    Parameter p("LEn");
+    p.format = "7:8";
+    EXPECT_EQ(ops.WriteParameter(&p), kLinkNotRead);
+    EXPECT_EQ(p.message, "Значение не записанно, так как параметер не инициализирован");
+    EXPECT_TRUE(peer.Requests().empty());
+    ASSERT_EQ(ops.ReadParameter(&p), kLinkOk);
+    EXPECT_EQ(ops.WriteParameter(&p), kLinkOk);
+    EXPECT_EQ(Writes().size(), 1u);
+}
+
+TEST_F(DeviceOperationsTest, NegativeIndexOrNoParameterSendsNothing) {
+    Parameter p("rel.a");
+    p.index = -1;
+    p.value = "1";
+    EXPECT_EQ(ops.ReadParameter(&p), kLinkNegativeIndex);
+    EXPECT_EQ(ops.WriteParameter(&p), kLinkNegativeIndex);
+    EXPECT_EQ(ops.ReadParameter(nullptr), kLinkNothing);
+    EXPECT_TRUE(peer.Requests().empty());
+}
+
+TEST_F(DeviceOperationsTest, SettingsChangedOnlyAfterASuccessfulNetworkWrite) {
+    Parameter baud("bPS");
+    baud.format = "2400:4800:9600:14400:19200:28800:38400:57600:115200";
+    baud.value = "19200";
+    peer.SetResponder([](const Frame& r, int) { return PtyPeer::ErrorReply(r, 0x03); });
+    EXPECT_EQ(ops.WriteParameter(&baud), kLinkError);
+    EXPECT_FALSE(TheWizardState().SettingsChanged);
+    Serve({});
+    Parameter other("rel.a");
+    other.format = "DEC_dot";
+    other.value = "1";
+    EXPECT_EQ(ops.WriteParameter(&other), kLinkOk);
+    EXPECT_FALSE(TheWizardState().SettingsChanged);
+    EXPECT_EQ(ops.WriteParameter(&baud), kLinkOk);
+    EXPECT_TRUE(TheWizardState().SettingsChanged);
+}
+
+TEST_F(DeviceOperationsTest, PartnersAreWrittenFirstInModificationThree) {
+    Serve({});
+    Parameter* tp5 = Add("tp.h", 5, "DEC_dot");
+    Parameter* tp4 = Add("tp.h", 4, "DEC_dot");
+    Parameter* tval2 = Add("t.val", 2, "DEC_dot");
+    TheWizardState().Modification = 3;
+    tp5->value = "7";
+    ASSERT_EQ(ops.WriteChannelParameter(tp5), kLinkOk);
+    tval2->value = "9";
+    ASSERT_EQ(ops.WriteChannelParameter(tval2), kLinkOk);
+    const std::uint16_t tp = hash_name("tp.h"), tval = hash_name("t.val");
+    EXPECT_EQ(tval2->value, "9");
+    EXPECT_EQ(tp4->value, "9");
+    using W = std::pair<std::uint16_t, Bytes>;
+    EXPECT_EQ(Writes(), (std::vector<W>{
+                            {tval, {7, 0, 2}}, {tp, {7, 0, 5}}, {tp, {9, 0, 4}}, {tval, {9, 0, 2}}}));
+
+    TheWizardState().Modification = 2;
+    tp5->value = "8";
+    ASSERT_EQ(ops.WriteChannelParameter(tp5), kLinkOk);
+    EXPECT_EQ(Writes().size(), 5u);
+}
+
+TEST_F(DeviceOperationsTest, ChannelCountGoesThroughTheInstalledConfigurator) {
+    Serve({});
+    Parameter count("n.Ch");
+    count.format = "DEC_dot";
+    count.value = "2";
+    EXPECT_EQ(ops.WriteChannelParameter(&count), kLinkOk);
+    EXPECT_EQ(Writes().size(), 1u);
+    ops.SetChannelConfigurator([](Parameter& p) { return p.value == "2" ? 42 : 0; });
+    EXPECT_EQ(ops.WriteChannelParameter(&count), 42);
+    EXPECT_EQ(Writes().size(), 1u);
+}
+
+// Output-element states: "free" is choice 25, the first two elements are driven.
+std::string OutputStates() {
+    std::string states;
+    for (int i = 0; i < 25; ++i)
+        states += "занят" + std::to_string(i) + ":";
+    return states + "свободен";
+}
+
+TEST_F(DeviceOperationsTest, ConnectToFreeOutputPicksTheFirstFreeElement) {
+    Parameter* state = Add("S.OE", 0, OutputStates().c_str());
+    Parameter link1("op");
+    link1.format = "нет:ВЭ1:ВЭ2:ВЭ3:ВЭ4:ВЭ5:ВЭ6:ВЭ7:ВЭ8";
+    for (int firstFree : {2, 99}) {
+        peer.SetResponder([=](const Frame& r, int) {
+            if (!r.request)
+                return PtyPeer::Reply(r, r.hash, r.data);
+            const std::uint8_t choice = r.data[1] >= firstFree ? 25 : 0;
+            return PtyPeer::Reply(r, r.hash, {choice, 0, r.data[1]});
+        });
+        std::vector<std::string> lines;
+        ops.ConnectToFreeOutput(link1, lines);
+        EXPECT_EQ(state->index, 0);
+        if (firstFree == 2) {
+            EXPECT_EQ(lines, std::vector<std::string>{"К параметру op[0] подключен ВЭ3"});
+            EXPECT_EQ(link1.value, "ВЭ3");
+        } else {
+            EXPECT_TRUE(lines.empty());
+        }
+    }
+    EXPECT_EQ(Writes().size(), 1u);
+    EXPECT_EQ(CountRequests("S.OE"), 3 + 8);
+}
+
+TEST_F(DeviceOperationsTest, CheckDeviceReportsTheFailingModificationRead) {
+    Add("n.Err", 0, "DEC_dot", false);
+    Add("dev", 0, "string", false);
+    Add("ver", 0, "string", false);
+    Add("mod.v", 0, "DEC_dot", false);
+    Serve({{"n.Err", {0}}, {"dev", {'0', '4', '6', 'K', 'R', 'Z'}}, {"ver", {'1', '.', '2'}}});
+    prompter.Script(PromptAnswer::Ok);
+    prompter.Script(PromptAnswer::Ok);
+    EXPECT_FALSE(ops.CheckDevice());
+    const auto shown = prompter.Shown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, "Ошибка команды 'mod.v':\nНе найден дескриптор\n");
+    EXPECT_EQ(shown[0].caption, kApplicationTitle);
+    EXPECT_EQ(shown[0].icon, PromptIcon::Error);
+    EXPECT_EQ(shown[1].text,
+              "Прибор: ZRK640\nВерсия прошивки: 2.1\nКод послед. ошибки: 0\n");
+    EXPECT_EQ(shown[1].caption, "Проверка прибора");
+    EXPECT_EQ(shown[1].icon, PromptIcon::Information);
+}
+
+TEST_F(DeviceOperationsTest, CheckDeviceWithAllReadsGood) {
+    Add("n.Err", 0, "DEC_dot", false);
+    Add("dev", 0, "string", false);
+    Add("ver", 0, "string", false);
+    Add("mod.v", 0, "DEC_dot", false);
+    Serve({{"n.Err", {0}}, {"dev", {'X'}}, {"ver", {'1'}}, {"mod.v", {3}}});
+    DeviceCheckReport report;
+    EXPECT_TRUE(ops.CheckDevice(report));
+    EXPECT_EQ(report.errors, "");
+    EXPECT_EQ(report.info,
+              "Прибор: X\n(Номер модификации: 3)\nВерсия прошивки: 1\nКод послед. ошибки: 0\n");
+}
+
+} // namespace

@@ -1,0 +1,145 @@
+#include "LinkTestBench.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class ExchangeParameterTest : public LinkTestBench {
+protected:
+    static Parameter Indexed(const char* name, int index, const char* format = "DEC_dot") {
+        Parameter p(name);
+        p.indexed = true;
+        p.index = index;
+        p.format = format;
+        return p;
+    }
+
+    // Answers every read with value and every "M.s.t.r." with attributes.
+    void ServeWithAttributes(Bytes value, Bytes attributes) {
+        peer.SetResponder([=](const Frame& r, int) {
+            if (r.hash == hash_name("M.s.t.r."))
+                return PtyPeer::Reply(r, r.hash, attributes);
+            return PtyPeer::Reply(r, r.hash, r.request ? value : r.data);
+        });
+    }
+};
+
+TEST_F(ExchangeParameterTest, ClosedPortIsReportedInTheParameter) {
+    link.Port().close();
+    Parameter p = Indexed("rel.a", 0);
+    EXPECT_EQ(link.exchange_parameter(kRead, p), kLinkNothing);
+    EXPECT_EQ(p.message, "Ошибка открытия порта");
+    EXPECT_TRUE(peer.Requests().empty());
+}
+
+TEST_F(ExchangeParameterTest, IndexedReadSendsTheIndexAndStoresTheValue) {
+    ServeWithAttributes({0x0F, 0, 3}, {});
+    Parameter p = Indexed("rel.a", 3);
+    p.message = "old failure";
+    ASSERT_EQ(link.exchange_parameter(kRead, p), kLinkOk);
+    EXPECT_EQ(p.value, "15");
+    EXPECT_EQ(p.message, "");
+    ASSERT_EQ(peer.Requests().size(), 1u);
+    EXPECT_EQ(peer.Requests()[0].data, (Bytes{0, 3}));
+}
+
+TEST_F(ExchangeParameterTest, AttributesAreAskedOnlyAtMultiplesOfTheStep) {
+    ServeWithAttributes({0x0F, 0, 0}, {0x02, 0, 0, 0, 0});
+    for (int index = 0; index <= 8; ++index) {
+        Parameter p = Indexed("rel.a", index);
+        p.attributeStep = 4;
+        p.pendingChange2 = p.pendingChange3 = true;
+        ASSERT_EQ(link.exchange_parameter(kRead, p), kLinkOk) << index;
+        const bool asked = index % 4 == 0;
+        EXPECT_EQ(p.attribute1, !asked) << index; // bit 0 clear in the reply
+        EXPECT_EQ(p.pendingChange2, !asked) << index;
+    }
+    std::vector<Bytes> asked;
+    for (const Frame& f : peer.Requests())
+        if (f.hash == hash_name("M.s.t.r."))
+            asked.push_back(f.data);
+    const std::uint16_t hash = hash_name("rel.a");
+    const std::uint8_t hi = hash >> 8, lo = hash & 0xFF;
+    EXPECT_EQ(asked, (std::vector<Bytes>{{0, 0, hi, lo}, {0, 4, hi, lo}, {0, 8, hi, lo}}));
+}
+
+TEST_F(ExchangeParameterTest, AttributeFailures) {
+    Parameter p = Indexed("rel.a", 0);
+    p.attributeStep = 1;
+    ServeWithAttributes({1, 0, 0}, {1, 0, 0}); // three bytes for an indexed parameter
+    EXPECT_EQ(link.exchange_parameter(kRead, p), kAttributeWrongSize);
+    EXPECT_EQ(p.message, "Ошибка атрибутов; размер ответа не совпадает с ожидаемым.\n");
+
+    peer.SetResponder([](const Frame& r, int) {
+        return r.hash == hash_name("M.s.t.r.") ? PtyPeer::ErrorReply(r, 0x08)
+                                               : PtyPeer::Reply(r, r.hash, {1, 0, 0});
+    });
+    EXPECT_EQ(link.exchange_parameter(kRead, p), kAttributeFailed);
+    EXPECT_EQ(p.message, "У запрошенного параметра отсутствуют признаки");
+}
+
+TEST_F(ExchangeParameterTest, WriteSendsValueThenIndexAndClearsPendingFlags) {
+    ServeWithAttributes({}, {});
+    Parameter p = Indexed("rel.a", 2);
+    p.value = "300";
+    p.pendingChange1 = p.pendingChange2 = p.pendingChange3 = true;
+    ASSERT_EQ(link.exchange_parameter(kWrite, p), kLinkOk);
+    EXPECT_FALSE(p.pendingChange1 || p.pendingChange2 || p.pendingChange3);
+    ASSERT_EQ(peer.Requests().size(), 1u);
+    EXPECT_FALSE(peer.Requests()[0].request);
+    EXPECT_EQ(peer.Requests()[0].data, (Bytes{0x01, 0x2C, 0, 2}));
+}
+
+TEST_F(ExchangeParameterTest, ValueThatCannotBeEncodedIsNeverSent) {
+    ServeWithAttributes({}, {});
+    Parameter list("PrtY");
+    list.format = "Отсутствует:Четность:Нечетность";
+    list.value = "нет такого";
+    list.pendingChange1 = true;
+    Parameter device("dev");
+    device.value = "ZRK640";
+    EXPECT_EQ(link.exchange_parameter(kWrite, list), kLinkBadValue);
+    EXPECT_EQ(list.message, "Неверное значение (неудается закодировать данные)");
+    EXPECT_TRUE(list.pendingChange1);
+    EXPECT_EQ(link.exchange_parameter(kWrite, device), kLinkError);
+    EXPECT_EQ(device.message, "Метод формирования посылки записи для команды 'dev' не определен.");
+    EXPECT_TRUE(peer.Requests().empty());
+}
+
+TEST_F(ExchangeParameterTest, UndecodableReplyEmptiesTheValue) {
+    ServeWithAttributes({}, {});
+    Parameter p("Addr");
+    p.value = "16";
+    EXPECT_EQ(link.exchange_parameter(kRead, p), kLinkNothing);
+    EXPECT_EQ(p.message, "Не могу раскодировать ответ");
+    EXPECT_EQ(p.value, "");
+}
+
+TEST_F(ExchangeParameterTest, LogShowsRequestAndReplyBytes) {
+    ServeWithAttributes({'A', 1}, {});
+    Parameter p = Indexed("rel.a", 1);
+    DeviceLink::ExchangeLog log;
+    ASSERT_EQ(link.exchange_parameter(kRead, p, &log), kLinkOk);
+    EXPECT_EQ(log, (DeviceLink::ExchangeLog{
+                       "Размер инф-ой части посылки 2 байт.",
+                       ">> Посылка: # 0 : 000 = 0x00 (.)",
+                       ">> Посылка: # 1 : 001 = 0x01 (.)",
+                       "<< Ответ: # 0 : 065 = 0x41 (A)",
+                       "<< Ответ: # 1 : 001 = 0x01 (.)",
+                       "Инф-ная часть квитанции ответа имеет размер 2 байт.",
+                   }));
+}
+
+TEST_F(ExchangeParameterTest, FrameTraceShowsBothDirections) {
+    ServeWithAttributes({1}, {});
+    std::vector<std::string> lines;
+    link.SetFrameTrace([&](const std::string& line) { lines.push_back(line); });
+    Parameter p("LEn");
+    ASSERT_EQ(link.exchange_parameter(kRead, p), kLinkOk);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].substr(0, 4), ">> #");
+    EXPECT_EQ(lines[1].substr(0, 4), "<< #");
+    EXPECT_EQ(p.value, "8");
+}
+
+} // namespace
