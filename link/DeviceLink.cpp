@@ -3,7 +3,9 @@
 #include "link/DeviceErrorTexts.h"
 #include "link/ExchangeLogText.h"
 #include "link/FrameCodec.h"
+#include "link/ProgramDirectory.h"
 #include "link/Prompter.h"
+#include "params/ParameterBaseLoader.h"
 #include "params/NumberText.h"
 #include "params/TextCase.h"
 #include "params/WizardState.h"
@@ -93,8 +95,8 @@ int DeviceLink::exchange_frame(int request, std::uint16_t hash, const std::uint8
 
 // True when the exchange has failed for good (result and message set);
 // false with the result of the transfer that ended the loop.
-bool DeviceLink::transfer_loop(const std::string& request, std::string& reply,
-                               std::string& message, int& result) {
+bool DeviceLink::transfer_loop(const std::string& request, std::string& reply, std::string& message,
+                               int& result) {
     int timeOuts = 0, lineErrors = 0, lostStarts = 0;
     std::lock_guard<std::mutex> guard(lock);
     AbortEvent& exitEvent = port.exit_event();
@@ -104,7 +106,8 @@ bool DeviceLink::transfer_loop(const std::string& request, std::string& reply,
         trace("<<", reply);
         if (result == SerialPort::kTimedOut) {
             if (timeOuts++ == kTimeOutRetries)
-                return fail(kLinkNoReply, "Таймаут при передаче данных (нет связи)", message, result);
+                return fail(kLinkNoReply, "Таймаут при передаче данных (нет связи)", message,
+                            result);
         } else if (result == SerialPort::kLineError) {
             if (lineErrors++ == kLineErrorRetries)
                 return fail(kLinkError, "Неверны настройки порта.", message, result);
@@ -122,9 +125,8 @@ bool DeviceLink::transfer_loop(const std::string& request, std::string& reply,
     return false;
 }
 
-int DeviceLink::parse_reply(const std::string& reply, std::uint16_t hash,
-                            std::uint8_t* out_data, std::uint8_t& out_length,
-                            std::string& message) const {
+int DeviceLink::parse_reply(const std::string& reply, std::uint16_t hash, std::uint8_t* out_data,
+                            std::uint8_t& out_length, std::string& message) const {
     Frame frame;
     if (decode_frame(reply, port.address_length(), frame) != kFrameOk) {
         message = kReplyChecksumText;
@@ -247,6 +249,10 @@ int DeviceLink::exchange_attributes(Parameter& p, std::uint8_t* reply) {
     p.attribute2 = (reply[0] & 2) == 0;
     p.pendingChange2 = p.pendingChange3 = false;
     return kLinkOk;
+}
+
+int DeviceLink::LoadBase() {
+    return LoadParameterBase(table, "parameters_m.zip", ProgramDirectory());
 }
 
 void DeviceLink::configure_port() {

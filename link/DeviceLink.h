@@ -15,13 +15,13 @@
 
 // Results of the exchanges and the device operations.
 inline constexpr int kLinkOk = 0;
-inline constexpr int kLinkNothing = -1;        // nothing usable received, port not open, bad frame
-inline constexpr int kLinkNoReply = 2;         // four time-outs in a row
-inline constexpr int kLinkError = 3;           // line, protocol or device error
-inline constexpr int kLinkBadValue = 4;        // the value cannot be encoded
-inline constexpr int kLinkNotRead = 5;         // value "Нет данных", nothing sent
-inline constexpr int kLinkNegativeIndex = 6;   // nothing sent
-inline constexpr int kAttributeFailed = 200;   // the "M.s.t.r." exchange failed
+inline constexpr int kLinkNothing = -1;      // nothing usable received, port not open, bad frame
+inline constexpr int kLinkNoReply = 2;       // four time-outs in a row
+inline constexpr int kLinkError = 3;         // line, protocol or device error
+inline constexpr int kLinkBadValue = 4;      // the value cannot be encoded
+inline constexpr int kLinkNotRead = 5;       // value "Нет данных", nothing sent
+inline constexpr int kLinkNegativeIndex = 6; // nothing sent
+inline constexpr int kAttributeFailed = 200; // the "M.s.t.r." exchange failed
 inline constexpr int kAttributeWrongSize = 201;
 
 // Request flags.
@@ -51,6 +51,10 @@ public:
 
     // Reads or writes p's value; the failure text goes to p.message.
     int exchange_parameter(int request, Parameter& p, ExchangeLog* log = nullptr);
+
+    // Fills the parameter table from the base beside the program; 0, or 1
+    // when the file is missing or damaged.
+    int LoadBase();
 
     // Copies the program's settings into the port.
     void configure_port();

@@ -1,16 +1,12 @@
 #include "link/DeviceText.h"
 
-// Bytes above 0x7F are taken as Latin-1 until the code page 1251 table exists.
+#include "link/CodePage1251.h"
+
+#include <string_view>
+
 std::string device_bytes_to_text(const std::uint8_t* bytes, int count) {
-    std::string text;
-    for (int i = 0; i < count && bytes[i] != 0; ++i) {
-        const std::uint8_t b = bytes[i];
-        if (b < 0x80) {
-            text += static_cast<char>(b);
-        } else {
-            text += static_cast<char>(0xC0 | (b >> 6));
-            text += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return text;
+    int length = 0;
+    while (length < count && bytes[length] != 0)
+        ++length;
+    return CodePage1251::ToUtf8(std::string_view(reinterpret_cast<const char*>(bytes), length));
 }

@@ -5,7 +5,9 @@
 namespace {
 
 // Control and non-ASCII bytes show as '.', so the log stays valid UTF-8.
-char shown(std::uint8_t byte) { return byte < 0x20 || byte > 0x7E ? '.' : char(byte); }
+char shown(std::uint8_t byte) {
+    return byte < 0x20 || byte > 0x7E ? '.' : char(byte);
+}
 
 void LogBytes(const char* format, const std::uint8_t* data, int length,
               std::vector<std::string>& log) {

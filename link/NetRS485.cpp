@@ -18,11 +18,13 @@ void NetRS485::BuildParameters() {
     address->upper = 2047;
 }
 
-std::string NetRS485::GetTypeName() const { return "Сетевые параметры прибора"; }
+std::string NetRS485::GetTypeName() const {
+    return "Сетевые параметры прибора";
+}
 
 bool NetRS485::IsNetworkSettingName(const std::string& name) {
-    for (const char* known : {kBaudName, kByteSizeName, kParityName, kStopBitsName,
-                              kAddressLengthName, kAddressName}) {
+    for (const char* known :
+         {kBaudName, kByteSizeName, kParityName, kStopBitsName, kAddressLengthName, kAddressName}) {
         if (EqualsNoCase(name, known))
             return true;
     }

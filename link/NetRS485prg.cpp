@@ -21,7 +21,7 @@ struct NumberSetting {
 
 constexpr NumberSetting kNumberSettings[] = {
     {"address", kAddressName, 16},   {"address_length", kAddressLengthName, 8},
-    {"baud_rate", kBaudName, 9600}, {"byte_size", kByteSizeName, 8},
+    {"baud_rate", kBaudName, 9600},  {"byte_size", kByteSizeName, 8},
     {"stop_bits", kStopBitsName, 1},
 };
 
@@ -36,7 +36,7 @@ constexpr ParitySetting kParities[] = {
 } // namespace
 
 NetRS485prg::~NetRS485prg() {
-    if (built)
+    if (built && storeOnDestruction)
         Store();
 }
 
@@ -53,7 +53,9 @@ void NetRS485prg::BuildParameters() {
     built = true;
 }
 
-std::string NetRS485prg::GetTypeName() const { return "Сетевые параметры программы"; }
+std::string NetRS485prg::GetTypeName() const {
+    return "Сетевые параметры программы";
+}
 
 std::string NetRS485prg::GetDescription() const {
     return NetRS485::GetDescription() + "COM-порт: " + GetValueByName(kPortName) + "\r\n";

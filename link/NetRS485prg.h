@@ -21,6 +21,8 @@ public:
 
     // Writes the settings file now. 0, or the store's failure code.
     int Store();
+    // Off for a tool whose settings are one-off overrides.
+    bool storeOnDestruction = true;
 
 private:
     void Load(const SettingsStore& store);

@@ -41,7 +41,8 @@ std::uint8_t ChoiceListField::TakeMark(std::string& choice) {
         return 0;
     const std::size_t close = choice.find(')', kHide.size());
     if (choice.size() > kHide.size() && choice[kHide.size()] == '(' && close != std::string::npos) {
-        const std::uint8_t mask = ModificationMask(choice.substr(kHide.size(), close - kHide.size()));
+        const std::uint8_t mask =
+            ModificationMask(choice.substr(kHide.size(), close - kHide.size()));
         choice.erase(0, close + 1);
         return mask;
     }

@@ -27,7 +27,7 @@ int DeviceOperations::ReadParameter(Parameter* p) {
         return kLinkNothing;
     if (p->index < 0)
         return kLinkNegativeIndex;
-    return link.exchange_parameter(kRead, *p);
+    return link.exchange_parameter(kRead, *p, exchangeLog);
 }
 
 int DeviceOperations::WriteParameter(Parameter* p) {
@@ -39,7 +39,7 @@ int DeviceOperations::WriteParameter(Parameter* p) {
     }
     if (p->index < 0)
         return kLinkNegativeIndex;
-    const int r = link.exchange_parameter(kWrite, *p);
+    const int r = link.exchange_parameter(kWrite, *p, exchangeLog);
     if (r == kLinkOk && NetRS485::IsNetworkSettingName(p->name))
         TheWizardState().SettingsChanged = true;
     return r;
@@ -89,9 +89,13 @@ void DeviceOperations::ConnectToFreeOutput(Parameter& p, std::vector<std::string
         lines.push_back(Printed("К параметру %s[%i] подключен %s", p, p.value));
 }
 
-int DeviceOperations::ReadForCheck(Parameter* p, std::string& errors) {
-    if (!p)
+// A parameter missing from the table fails the check: an identity that was
+// never read must not pass as confirmed.
+int DeviceOperations::ReadForCheck(const char* name, Parameter* p, std::string& errors) {
+    if (!p) {
+        errors += std::string("Не найден параметр ") + name + " в основной таблице параметров!\n";
         return kLinkNothing;
+    }
     const int r = ReadParameter(p);
     if (r != kLinkOk)
         errors += "Ошибка команды '" + p->name + "':\n" + p->message + "\n";
@@ -104,13 +108,13 @@ bool DeviceOperations::CheckDevice(DeviceCheckReport& report) {
     Parameter* device = link.FindParameter("dev", 0);
     Parameter* version = link.FindParameter("ver", 0);
     Parameter* modification = link.FindParameter("mod.v", 0);
-    ReadForCheck(error, report.errors);
-    if (device && ReadForCheck(device, report.errors) == kLinkOk) {
+    ReadForCheck("n.Err", error, report.errors);
+    if (ReadForCheck("dev", device, report.errors) == kLinkOk) {
         report.info = "Прибор: " + device->value + "\n";
-        if (modification && ReadForCheck(modification, report.errors) == kLinkOk)
+        if (ReadForCheck("mod.v", modification, report.errors) == kLinkOk)
             report.info += "(Номер модификации: " + modification->value + ")\n";
     }
-    if (version && ReadForCheck(version, report.errors) == kLinkOk)
+    if (ReadForCheck("ver", version, report.errors) == kLinkOk)
         report.info += "Версия прошивки: " + version->value + "\n";
     if (error && error->value != kNoData)
         report.info += "Код послед. ошибки: " + error->value + "\n";

@@ -27,6 +27,8 @@ public:
     int ReadParameter(Parameter* p);
     int WriteParameter(Parameter* p);
     int WriteChannelParameter(Parameter* p);
+    // Lines of every later exchange go to log (null: none), for a trace.
+    void SetExchangeLog(std::vector<std::string>* log) { exchangeLog = log; }
     // Unset, "n.Ch" is written like any other parameter.
     void SetChannelConfigurator(ChannelConfigurator configurator) {
         channelConfigurator = std::move(configurator);
@@ -46,8 +48,9 @@ public:
 
 private:
     void WritePartner(const Parameter& p);
-    int ReadForCheck(Parameter* p, std::string& errors);
+    int ReadForCheck(const char* name, Parameter* p, std::string& errors);
 
     DeviceLink& link;
     ChannelConfigurator channelConfigurator;
+    std::vector<std::string>* exchangeLog = nullptr;
 };

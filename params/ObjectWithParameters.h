@@ -44,7 +44,6 @@ public:
     // Adds p at the end; deleted with the owner when it owns its parameters.
     void Append(Parameter* p);
     const std::vector<Parameter*>& Parameters() const { return parameters; }
-    int LinearIndex() const { return linearIndex; }
 
     bool ownsParameters = true;
 

@@ -1,11 +1,5 @@
 #include "params/WizardState.h"
 
-void WizardState::Reset() {
-    Modification = 0;
-    ChannelCount = 1;
-    SettingsChanged = false;
-}
-
 WizardState& TheWizardState() {
     static WizardState state;
     return state;

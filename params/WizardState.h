@@ -12,8 +12,6 @@ struct WizardState {
     std::atomic<int> ChannelCount{1};
     // The link settings were changed and must be stored and applied.
     std::atomic<bool> SettingsChanged{false};
-
-    void Reset();
 };
 
 // The one wizard state of the program.

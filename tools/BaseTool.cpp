@@ -18,7 +18,7 @@ namespace {
 
 const char* const kUsage = "использование: zrk640-basec compile parameters.txt parameters_m.zip\n"
                            "               zrk640-basec dump parameters_m.zip parameters.txt\n"
-                           "               zrk640-basec tooltip tooltips.txt tooltip.dat\n"
+                           "               zrk640-basec tooltip tooltip.txt tooltip.dat\n"
                            "               zrk640-basec rtf source.rtf target.rtf\n";
 
 } // namespace

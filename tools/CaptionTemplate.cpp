@@ -20,8 +20,9 @@ int CaptionTemplate::Expand(const std::string& caption, int index, std::string& 
     std::size_t pos = 0;
     for (std::size_t open; (open = caption.find('{', pos)) != std::string::npos;) {
         const std::size_t close = caption.find('}', open);
-        const std::string expression =
-            close == std::string::npos ? caption.substr(open) : caption.substr(open + 1, close - open - 1);
+        const std::string expression = close == std::string::npos
+                                           ? caption.substr(open)
+                                           : caption.substr(open + 1, close - open - 1);
         int value = 0;
         if (close == std::string::npos || !Evaluate(expression, index, value)) {
             error = "неверный шаблон \"{" + expression + "}\" в заголовке";

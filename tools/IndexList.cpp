@@ -23,11 +23,12 @@ int IndexList::ParseItem(const std::string& item, std::vector<int>& indexes, std
     const std::size_t dots = item.find("..");
     const std::size_t slash = item.find('/');
     int first = 0, last = 0, step = 1;
-    const bool ok = dots == std::string::npos
-                        ? ReadNumber(item, first) && (last = first, true)
-                        : ReadNumber(item.substr(0, dots), first) &&
-                              ReadNumber(item.substr(dots + 2, slash - dots - 2), last) &&
-                              (slash == std::string::npos || ReadNumber(item.substr(slash + 1), step));
+    const bool ok =
+        dots == std::string::npos
+            ? ReadNumber(item, first) && (last = first, true)
+            : ReadNumber(item.substr(0, dots), first) &&
+                  ReadNumber(item.substr(dots + 2, slash - dots - 2), last) &&
+                  (slash == std::string::npos || ReadNumber(item.substr(slash + 1), step));
     if (!ok || first > last || step <= 0 || last > kMaxIndex ||
         (slash != std::string::npos && dots == std::string::npos)) {
         error = "неверный диапазон индексов \"" + item + "\"";

@@ -64,7 +64,8 @@ void TooltipSource::Report(const std::string& where, const std::string& what) {
 int TooltipSource::StartBlock(const std::string& line) {
     name_.clear();
     lines_.clear();
-    const std::string name = line.size() > 2 && line.back() == ']' ? line.substr(1, line.size() - 2) : "";
+    const std::string name =
+        line.size() > 2 && line.back() == ']' ? line.substr(1, line.size() - 2) : "";
     if (name.empty() || name.find_first_of(" \t<[]") != std::string::npos)
         return Fail("неверный заголовок блока \"" + line + "\", ожидается [имя]");
     if (!names_.insert(SourceText::Lower(name)).second)

@@ -1,4 +1,5 @@
 #include "link/CodePage1251.h"
+#include "link/DeviceText.h"
 
 #include <gtest/gtest.h>
 
@@ -35,16 +36,21 @@ TEST(CodePage1251, UnmappableAndMalformedInputBecomesQuestionMark) {
         const char* expected;
     };
     const Case cases[] = {
-        {"x日y", "x?y"},          // not in the code page
-        {"a\xC3", "a?"},          // cut sequence
-        {"\xC0\xAF", "??"},       // overlong '/'
-        {"\xED\xA0\x80", "???"},  // surrogate
-        {"\xF0\x9F\x98\x80", "?"},
-        {"\x80z", "?z"},          // stray continuation byte
+        {"x日y", "x?y"},                            // not in the code page
+        {"a\xC3", "a?"},                            // cut sequence
+        {"\xC0\xAF", "??"},                         // overlong '/'
+        {"\xED\xA0\x80", "???"},                    // surrogate
+        {"\xF0\x9F\x98\x80", "?"}, {"\x80z", "?z"}, // stray continuation byte
     };
     for (const Case& c : cases) {
         bool lossy = false;
         EXPECT_EQ(CodePage1251::FromUtf8(c.utf8, &lossy), c.expected) << c.utf8;
         EXPECT_TRUE(lossy) << c.utf8;
     }
+}
+
+TEST(CodePage1251, DeviceBytesStopAtZeroAndReadAsCyrillic) {
+    const std::uint8_t bytes[] = {0xCC, 0xC2, '1', 0, 'x'};
+    EXPECT_EQ(device_bytes_to_text(bytes, 5), "МВ1");
+    EXPECT_EQ(device_bytes_to_text(bytes, 2), "МВ");
 }

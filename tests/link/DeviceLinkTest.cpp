@@ -9,9 +9,9 @@ using Bytes = std::vector<std::uint8_t>;
 class DeviceLinkTest : public LinkTestBench {};
 
 // Silent for the first `silent` requests, then a good reply to "dev".
-PtyPeer::Responder SilentThenReply(int silent, const std::string& noise = {}) {
+ControllerPeer::Responder SilentThenReply(int silent, const std::string& noise = {}) {
     return [=](const Frame& request, int nth) {
-        return nth < silent ? noise : PtyPeer::Reply(request, request.hash, {'v', 'e', 'd'});
+        return nth < silent ? noise : ControllerPeer::Reply(request, request.hash, {'v', 'e', 'd'});
     };
 }
 
@@ -30,14 +30,16 @@ TEST_F(DeviceLinkTest, GoodReplyCopiesDataAndSendsReadRequestToDeviceAddress) {
 
 struct RetryCase {
     const char* what;
-    int silent;       // requests answered by the noise
+    int silent; // requests answered by the noise
     std::string noise;
     int result;
     const char* text; // expected message, empty when none
     int requests;
 };
 
-void PrintTo(const RetryCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const RetryCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class RetryTest : public LinkTestBench, public testing::WithParamInterface<RetryCase> {};
 
@@ -53,28 +55,29 @@ const std::string kOverlong(60, 'G');
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, RetryTest,
-    testing::Values(
-        RetryCase{"three time-outs then a reply", 3, "", kLinkOk, "", 4},
-        RetryCase{"four time-outs", 4, "", kLinkNoReply, "Таймаут при передаче данных (нет связи)",
-                  4},
-        RetryCase{"15 lost starts then a reply", 15, "\r", kLinkOk, "", 16},
-        RetryCase{"16 lost starts", 99, "\r", kLinkError, "Потеря начала посылки.", 16},
-        RetryCase{"16 line errors then a reply", 16, kOverlong, kLinkOk, "", 17},
-        RetryCase{"17 line errors", 99, kOverlong, kLinkError, "Неверны настройки порта.", 17},
-        RetryCase{"a bare frame start", 99, "#\r", kLinkError, kReplyChecksumText, 1}));
+    testing::Values(RetryCase{"three time-outs then a reply", 3, "", kLinkOk, "", 4},
+                    RetryCase{"four time-outs", 4, "", kLinkNoReply,
+                              "Таймаут при передаче данных (нет связи)", 4},
+                    RetryCase{"15 lost starts then a reply", 15, "\r", kLinkOk, "", 16},
+                    RetryCase{"16 lost starts", 99, "\r", kLinkError, "Потеря начала посылки.", 16},
+                    RetryCase{"16 line errors then a reply", 16, kOverlong, kLinkOk, "", 17},
+                    RetryCase{"17 line errors", 99, kOverlong, kLinkError,
+                              "Неверны настройки порта.", 17},
+                    RetryCase{"a bare frame start", 99, "#\r", kLinkError, kReplyChecksumText, 1}));
 
 TEST_F(DeviceLinkTest, BadRepliesGiveThreeWithTheirTexts) {
     std::string networkText;
     network_error_text(0x28, 1, networkText);
     const struct {
-        PtyPeer::Responder responder;
+        ControllerPeer::Responder responder;
         std::string text;
     } cases[] = {
-        {[](const Frame& r, int) { return PtyPeer::ErrorReply(r, 0x28); }, "Не найден дескриптор"},
-        {[](const Frame& r, int) { return PtyPeer::Reply(r, hash_name("ver"), {1}); },
+        {[](const Frame& r, int) { return ControllerPeer::ErrorReply(r, 0x28); },
+         "Не найден дескриптор"},
+        {[](const Frame& r, int) { return ControllerPeer::Reply(r, hash_name("ver"), {1}); },
          "Пришла посылка с кодом команды, отличным от посланной и от n.Err.\n"},
         {[](const Frame& r, int) {
-             std::string s = PtyPeer::Reply(r, r.hash, {1, 2});
+             std::string s = ControllerPeer::Reply(r, r.hash, {1, 2});
              s[5] = s[5] == 'G' ? 'H' : 'G';
              return s;
          },
@@ -121,8 +124,7 @@ TEST_F(DeviceLinkTest, ExitEventFromAnotherThreadEndsTheWaitAtOnce) {
 
 TEST_F(DeviceLinkTest, FifteenDataBytesComeWhole) {
     const Bytes full{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-    peer.SetResponder(
-        [&](const Frame& r, int) { return PtyPeer::Reply(r, r.hash, full); });
+    peer.SetResponder([&](const Frame& r, int) { return ControllerPeer::Reply(r, r.hash, full); });
     ASSERT_EQ(Exchange(kRead, "ver"), kLinkOk);
     EXPECT_EQ(Bytes(reply, reply + replyLength), full);
 }
@@ -134,7 +136,7 @@ TEST_F(DeviceLinkTest, TooManyDataBytesAreRefusedBeforeSending) {
 }
 
 TEST_F(DeviceLinkTest, VanishedAdapterEndsWithoutRetries) {
-    peer.SetResponder([](const Frame&, int) { return PtyPeer::kHangUp; });
+    peer.SetResponder([](const Frame&, int) { return ControllerPeer::kHangUp; });
     EXPECT_EQ(Exchange(kRead, "dev"), kLinkError);
     EXPECT_FALSE(message.empty());
     EXPECT_EQ(peer.Requests().size(), 1u);
@@ -146,7 +148,8 @@ protected:
 };
 
 TEST_F(LongAddressTest, ElevenBitAddressesTravelWhole) {
-    peer.SetResponder([](const Frame& r, int) { return PtyPeer::Reply(r, r.hash, {1}, 11); });
+    peer.SetResponder(
+        [](const Frame& r, int) { return ControllerPeer::Reply(r, r.hash, {1}, 11); });
     link.Port().set_device_address(1500);
     EXPECT_EQ(Exchange(kRead, "dev"), kLinkOk);
     EXPECT_EQ(Exchange(kRead, "dev", {}, kBroadcastOffset), kLinkOk);

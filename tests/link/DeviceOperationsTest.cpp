@@ -12,7 +12,7 @@ using Bytes = std::vector<std::uint8_t>;
 class DeviceOperationsTest : public LinkTestBench {
 protected:
     void TearDown() override {
-        TheWizardState().Reset();
+        ResetWizardState();
         LinkTestBench::TearDown();
     }
 
@@ -62,7 +62,7 @@ TEST_F(DeviceOperationsTest, SettingsChangedOnlyAfterASuccessfulNetworkWrite) {
     Parameter baud("bPS");
     baud.format = "2400:4800:9600:14400:19200:28800:38400:57600:115200";
     baud.value = "19200";
-    peer.SetResponder([](const Frame& r, int) { return PtyPeer::ErrorReply(r, 0x03); });
+    peer.SetResponder([](const Frame& r, int) { return ControllerPeer::ErrorReply(r, 0x03); });
     EXPECT_EQ(ops.WriteParameter(&baud), kLinkError);
     EXPECT_FALSE(TheWizardState().SettingsChanged);
     Serve({});
@@ -89,8 +89,9 @@ TEST_F(DeviceOperationsTest, PartnersAreWrittenFirstInModificationThree) {
     EXPECT_EQ(tval2->value, "9");
     EXPECT_EQ(tp4->value, "9");
     using W = std::pair<std::uint16_t, Bytes>;
-    EXPECT_EQ(Writes(), (std::vector<W>{
-                            {tval, {7, 0, 2}}, {tp, {7, 0, 5}}, {tp, {9, 0, 4}}, {tval, {9, 0, 2}}}));
+    EXPECT_EQ(
+        Writes(),
+        (std::vector<W>{{tval, {7, 0, 2}}, {tp, {7, 0, 5}}, {tp, {9, 0, 4}}, {tval, {9, 0, 2}}}));
 
     TheWizardState().Modification = 2;
     tp5->value = "8";
@@ -125,9 +126,9 @@ TEST_F(DeviceOperationsTest, ConnectToFreeOutputPicksTheFirstFreeElement) {
     for (int firstFree : {2, 99}) {
         peer.SetResponder([=](const Frame& r, int) {
             if (!r.request)
-                return PtyPeer::Reply(r, r.hash, r.data);
+                return ControllerPeer::Reply(r, r.hash, r.data);
             const std::uint8_t choice = r.data[1] >= firstFree ? 25 : 0;
-            return PtyPeer::Reply(r, r.hash, {choice, 0, r.data[1]});
+            return ControllerPeer::Reply(r, r.hash, {choice, 0, r.data[1]});
         });
         std::vector<std::string> lines;
         ops.ConnectToFreeOutput(link1, lines);
@@ -157,8 +158,7 @@ TEST_F(DeviceOperationsTest, CheckDeviceReportsTheFailingModificationRead) {
     EXPECT_EQ(shown[0].text, "Ошибка команды 'mod.v':\nНе найден дескриптор\n");
     EXPECT_EQ(shown[0].caption, kApplicationTitle);
     EXPECT_EQ(shown[0].icon, PromptIcon::Error);
-    EXPECT_EQ(shown[1].text,
-              "Прибор: ZRK640\nВерсия прошивки: 2.1\nКод послед. ошибки: 0\n");
+    EXPECT_EQ(shown[1].text, "Прибор: ZRK640\nВерсия прошивки: 2.1\nКод послед. ошибки: 0\n");
     EXPECT_EQ(shown[1].caption, "Проверка прибора");
     EXPECT_EQ(shown[1].icon, PromptIcon::Information);
 }
@@ -174,6 +174,19 @@ TEST_F(DeviceOperationsTest, CheckDeviceWithAllReadsGood) {
     EXPECT_EQ(report.errors, "");
     EXPECT_EQ(report.info,
               "Прибор: X\n(Номер модификации: 3)\nВерсия прошивки: 1\nКод послед. ошибки: 0\n");
+}
+
+TEST_F(DeviceOperationsTest, CheckDeviceFailsWhenTheTableLacksTheIdentity) {
+    Add("dev", 0, "string", false);
+    Serve({{"dev", {'X'}}});
+    for (int i = 0; i < 3; ++i) // the table's own lookup boxes
+        prompter.Script(PromptAnswer::Ok);
+    DeviceCheckReport report;
+    EXPECT_FALSE(ops.CheckDevice(report));
+    EXPECT_EQ(report.info, "Прибор: X\n");
+    EXPECT_EQ(report.errors, "Не найден параметр n.Err в основной таблице параметров!\n"
+                             "Не найден параметр mod.v в основной таблице параметров!\n"
+                             "Не найден параметр ver в основной таблице параметров!\n");
 }
 
 } // namespace

@@ -18,8 +18,8 @@ protected:
     void ServeWithAttributes(Bytes value, Bytes attributes) {
         peer.SetResponder([=](const Frame& r, int) {
             if (r.hash == hash_name("M.s.t.r."))
-                return PtyPeer::Reply(r, r.hash, attributes);
-            return PtyPeer::Reply(r, r.hash, r.request ? value : r.data);
+                return ControllerPeer::Reply(r, r.hash, attributes);
+            return ControllerPeer::Reply(r, r.hash, r.request ? value : r.data);
         });
     }
 };
@@ -71,8 +71,8 @@ TEST_F(ExchangeParameterTest, AttributeFailures) {
     EXPECT_EQ(p.message, "Ошибка атрибутов; размер ответа не совпадает с ожидаемым.\n");
 
     peer.SetResponder([](const Frame& r, int) {
-        return r.hash == hash_name("M.s.t.r.") ? PtyPeer::ErrorReply(r, 0x08)
-                                               : PtyPeer::Reply(r, r.hash, {1, 0, 0});
+        return r.hash == hash_name("M.s.t.r.") ? ControllerPeer::ErrorReply(r, 0x08)
+                                               : ControllerPeer::Reply(r, r.hash, {1, 0, 0});
     });
     EXPECT_EQ(link.exchange_parameter(kRead, p), kAttributeFailed);
     EXPECT_EQ(p.message, "У запрошенного параметра отсутствуют признаки");

@@ -2,14 +2,36 @@
 // A DeviceLink on a pseudo-terminal with a scripted controller behind it and
 // a scripted prompter in front of it.
 
-#include "PtyPeer.h"
+#include "ControllerPeer.h"
 #include "link/DeviceLink.h"
 #include "link/PrompterGuard.h"
 #include "link/ScriptedPrompter.h"
+#include "params/WizardState.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <map>
+
+namespace fs = std::filesystem;
+
+// Points the settings file into a fresh folder while it lives.
+struct TempSettingsPath {
+    TempSettingsPath() {
+        char pattern[] = "/tmp/zrk-settings-XXXXXX";
+        folder = mkdtemp(pattern);
+        path = folder + "/VESK/ZRK640.conf";
+        const char* old = std::getenv("ZRK640_CONFIG");
+        previous = old ? old : "";
+        setenv("ZRK640_CONFIG", path.c_str(), 1);
+    }
+    ~TempSettingsPath() {
+        setenv("ZRK640_CONFIG", previous.c_str(), 1);
+        fs::remove_all(folder);
+    }
+    std::string folder, path, previous;
+};
 
 class LinkTestBench : public testing::Test {
 protected:
@@ -21,17 +43,22 @@ protected:
     }
 
     void SetUp() override { ASSERT_EQ(link.Port().open(), 0); }
+
+    static void ResetWizardState() {
+        TheWizardState().Modification = 0;
+        TheWizardState().SettingsChanged = false;
+    }
     void TearDown() override { EXPECT_EQ(prompter.UnexpectedTexts(), ""); }
 
     // A controller that knows some values by name; writes are echoed.
     void Serve(std::map<std::string, std::vector<std::uint8_t>> values) {
         peer.SetResponder([values](const Frame& request, int) {
             if (!request.request)
-                return PtyPeer::Reply(request, request.hash, request.data);
+                return ControllerPeer::Reply(request, request.hash, request.data);
             for (const auto& [name, data] : values)
                 if (hash_name(name) == request.hash)
-                    return PtyPeer::Reply(request, request.hash, data);
-            return PtyPeer::ErrorReply(request, 0x28);
+                    return ControllerPeer::Reply(request, request.hash, data);
+            return ControllerPeer::ErrorReply(request, 0x28);
         });
     }
 
@@ -45,13 +72,14 @@ protected:
 
     int Exchange(int request, const std::string& name, std::vector<std::uint8_t> data = {},
                  int offset = 0) {
-        return link.exchange_frame(request, hash_name(name), data.data(), int(data.size()),
-                                   reply, replyLength, message, offset);
+        return link.exchange_frame(request, hash_name(name), data.data(), int(data.size()), reply,
+                                   replyLength, message, offset);
     }
 
+    TempSettingsPath settingsPath; // first: the link stores its settings as it goes
     ScriptedPrompter prompter;
     PrompterGuard guard{prompter};
-    PtyPeer peer;
+    ControllerPeer peer;
     DeviceLink link;
     std::uint8_t reply[256] = {};
     std::uint8_t replyLength = 0;

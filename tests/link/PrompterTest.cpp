@@ -18,7 +18,8 @@ public:
 TEST(Prompter, InstalledPrompterReceivesBoxesAndRestoreWorks) {
     CountingPrompter counting;
     Prompter* before = InstallPrompter(&counting);
-    EXPECT_EQ(ShowMessage("Текст", "", PromptIcon::Question, PromptButtons::YesNo), PromptAnswer::No);
+    EXPECT_EQ(ShowMessage("Текст", "", PromptIcon::Question, PromptButtons::YesNo),
+              PromptAnswer::No);
     EXPECT_EQ(counting.calls, 1);
     EXPECT_EQ(counting.last.text, "Текст");
     EXPECT_EQ(counting.last.buttons, PromptButtons::YesNo);

@@ -1,91 +1,84 @@
 #include "PtyPeer.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
-PtyPeer::PtyPeer(int address_length) : addressLength(address_length) {
-    master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    grantpt(master);
-    unlockpt(master);
-    slavePath = ptsname(master);
-    slaveKeeper = open(slavePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (pipe(stopPipe) != 0)
-        std::abort();
-    thread = std::thread([this] { Run(); });
+PtyPeer::PtyPeer() : master_(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)) {
+    if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0)
+        slave_path_ = ::ptsname(master_);
 }
 
 PtyPeer::~PtyPeer() {
-    const char stop = 1;
-    (void)!write(stopPipe[1], &stop, 1);
-    thread.join();
-    for (int fd : {master, slaveKeeper, stopPipe[0], stopPipe[1]})
-        if (fd >= 0)
-            close(fd);
+    stop_.set();
+    if (thread_.joinable())
+        thread_.join();
+    if (master_ >= 0)
+        ::close(master_);
 }
 
-void PtyPeer::SetResponder(Responder r) {
-    std::lock_guard<std::mutex> guard(mutex);
-    responder = std::move(r);
+void PtyPeer::script(std::deque<std::string> replies, std::string otherwise) {
+    std::lock_guard lock(mutex_);
+    replies_ = std::move(replies);
+    otherwise_ = std::move(otherwise);
 }
 
-std::vector<Frame> PtyPeer::Requests() const {
-    std::lock_guard<std::mutex> guard(mutex);
-    return requests;
+void PtyPeer::start() {
+    thread_ = std::thread([this] { run(); });
 }
 
-std::string PtyPeer::Reply(const Frame& request, std::uint16_t hash,
-                           std::vector<std::uint8_t> data, int address_length) {
-    Frame reply;
-    reply.address = request.address;
-    reply.hash = hash;
-    reply.data = std::move(data);
-    return encode_frame(reply, address_length);
-}
-
-std::string PtyPeer::ErrorReply(const Frame& request, std::uint8_t code) {
-    return Reply(request, kErrorReplyHash, {code});
-}
-
-void PtyPeer::Run() {
+void PtyPeer::run() {
     std::string pending;
-    while (master >= 0) {
-        pollfd fds[2] = {{master, POLLIN, 0}, {stopPipe[0], POLLIN, 0}};
-        if (poll(fds, 2, -1) < 0 || (fds[1].revents & POLLIN))
+    char buffer[256];
+    for (;;) {
+        pollfd fds[2] = {{master_, POLLIN, 0}, {stop_.fd(), POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0 || (fds[1].revents & POLLIN))
             return;
-        char buffer[256];
-        const ssize_t n = read(master, buffer, sizeof buffer);
-        if (n <= 0)
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        if (n <= 0) {
+            stop_.wait(-1); // the terminal side has closed: nothing more to answer
             return;
-        for (ssize_t i = 0; i < n; ++i) {
-            pending += buffer[i];
-            if (buffer[i] != '\r')
-                continue;
-            Frame request;
-            const bool good = decode_frame(pending, addressLength, request) == kFrameOk;
-            pending.clear();
-            if (good)
-                Answer(request);
+        }
+        pending.append(buffer, static_cast<std::size_t>(n));
+        for (auto cr = pending.find('\r'); cr != std::string::npos; cr = pending.find('\r')) {
+            const std::string request = pending.substr(0, cr + 1);
+            pending.erase(0, cr + 1);
+            if (!answer(request))
+                return;
         }
     }
 }
 
-void PtyPeer::Answer(const Frame& request) {
-    std::string text;
+bool PtyPeer::answer(const std::string& request) {
+    std::string reply;
     {
-        std::lock_guard<std::mutex> guard(mutex);
-        requests.push_back(request);
-        if (responder)
-            text = responder(request, int(requests.size()) - 1);
+        std::lock_guard lock(mutex_);
+        requests_.push_back(request);
+        reply = otherwise_;
+        if (!replies_.empty()) {
+            reply = replies_.front();
+            replies_.pop_front();
+        }
     }
-    if (text == kHangUp) {
-        close(master);
-        master = -1;
-        close(slaveKeeper);
-        slaveKeeper = -1;
-        return;
+    changed_.notify_all();
+    if (reply == kHangUp) {
+        ::close(master_);
+        master_ = -1;
+        return false;
     }
-    if (!text.empty() && write(master, text.data(), text.size()) != ssize_t(text.size()))
-        std::abort();
+    return reply.empty() ||
+           ::write(master_, reply.data(), reply.size()) == static_cast<ssize_t>(reply.size());
+}
+
+bool PtyPeer::wait_for_requests(std::size_t count) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::seconds(5),
+                             [&] { return requests_.size() >= count; });
+}
+
+std::vector<std::string> PtyPeer::requests() {
+    std::lock_guard lock(mutex_);
+    return requests_;
 }

@@ -1,49 +1,48 @@
 #pragma once
-// A stand-in controller on the far end of a pseudo-terminal pair: a thread
-// reads each request up to its CR, decodes it and sends what the test's
-// responder returns.
+// The far end of a pseudo-terminal pair: a thread that answers every request
+// (bytes up to CR) with the next scripted reply. An empty reply stays silent;
+// kHangUp closes the line instead of answering.
 
-#include "link/FrameCodec.h"
-
-#include <functional>
+#include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "link/AbortEvent.h"
+
 class PtyPeer {
 public:
-    // What to send back: the raw text (empty: stay silent). kHangUp closes
-    // the line as a pulled-out adapter would.
-    using Responder = std::function<std::string(const Frame& request, int nth)>;
-    static inline const std::string kHangUp = "<hang up>";
+    static inline const std::string kHangUp = "\x01hang-up";
 
-    explicit PtyPeer(int address_length = 8);
+    PtyPeer();
     ~PtyPeer();
-    PtyPeer(const PtyPeer&) = delete;
-    PtyPeer& operator=(const PtyPeer&) = delete;
 
-    const std::string& SlavePath() const { return slavePath; }
-    void SetResponder(Responder r);
-    std::vector<Frame> Requests() const;
+    // Path of the terminal side that SerialPort opens.
+    const std::string& port_path() const { return slave_path_; }
+    int master_fd() const { return master_; }
 
-    // A reply frame for request, with the given hash and data.
-    static std::string Reply(const Frame& request, std::uint16_t hash,
-                             std::vector<std::uint8_t> data, int address_length = 8);
-    // The device's error reply with one code byte.
-    static std::string ErrorReply(const Frame& request, std::uint8_t code);
+    // Once the script is used up, every request gets otherwise.
+    void script(std::deque<std::string> replies, std::string otherwise = {});
+    // Start only once the port is open: a master without its terminal side
+    // reads nothing but hang-ups.
+    void start();
+    // Blocks until count requests have come in (or 5 s passed).
+    bool wait_for_requests(std::size_t count);
+    std::vector<std::string> requests();
 
 private:
-    void Run();
-    void Answer(const Frame& request);
+    void run();
+    bool answer(const std::string& request);
 
-    int addressLength;
-    int master = -1;
-    int slaveKeeper = -1; // keeps the line up while the port under test is closed
-    int stopPipe[2] = {-1, -1};
-    std::string slavePath;
-    mutable std::mutex mutex; //!< Protects responder and requests.
-    Responder responder;
-    std::vector<Frame> requests;
-    std::thread thread;
+    int master_ = -1;
+    std::string slave_path_;
+    std::thread thread_;
+    AbortEvent stop_{"stop"};
+    std::mutex mutex_; //!< Protects replies_ and requests_.
+    std::condition_variable changed_;
+    std::deque<std::string> replies_;
+    std::vector<std::string> requests_;
+    std::string otherwise_;
 };

@@ -67,9 +67,9 @@ TEST(ParameterBaseReader, ReadsEveryHeaderForm) {
         const ReadResult result = ReadAll(bytes);
         EXPECT_EQ(result.announced, 3u);
         EXPECT_EQ(result.names, (std::vector<std::string>{"p0", "p1", "p2"}));
-        EXPECT_EQ(result.crc, crc32(crc32(0, nullptr, 0),
-                                    reinterpret_cast<const Bytef*>(plain.data()),
-                                    static_cast<uInt>(plain.size())));
+        EXPECT_EQ(result.crc,
+                  crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(plain.data()),
+                        static_cast<uInt>(plain.size())));
     }
 }
 

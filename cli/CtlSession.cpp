@@ -1,0 +1,161 @@
+#include "cli/CtlSession.h"
+
+#include "link/PortEnumerator.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace {
+
+int Fail(const std::string& text, int code) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return code;
+}
+
+const char* ParityText(int code) {
+    return code == kParityEven  ? kParityEvenText
+           : code == kParityOdd ? kParityOddText
+                                : kParityNoneText;
+}
+
+} // namespace
+
+int CtlSession::Run() {
+    if (options.command == "ports") {
+        for (const std::string& name : PortEnumerator().list())
+            std::printf("%s\n", name.c_str());
+        return kSuccess;
+    }
+    const bool known =
+        options.command == "read" || options.command == "write" || options.command == "check";
+    if (!known)
+        return Fail("Неизвестная команда: '" + options.command + "' (см. --help)", kUsageError);
+    const int opened = OpenLink();
+    if (opened != kSuccess)
+        return opened;
+    if (options.command == "read")
+        return Read();
+    if (options.command == "write")
+        return Write();
+    return Check();
+}
+
+int CtlSession::OpenLink() {
+    NetRS485prg& settings = link.Settings();
+    // Overrides are for this run only; the wizard's settings stay as they are.
+    settings.storeOnDestruction = false;
+    settings.BuildParameters();
+    ApplyOverrides();
+    // Without the base beside the program, parameters are converted by name
+    // or by --format.
+    link.LoadBase();
+    if (options.trace) {
+        link.SetFrameTrace(
+            [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
+        ops.SetExchangeLog(&log);
+    }
+    return link.open_port() == 0 ? kSuccess : kPortFailure;
+}
+
+void CtlSession::ApplyOverrides() {
+    NetRS485prg& s = link.Settings();
+    if (options.port)
+        s.SetValueByName(kPortName, *options.port);
+    if (options.baud)
+        s.SetValueByName(kBaudName, std::to_string(*options.baud));
+    if (options.parityCode)
+        s.SetValueByName(kParityName, ParityText(*options.parityCode));
+    if (options.byteSize)
+        s.SetValueByName(kByteSizeName, std::to_string(*options.byteSize));
+    if (options.stopBits)
+        s.SetValueByName(kStopBitsName, std::to_string(*options.stopBits));
+    if (options.address)
+        s.SetValueByName(kAddressName, std::to_string(*options.address));
+    if (options.addressLength)
+        s.SetValueByName(kAddressLengthName, std::to_string(*options.addressLength));
+}
+
+// NAME or NAME:INDEX; from the parameter table when it has the name.
+Parameter* CtlSession::Lookup(const std::string& word) {
+    const auto colon = word.find(':');
+    const std::string name = word.substr(0, colon);
+    int index = 0;
+    if (colon != std::string::npos) {
+        const char* first = word.data() + colon + 1;
+        const char* last = word.data() + word.size();
+        const auto [end, ec] = std::from_chars(first, last, index);
+        if (ec != std::errc() || end != last || first == last || index < 0) {
+            Fail("Неверный индекс параметра: '" + word + "'", kUsageError);
+            return nullptr;
+        }
+    }
+    if (name.empty()) {
+        Fail("Не задано имя параметра", kUsageError);
+        return nullptr;
+    }
+    if (!link.Table().empty() && !options.format)
+        return link.FindParameter(name, index);
+    standalone = std::make_unique<Parameter>(name);
+    standalone->format = options.format.value_or("DEC_dot");
+    standalone->indexed = colon != std::string::npos;
+    standalone->index = index;
+    return standalone.get();
+}
+
+int CtlSession::Read() {
+    if (options.words.size() != 1)
+        return Fail("Использование: zrk640ctl read ИМЯ[:ИНДЕКС]", kUsageError);
+    Parameter* p = Lookup(options.words[0]);
+    if (!p)
+        return kUsageError;
+    return Finish(ops.ReadParameter(p), *p);
+}
+
+int CtlSession::Write() {
+    if (options.words.size() != 2)
+        return Fail("Использование: zrk640ctl write ИМЯ[:ИНДЕКС] ЗНАЧЕНИЕ", kUsageError);
+    Parameter* p = Lookup(options.words[0]);
+    if (!p)
+        return kUsageError;
+    if (!p->SetValue(options.words[1], false))
+        return Fail("Недопустимое значение '" + options.words[1] + "' для параметра " + p->name,
+                    kUsageError);
+    return Finish(ops.WriteParameter(p), *p);
+}
+
+int CtlSession::Finish(int result, Parameter& p) {
+    FlushLog();
+    if (result != kLinkOk)
+        return Fail(p.message.empty()
+                        ? "Ошибка обмена с прибором (код " + std::to_string(result) + ")"
+                        : p.message,
+                    kDeviceFailure);
+    std::printf("%s\n", p.value.c_str());
+    return kSuccess;
+}
+
+int CtlSession::Check() {
+    AddIdentityParameters();
+    DeviceCheckReport report;
+    const bool good = ops.CheckDevice(report);
+    FlushLog();
+    std::printf("%s", report.info.c_str());
+    if (!report.errors.empty())
+        std::fprintf(stderr, "%s", report.errors.c_str());
+    return good ? kSuccess : kDeviceFailure;
+}
+
+// The identity check reads these whether or not a base described them.
+void CtlSession::AddIdentityParameters() {
+    for (const char* name : {"n.Err", "dev", "ver", "mod.v"}) {
+        auto p = std::make_unique<Parameter>(name);
+        p->format = "DEC_dot";
+        link.Table().Adopt(std::move(p));
+    }
+}
+
+void CtlSession::FlushLog() {
+    for (const std::string& line : log)
+        std::fprintf(stderr, "%s\n", line.c_str());
+    log.clear();
+}

@@ -1,0 +1,40 @@
+#pragma once
+// One run of zrk640ctl: opens the link with the settings file and the
+// command line's overrides, runs the command and gives the exit code.
+
+#include "cli/CtlOptions.h"
+#include "link/DeviceLink.h"
+#include "params/DeviceOperations.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CtlSession {
+public:
+    // Exit codes.
+    static constexpr int kSuccess = 0;
+    static constexpr int kDeviceFailure = 1;
+    static constexpr int kUsageError = 2;
+    static constexpr int kPortFailure = 3;
+
+    explicit CtlSession(const CtlOptions& options) : options(options) {}
+    int Run();
+
+private:
+    int OpenLink();
+    void ApplyOverrides();
+    int Read();
+    int Write();
+    int Check();
+    void AddIdentityParameters();
+    Parameter* Lookup(const std::string& word);
+    int Finish(int result, Parameter& p);
+    void FlushLog();
+
+    const CtlOptions& options;
+    DeviceLink link;
+    DeviceOperations ops{link};
+    std::unique_ptr<Parameter> standalone; // a parameter the base does not describe
+    std::vector<std::string> log;
+};

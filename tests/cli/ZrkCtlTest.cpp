@@ -1,0 +1,150 @@
+#include "ControllerPeer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out, err;
+};
+
+class ZrkCtlTest : public testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/zrkctl-XXXXXX";
+        folder = mkdtemp(pattern);
+        // A settings file that the tool must read and must not change.
+        settings = folder + "/ZRK640.conf";
+        std::ofstream(settings) << "address=33\nbaud_rate=115200\n";
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // Runs zrk640ctl on the peer's line with args.
+    Outcome Run(const std::string& args, bool withPort = true) {
+        const std::string command = "ZRK640_CONFIG=" + settings + " " + ZRK640CTL + " " +
+                                    (withPort ? "--port " + peer.SlavePath() + " " : "") + args +
+                                    " >" + folder + "/out 2>" + folder + "/err";
+        const int status = std::system(command.c_str());
+        Outcome o;
+        o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        o.out = Slurp(folder + "/out");
+        o.err = Slurp(folder + "/err");
+        return o;
+    }
+
+    static std::string Slurp(const std::string& path) {
+        std::ostringstream text;
+        text << std::ifstream(path).rdbuf();
+        return text.str();
+    }
+
+    void Serve(std::map<std::string, Bytes> values) {
+        peer.SetResponder([values](const Frame& r, int) {
+            if (!r.request)
+                return ControllerPeer::Reply(r, r.hash, r.data);
+            for (const auto& [name, data] : values)
+                if (hash_name(name) == r.hash)
+                    return ControllerPeer::Reply(r, r.hash, data);
+            return ControllerPeer::ErrorReply(r, 0x28);
+        });
+    }
+
+    ControllerPeer peer;
+    std::string folder, settings;
+};
+
+TEST_F(ZrkCtlTest, ReadUsesTheStoredAddressAndPrintsTheValue) {
+    Serve({{"Addr", {0, 77}}});
+    const Outcome o = Run("read Addr");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_EQ(o.out, "77\n");
+    ASSERT_EQ(peer.Requests().size(), 1u);
+    EXPECT_EQ(peer.Requests()[0].address, 33);
+    EXPECT_EQ(Slurp(settings).find("port_name"), std::string::npos);
+}
+
+TEST_F(ZrkCtlTest, WriteSendsTheConvertedValueWithItsIndex) {
+    Serve({});
+    const Outcome o = Run("--addr 5 --format DEC_dot write rel.a:2 300");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_EQ(o.out, "300\n");
+    ASSERT_EQ(peer.Requests().size(), 1u);
+    EXPECT_EQ(peer.Requests()[0].address, 5);
+    EXPECT_EQ(peer.Requests()[0].data, (Bytes{0x01, 0x2C, 0, 2}));
+}
+
+TEST_F(ZrkCtlTest, CheckPrintsTheIdentity) {
+    Serve(
+        {{"n.Err", {0}}, {"dev", {'0', '4', '6', 'K', 'R', 'Z'}}, {"ver", {'3'}}, {"mod.v", {2}}});
+    const Outcome o = Run("check");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_EQ(o.out, "Прибор: ZRK640\n(Номер модификации: 2)\nВерсия прошивки: 3\n"
+                     "Код послед. ошибки: 0\n");
+}
+
+TEST_F(ZrkCtlTest, DeviceFailuresExitWithTheirText) {
+    Serve({});
+    Outcome o = Run("read mod.v");
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.err, "Не найден дескриптор\n");
+    peer.SetResponder([](const Frame&, int) { return std::string(); });
+    o = Run("check");
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_NE(o.err.find("Ошибка команды 'dev':\nТаймаут при передаче данных (нет связи)"),
+              std::string::npos)
+        << o.err;
+}
+
+TEST_F(ZrkCtlTest, TraceShowsFramesAndBytes) {
+    Serve({{"LEn", {1}}});
+    const Outcome o = Run("--trace read LEn");
+    EXPECT_EQ(o.exitCode, 0);
+    EXPECT_EQ(o.out, "8\n");
+    EXPECT_NE(o.err.find(">> #"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("<< Ответ: # 0 : 001 = 0x01 (.)"), std::string::npos) << o.err;
+}
+
+TEST_F(ZrkCtlTest, BadCommandLinesChangeNothing) {
+    const struct {
+        std::string args;
+        std::string err;
+    } cases[] = {
+        {"read rel.a:x", "Неверный индекс параметра: 'rel.a:x'\n"},
+        {"--parity mark read dev", "Недопустимое значение --parity mark\n"},
+        {"--addr-len 9 read dev", "Недопустимое значение --addr-len 9\n"},
+        {"frobnicate", "Неизвестная команда: 'frobnicate' (см. --help)\n"},
+        {"write Addr", "Использование: zrk640ctl write ИМЯ[:ИНДЕКС] ЗНАЧЕНИЕ\n"},
+        {"write Addr 12x", "Недопустимое значение '12x' для параметра Addr\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = Run(c.args);
+        EXPECT_EQ(o.exitCode, 2) << c.args;
+        EXPECT_EQ(o.err, c.err) << c.args;
+    }
+    EXPECT_TRUE(peer.Requests().empty());
+    EXPECT_EQ(Slurp(settings).find("address=33\nbaud_rate=115200\n"), 0u);
+}
+
+TEST_F(ZrkCtlTest, PortThatCannotOpenExitsThree) {
+    const Outcome o = Run("--port /dev/zrk-no-such-port read dev", false);
+    EXPECT_EQ(o.exitCode, 3);
+    EXPECT_NE(o.err.find("Неудается открыть порт /dev/zrk-no-such-port"), std::string::npos);
+}
+
+TEST_F(ZrkCtlTest, HelpGoesToStdout) {
+    const Outcome o = Run("--help", false);
+    EXPECT_EQ(o.exitCode, 0);
+    EXPECT_EQ(o.out.rfind("Использование: zrk640ctl", 0), 0u);
+}
+
+} // namespace
