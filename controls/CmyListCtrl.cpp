@@ -217,6 +217,9 @@ int CmyListCtrl::EnabledRowFrom(int landed) const {
 }
 
 QModelIndex CmyListCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // Home and End go to the first and last row, as in any list.
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
     const QModelIndex landed = QTableWidget::moveCursor(action, modifiers);
     if (!landed.isValid() || IsRowEnabled(landed.row()))
         return landed;

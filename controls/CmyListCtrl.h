@@ -5,6 +5,7 @@
 
 #include "controls/CmyComboBox1.h"
 #include "controls/CmyEdit.h"
+#include "params/Parameter.h"
 
 #include <QPointer>
 #include <QTableWidget>
@@ -15,7 +16,6 @@
 #include <vector>
 
 class CmyListCtrlTooltip;
-class Parameter;
 class ParameterRequests;
 
 class CmyListCtrl : public QTableWidget {
@@ -122,3 +122,6 @@ private:
     bool accepting = false; // a box shown while accepting takes the focus away
     ParameterRequests* requests = nullptr;
 };
+
+// Carried by ControlHover, also across threads and to signal spies.
+Q_DECLARE_METATYPE(Parameter*)
