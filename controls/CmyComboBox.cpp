@@ -1,5 +1,6 @@
 #include "controls/CmyComboBox.h"
 
+#include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -27,7 +28,8 @@ void CmyComboBox::keyReleaseEvent(QKeyEvent* e) {
 void CmyComboBox::focusOutEvent(QFocusEvent* e) {
     QComboBox::focusOutEvent(e);
     // Dropping the list down takes the focus into the popup.
-    if (closeOnLeave && e->reason() != Qt::PopupFocusReason && isVisible())
+    const bool dropped = e->reason() == Qt::PopupFocusReason || view()->isVisible();
+    if (closeOnLeave && !dropped && isVisible())
         CloseOnLeaving();
 }
 
