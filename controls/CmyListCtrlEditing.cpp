@@ -15,6 +15,10 @@
 
 namespace {
 
+// Child ids of the in-place editors, kept as their object names.
+constexpr const char* kEditId = "1001";
+constexpr const char* kComboId = "1002";
+
 bool EditedAsText(const Parameter& p) {
     return EqualsNoCase(p.format, "STORED_DOT") || EqualsNoCase(p.format, "DEC_dot") ||
            EqualsNoCase(p.format, "CLK_frm");
@@ -49,6 +53,7 @@ void CmyListCtrl::BeginEdit(const QRect& cell) {
 
 void CmyListCtrl::OpenCombo(const QRect& cell, Parameter& parameter) {
     combo = new CmyComboBox1(true, viewport());
+    combo->setObjectName(kComboId);
     combo->setGeometry(cell);
     combo->setFont(font());
     combo->show();
@@ -63,6 +68,7 @@ void CmyListCtrl::OpenCombo(const QRect& cell, Parameter& parameter) {
 
 void CmyListCtrl::OpenEdit(const QRect& cell, Parameter& parameter) {
     edit = new CmyEdit(parameter, viewport());
+    edit->setObjectName(kEditId);
     edit->setGeometry(cell);
     edit->setFont(font());
     edit->setText(QString::fromStdString(CmyListCtrlTexts::CellText(2, parameter.value)));
@@ -114,9 +120,13 @@ std::string CmyListCtrl::EditorText() const {
 }
 
 void CmyListCtrl::AcceptEdit() {
-    Parameter* p = GetEditedParameter();
-    if (accepting || !((edit && editing) || combo) || p == nullptr)
+    if (accepting || !((edit && editing) || combo))
         return;
+    Parameter* p = GetEditedParameter();
+    if (p == nullptr) {
+        DestroyEditors();
+        return;
+    }
     QScopedValueRollback<bool> guard(accepting, true);
     std::string text = EditorText();
     // "Н/Д" left as shown is the unread value itself, not a new one.
