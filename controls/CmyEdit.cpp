@@ -23,9 +23,10 @@ CmyEdit::CmyEdit(const Parameter& parameter, QWidget* parent)
 }
 
 void CmyEdit::ShowTip() {
-    const QString html = QString("<table width=%1><tr><td><b>&#x2139; %2</b><br>%3</td></tr></table>")
-                             .arg(kTipWidth)
-                             .arg(tipTitle.toHtmlEscaped(), tipText.toHtmlEscaped());
+    const QString html =
+        QString("<table width=%1><tr><td><b>&#x2139; %2</b><br>%3</td></tr></table>")
+            .arg(kTipWidth)
+            .arg(tipTitle.toHtmlEscaped(), tipText.toHtmlEscaped());
     QToolTip::showText(mapToGlobal(QPoint(0, height())), html, this, rect(), kTipMilliseconds);
 }
 

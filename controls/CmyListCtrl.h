@@ -24,7 +24,8 @@ public:
     // Bits of RowFlags.
     static constexpr std::uint8_t kRowDisabled = 1; // grey, not editable, skipped by the focus
     static constexpr std::uint8_t kRowCaption = 2;  // a centred heading, not editable
-    static constexpr std::uint8_t kRowDeferred = 4; // an accepted value waits for the page to write it
+    static constexpr std::uint8_t kRowDeferred =
+        4; // an accepted value waits for the page to write it
     // EditSettings: bit 0 read-only, bits 2..4 the first editable column.
     static constexpr std::uint8_t kReadOnly = 1;
     static constexpr int kColumns = 3;

@@ -28,7 +28,8 @@ QColor TextColour(bool disabled, const std::string& text) {
 
 } // namespace
 
-CmyListCtrlDelegate::CmyListCtrlDelegate(CmyListCtrl& list) : QStyledItemDelegate(&list), list(list) {}
+CmyListCtrlDelegate::CmyListCtrlDelegate(CmyListCtrl& list)
+    : QStyledItemDelegate(&list), list(list) {}
 
 void CmyListCtrlDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
@@ -60,8 +61,7 @@ void CmyListCtrlDelegate::PaintLines(QPainter& painter, const QRect& cell) const
     painter.drawLine(cell.topLeft(), cell.topRight());
     painter.drawLine(cell.bottomLeft(), cell.bottomRight());
     for (int column = 0; column < list.columnCount(); ++column) {
-        const int right =
-            list.columnViewportPosition(column) + list.columnWidth(column) - 1;
+        const int right = list.columnViewportPosition(column) + list.columnWidth(column) - 1;
         if (right >= cell.left() && right <= cell.right())
             painter.drawLine(right, cell.top(), right, cell.bottom());
     }
@@ -91,8 +91,7 @@ void CmyListCtrlDelegate::PaintText(QPainter& painter, const QRect& cell,
     const std::string text = list.CellText(index.row(), index.column());
     painter.setPen(TextColour(!list.IsRowEnabled(index.row()), text));
     const QRect area = cell.adjusted(kTextIndent, 0, 0, 0);
-    const QString shown =
-        QString::fromStdString(CmyListCtrlTexts::CellText(index.column(), text));
+    const QString shown = QString::fromStdString(CmyListCtrlTexts::CellText(index.column(), text));
     painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(shown, Qt::ElideRight, area.width()));
 }

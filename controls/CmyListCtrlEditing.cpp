@@ -102,7 +102,8 @@ void CmyListCtrl::CloseEditor() {
 // Editors go later: this may run inside one of their own handlers.
 void CmyListCtrl::DestroyEditors() {
     editing = false;
-    for (QWidget* editor : {static_cast<QWidget*>(edit.data()), static_cast<QWidget*>(combo.data())}) {
+    for (QWidget* editor :
+         {static_cast<QWidget*>(edit.data()), static_cast<QWidget*>(combo.data())}) {
         if (editor == nullptr)
             continue;
         editor->disconnect(this);

@@ -64,10 +64,18 @@ bool ParityName(const std::string& value, std::string& name) {
     if (ReadInteger(value, number) == 0)
         return false;
     switch (number) {
-    case 1: name = "Четность"; break;
-    case 3: name = "Отсутствует"; break;
-    case 4: name = "Нечетность"; break;
-    default: name.clear(); break;
+    case 1:
+        name = "Четность";
+        break;
+    case 3:
+        name = "Отсутствует";
+        break;
+    case 4:
+        name = "Нечетность";
+        break;
+    default:
+        name.clear();
+        break;
     }
     return true;
 }

@@ -38,8 +38,7 @@ TEST(DerivedList, EditsTheParameterOfTheClickedColumn) {
     list.SetRowParameter(0, &x);
     list.ordinates.push_back(&y);
     list.show();
-    for (const auto& [column, typed, target] :
-         {std::tuple{1, "5", &x}, std::tuple{2, "7", &y}}) {
+    for (const auto& [column, typed, target] : {std::tuple{1, "5", &x}, std::tuple{2, "7", &y}}) {
         list.StartEdit(0, column);
         ASSERT_NE(list.Edit(), nullptr);
         list.Edit()->setText(typed);

@@ -97,8 +97,7 @@ TEST_F(ListDrawing, RegulatorScreenWithAnOpenList) {
     {
         QPainter painter(&picture);
         QWidget* popup = combo.view()->window();
-        painter.drawPixmap(window.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))),
-                           popup->grab());
+        painter.drawPixmap(window.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
     }
     EXPECT_FALSE(picture.isNull());
     if (const char* path = std::getenv("LISTCTRL_SCREENSHOT")) {

@@ -63,7 +63,11 @@ const TypedCase kTypedCases[] = {
      "-100.000 до 100.000.",
      false},
     {"SameTextAgain", {"Addr", "DEC_dot", 0, 255, "16"}, "16", "16", "", false},
-    {"UnreadValueLeftAsShown", {"Addr", "DEC_dot", 0, 255, "Нет данных"}, "Н/Д", "Нет данных", "",
+    {"UnreadValueLeftAsShown",
+     {"Addr", "DEC_dot", 0, 255, "Нет данных"},
+     "Н/Д",
+     "Нет данных",
+     "",
      false},
 };
 

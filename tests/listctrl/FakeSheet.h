@@ -25,6 +25,6 @@ public:
     std::vector<Request> reads;
     std::vector<bool> nextStates;
     int pageKind = 1;
-    bool refuseWrites = false; // answer as if the sheet had shown a failure box
+    bool refuseWrites = false;   // answer as if the sheet had shown a failure box
     std::string readValue = "7"; // what a read brings from the device
 };

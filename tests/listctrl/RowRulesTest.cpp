@@ -47,7 +47,7 @@ struct EnableCase {
     const char* title;
     ParameterSpec rule;
     const char* target;
-    bool targetBelow;  // the target row is the one right after the rule row
+    bool targetBelow; // the target row is the one right after the rule row
     bool disabled;
 };
 
@@ -155,7 +155,7 @@ struct ParityCase {
 
 TEST_F(RowRules, ParityNumbersBecomeNames) {
     const ParityCase cases[] = {
-        {"1", "Четность"}, {"3", "Отсутствует"}, {"4", "Нечетность"},
+        {"1", "Четность"}, {"3", "Отсутствует"},         {"4", "Нечетность"},
         {"2", ""},         {"Нет данных", "Нет данных"},
     };
     for (const ParityCase& c : cases)
