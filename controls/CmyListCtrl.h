@@ -1,0 +1,128 @@
+#pragma once
+// The three-column parameter list of the wizard's pages: description, name
+// and value, the value edited in place, checked against the parameter and
+// written to the device through the sheet.
+
+#include "controls/CmyComboBox1.h"
+#include "controls/CmyEdit.h"
+#include "params/Parameter.h"
+
+#include <QPointer>
+#include <QTableWidget>
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+class CmyListCtrlTooltip;
+class ParameterRequests;
+
+class CmyListCtrl : public QTableWidget {
+    Q_OBJECT
+public:
+    // Bits of RowFlags.
+    static constexpr std::uint8_t kRowDisabled = 1; // grey, not editable, skipped by the focus
+    static constexpr std::uint8_t kRowCaption = 2;  // a centred heading, not editable
+    static constexpr std::uint8_t kRowDeferred =
+        4; // an accepted value waits for the page to write it
+    // EditSettings: bit 0 read-only, bits 2..4 the first editable column.
+    static constexpr std::uint8_t kReadOnly = 1;
+    static constexpr int kColumns = 3;
+
+    explicit CmyListCtrl(QWidget* parent = nullptr);
+    ~CmyListCtrl() override;
+
+    void Setup(std::uint8_t editSettings);
+    // The sheet that writes, reads and fills choices; may stay null.
+    void SetRequests(ParameterRequests* sheet) { requests = sheet; }
+    ParameterRequests* Requests() const { return requests; }
+    void SetColumn(int column, const QString& title, int width);
+    void SetRowHeight(int pixels);
+    void SetCaptionsHidden(bool hidden);
+    bool CaptionsHidden() const { return captionsHidden; }
+
+    // Sets each column to its width less a share of a vertical scroll bar
+    // when the rows do not fit; true when they do not.
+    bool FitColumns();
+    bool FitColumns(const std::array<int, kColumns>& widths);
+
+    void InsertRow(int row, const QString& text, std::uint8_t flags);
+    void SetRowParameter(int row, Parameter* parameter);
+    Parameter* RowParameter(int row) const;
+    void SetCellText(int row, int column, const std::string& text);
+    std::string CellText(int row, int column) const;
+    std::uint8_t RowFlags(int row) const;
+    void SetRowFlags(int row, std::uint8_t flags);
+    void SetRowDisabled(int row, bool disabled);
+    bool IsRowEnabled(int row) const;
+
+    virtual void ClearRows();
+    int FindRow(std::string_view name, int index) const;
+    int FindNextRow(std::string_view name, int start, Parameter** parameter = nullptr) const;
+    void FocusRow(int row);
+    void CloseEditor();
+    void ApplyRowRules(bool start);
+    void UpdateRowRule(int row, bool* flag = nullptr);
+    void ShowParityNames();
+
+    // Opens the editor for a cell, as a double click does.
+    void StartEdit(int row, int column);
+    virtual void AcceptEdit();
+    CmyEdit* Edit() const { return edit; }
+    CmyComboBox1* Combo() const { return combo; }
+    int EditedRow() const { return editedRow; }
+    int EditedColumn() const { return editedColumn; }
+
+signals:
+    // The focused row's parameter for the page's help box; false and null
+    // when the focused row has none to explain or the rows are cleared.
+    void ControlHover(bool hasParameter, Parameter* parameter);
+
+protected:
+    virtual Parameter* GetEditedParameter();
+    virtual void BeginEdit(const QRect& cell);
+    // Puts the accepted text into the edited cell and closes the editor.
+    void FinishEdit(const std::string& text);
+    void DestroyEditors();
+
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
+
+private:
+    void OpenCombo(const QRect& cell, Parameter& parameter);
+    void OpenEdit(const QRect& cell, Parameter& parameter);
+    void ChooseFromCombo();
+    void CancelEdit();
+    std::string EditorText() const;
+    std::string CheckPower(const std::string& text) const;
+    bool WritesRow(int row) const;
+    int FirstEditableColumn() const { return (editSettings >> 2) & 7; }
+    int EnabledRowFrom(int landed) const;
+    void NotifyFocusedRow();
+    void ApplySpan(int row);
+
+    std::uint8_t editSettings = 0;
+    QPointer<CmyEdit> edit;
+    int editedRow = -1;
+    int editedColumn = -1;
+    std::vector<std::uint8_t> rowFlags;
+    std::vector<Parameter*> rowParameters;
+    int lastFocusedRow = -1;
+    CmyListCtrlTooltip* tooltip = nullptr;
+    QPointer<CmyComboBox1> combo;
+    bool captionsHidden = false;
+    std::array<int, kColumns> columnWidths{};
+    bool editing = false;
+    bool accepting = false; // a box shown while accepting takes the focus away
+    ParameterRequests* requests = nullptr;
+};
+
+// Carried by ControlHover, also across threads and to signal spies.
+Q_DECLARE_METATYPE(Parameter*)

@@ -1,0 +1,30 @@
+#pragma once
+// Stands in for the wizard sheet: records what the list asks of it and
+// fills choice lists from the parameter's own format.
+
+#include "controls/ParameterRequests.h"
+
+#include <string>
+#include <vector>
+
+class FakeSheet : public ParameterRequests {
+public:
+    struct Request {
+        std::string name;
+        std::string value; // the value text at the time of the request
+        int attempts = 0;
+    };
+
+    int WriteParameterRequest(Parameter& parameter, int attempts) override;
+    int ReadParameterRequest(Parameter& parameter, int attempts) override;
+    void FillChoices(QComboBox& combo, Parameter& parameter) override;
+    void EnableNext(bool enable) override { nextStates.push_back(enable); }
+    int PageKind() const override { return pageKind; }
+
+    std::vector<Request> writes;
+    std::vector<Request> reads;
+    std::vector<bool> nextStates;
+    int pageKind = 1;
+    bool refuseWrites = false;   // answer as if the sheet had shown a failure box
+    std::string readValue = "7"; // what a read brings from the device
+};
