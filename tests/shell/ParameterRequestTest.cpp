@@ -1,6 +1,7 @@
 #include "WizardOnPeer.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QThread>
 
 #include <future>
@@ -131,6 +132,27 @@ TEST_F(ParameterRequestTest, SetStatusFromAWorkerIsPostedToTheGuiThread) {
     auto* status = wizard.findChild<QLabel*>("1044");
     ASSERT_TRUE(WaitUntil([&] { return status->isVisible(); }));
     EXPECT_EQ(status->text(), "Чтение параметров...");
+}
+
+} // namespace
+
+namespace {
+
+// The status line as the operator sees it while a read is going on; saved
+// for a look when ZRK_SCREENSHOT_DIR names a folder.
+TEST_F(ParameterRequestTest, TheStatusLineShowsBesideTheButtonsDuringARead) {
+    Answer([](int) { return false; });
+    ASSERT_EQ(wizard.ReadParameterRequest(P("op", 6), 2), 0);
+    auto* status = wizard.findChild<QLabel*>("1044");
+    ASSERT_TRUE(status->isVisible());
+    ASSERT_TRUE(wizard.ProgressBar()->isVisible());
+    EXPECT_LT(status->geometry().right(), wizard.BackButton()->geometry().left());
+    EXPECT_LT(wizard.ProgressBar()->geometry().right(), wizard.BackButton()->geometry().left());
+    EXPECT_FALSE(status->geometry().intersects(wizard.ProgressBar()->geometry()));
+    const QString folder = qEnvironmentVariable("ZRK_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        EXPECT_TRUE(wizard.grab().save(folder + "/status-during-read.png"));
+    }
 }
 
 } // namespace
