@@ -1,5 +1,46 @@
 #include "params/WizardState.h"
 
+namespace {
+
+bool InTable(int row, int kind) {
+    return row >= 0 && row < kPageEnableRows && kind >= 0 && kind < int(PageEnableRow{}.size());
+}
+
+} // namespace
+
+ModificationFeatures WizardState::Features() const {
+    std::lock_guard hold(mutex);
+    return features;
+}
+
+void WizardState::SetFeatures(const ModificationFeatures& value) {
+    std::lock_guard hold(mutex);
+    features = value;
+}
+
+std::uint8_t WizardState::PageEnabled(int row, int kind) const {
+    std::lock_guard hold(mutex);
+    return InTable(row, kind) ? pageEnableTable[row][kind] : 0;
+}
+
+void WizardState::SetPageEnabled(int row, int kind, std::uint8_t value) {
+    std::lock_guard hold(mutex);
+    if (InTable(row, kind))
+        pageEnableTable[row][kind] = value;
+}
+
+void WizardState::SetPageEnableRow(int row, const PageEnableRow& values) {
+    std::lock_guard hold(mutex);
+    if (InTable(row, 0))
+        pageEnableTable[row] = values;
+}
+
+void WizardState::ClearPageEnableTable() {
+    std::lock_guard hold(mutex);
+    for (PageEnableRow& row : pageEnableTable)
+        row.fill(0);
+}
+
 WizardState& TheWizardState() {
     static WizardState state;
     return state;
@@ -20,4 +61,9 @@ bool IsChoiceAllowed(std::uint8_t mask, int modification) {
 
 bool IsChoiceAllowed(std::uint8_t mask) {
     return IsChoiceAllowed(mask, TheWizardState().Modification.load());
+}
+
+int CurrentChannelIndex() {
+    const WizardState& state = TheWizardState();
+    return ChannelIndexOf(state.Modification.load(), state.ChannelPosition.load());
 }

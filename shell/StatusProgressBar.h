@@ -1,7 +1,7 @@
 #pragma once
-// The progress bar under the wizard buttons and in the busy window. A plain
-// QProgressBar stands in until the animated bar of controls/ takes its place.
+// The progress bar under the wizard buttons and in the busy window: the
+// animated bar, which can also fly a block while the wait has no known end.
 
-#include <QProgressBar>
+#include "controls/CFlyProgressCtrl.h"
 
-using StatusProgressBar = QProgressBar;
+using StatusProgressBar = CFlyProgressCtrl;

@@ -1,10 +1,12 @@
 #include "shell/WizardMainDialog.h"
 
 #include "link/Prompter.h"
+#include "params/WizardState.h"
 #include "shell/DialogUnits.h"
 
 #include <QIcon>
 #include <QLabel>
+#include <QThread>
 #include <QPushButton>
 
 namespace {
@@ -29,14 +31,22 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
       progressBar(new StatusProgressBar(this)), statusText(new QLabel(this)), statusTimer(this) {
     setWindowTitle("Мастер конфигурирования ZRK640");
     setWindowIcon(QIcon(":/icons/165.png"));
+    deviceLink.LoadBase();
+    deviceLink.Settings().BuildParameters();
+    deviceLink.configure_port();
     BuildLayout();
     AddPages();
+    TheWizardState().ClearPageEnableTable();
     statusTimer.setObjectName(QString::number(kStatusTimerId));
     statusTimer.setSingleShot(true);
     statusTimer.setInterval(kStatusHideDelayMs);
     connect(&statusTimer, &QTimer::timeout, this, &WizardMainDialog::HideStatus);
+    connect(&exitProcedure, &ExitProcedure::Finished, this, &WizardMainDialog::FinishExit);
     SetPageFrameId(kPageFrameId);
     InitSheet();
+    progressBar->Prepare(kFlyingBlockPercent, 0, false);
+    // A port that does not open shows itself later as a failed connection.
+    deviceLink.Port().open();
 }
 
 WizardMainDialog::~WizardMainDialog() { DestroyAllPages(); }
@@ -79,6 +89,11 @@ void WizardMainDialog::AddPages() {
 }
 
 void WizardMainDialog::SetStatus(bool show, const QString& text) {
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, show, text] { SetStatus(show, text); }, Qt::QueuedConnection);
+        return;
+    }
     if (!show) {
         statusTimer.start();
         return;
@@ -94,6 +109,8 @@ void WizardMainDialog::HideStatus() {
     statusTimer.stop();
     progressBar->hide();
     statusText->hide();
+    if (progressBar->IsRunning())
+        progressBar->StopAnimation();
 }
 
 void WizardMainDialog::OnExit() {
@@ -101,15 +118,20 @@ void WizardMainDialog::OnExit() {
         CloseSheet();
         return;
     }
+    if (exitProcedure.IsRunning())
+        return;
     const Prompt question{"Хотите выйти из программы?", "Подтверждение", PromptIcon::Information,
                           PromptButtons::YesNo, false};
     if (ActivePrompter().ask(question) == PromptAnswer::Yes)
         StartExitProcedure();
 }
 
-// Transfers in progress and the pages' reader threads will be stopped here
-// before the cancel command closes the wizard.
+// "ExitEvent" ends any transfer at once; the pages' workers then end on their own.
 void WizardMainDialog::StartExitProcedure() {
+    exitProcedure.Start(deviceLink.Port().exit_event(), workers.Workers());
+}
+
+void WizardMainDialog::FinishExit() {
     exitConfirmed = true;
     QMetaObject::invokeMethod(this, &WizardMainDialog::OnExit, Qt::QueuedConnection);
 }

@@ -14,14 +14,24 @@
 #include "pages/ServicePage.h"
 #include "pages/WelcomePage.h"
 #include "pages/WrongDevicePage.h"
+#include "controls/ParameterRequests.h"
+#include "link/DeviceLink.h"
+#include "params/DeviceOperations.h"
+#include "params/ParameterHelp.h"
+#include "params/TransferStatus.h"
+#include "shell/ExitProcedure.h"
 #include "shell/StatusProgressBar.h"
 #include "shell/WizardSheet.h"
+#include "shell/WorkerRegistry.h"
 
 #include <QTimer>
 
+class QComboBox;
 class QLabel;
 
-class WizardMainDialog : public WizardSheet {
+// Besides the pages it owns the one device link of the program and serves
+// the pages' reads and writes with retries, the status line and the error box.
+class WizardMainDialog : public WizardSheet, public ParameterRequests, public TransferStatus {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 131;
@@ -34,17 +44,47 @@ public:
     explicit WizardMainDialog(QWidget* parent = nullptr);
     ~WizardMainDialog() override;
 
+    static constexpr int kFlyingBlockPercent = 15;
+
+    // May be called from a page worker: the change is then posted.
     void SetStatus(bool show, const QString& text);
     StatusProgressBar* ProgressBar() const { return progressBar; }
 
     void OnExit() override;
-    bool IsExitConfirmed() const { return exitConfirmed; }
+    bool IsExitConfirmed() const { return exitProcedure.IsRunning() || exitConfirmed; }
+
+    DeviceLink& Link() { return deviceLink; }
+    DeviceOperations& Operations() { return operations; }
+    WorkerRegistry& Workers() { return workers; }
+    ExitProcedure& Exit() { return exitProcedure; }
+
+    // MSG_WRITE_PARAMETER and MSG_READ_PARAMETER; callable from page workers,
+    // which wait while the GUI thread does the transfer. The parameter must
+    // outlive the call (the table's parameters live as long as the program).
+    int WriteParameterRequest(Parameter& parameter, int attempts) override;
+    int ReadParameterRequest(Parameter& parameter, int attempts) override;
+    // MSG_FILL_CHOICES.
+    void FillChoices(QComboBox& combo, Parameter& parameter) override;
+    static void FillChoiceCombo(QComboBox& combo, const Parameter& parameter,
+                                const ParameterTable& table);
+    void EnableNext(bool on) override { WizardSheet::EnableNext(on); }
+    int PageKind() const override;
+
+    // A visible, enabled list with nothing chosen: the page refuses Next.
+    static bool IsChoiceMissing(const QComboBox& combo);
+    ParameterHelp GetParameterHelp(const Parameter& parameter);
+
+    void ShowStatus(bool show, const std::string& text) override;
+    void AdvanceProgress(int percent) override;
 
 private:
     void BuildLayout();
     void AddPages();
+    void StartDevice();
     void HideStatus();
     void StartExitProcedure();
+    void FinishExit();
+    int CarryToGui(std::function<int()> request);
 
     // Members in the order the program builds them.
     WelcomePage welcomePage;
@@ -54,9 +94,10 @@ private:
     ModificationPage modificationPage;
     ChannelCountPage channelCountPage;
     PortSelectionPage portSelectionPage;
-    // The device object (serial port, link settings, parameter table) will be
-    // a member here, between the port page and the parameter pages, so the
-    // parameter base is loaded before those pages are built.
+    // Built before the parameter pages, so that the parameter base is there
+    // when they are.
+    DeviceLink deviceLink;
+    DeviceOperations operations{deviceLink};
     ParameterListPage parameterListPage;
     GraphPage graphPage;
     ChannelFunctionsPage channelFunctionsPage;
@@ -66,7 +107,9 @@ private:
     StatusProgressBar* progressBar;
     QLabel* statusText;
     QTimer statusTimer;
-    // Set once the user has agreed to quit; the cancel command that follows
-    // then closes without asking again.
+    WorkerRegistry workers;
+    ExitProcedure exitProcedure;
+    // Set once the workers are gone; the cancel command that follows then
+    // closes without asking again.
     bool exitConfirmed = false;
 };

@@ -1,5 +1,6 @@
 #include "shell/WizardPage.h"
 
+#include "controls/CmyRichEditCtrl.h"
 #include "shell/DialogUnits.h"
 #include "shell/FontFallback.h"
 #include "shell/WizardSheet.h"
@@ -13,6 +14,36 @@ namespace {
 // The page frame of the main dialog, in dialog units.
 constexpr int kPageWidth = 320;
 constexpr int kPageHeight = 193;
+
+const QColor kTitleColour(0, 0, 200);
+const QColor kHeadingColour(200, 0, 0);
+
+// Every effect is set either way, so nothing of the text before leaks in.
+QTextCharFormat HelpFormat(double points, const QString& family, bool emphasised,
+                           const QColor& colour) {
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    format.setFontFamilies({family});
+    format.setFontWeight(emphasised ? QFont::Bold : QFont::Normal);
+    format.setFontUnderline(emphasised);
+    format.setFontItalic(false);
+    format.setForeground(colour);
+    return format;
+}
+
+QTextCharFormat TitleFormat() { return HelpFormat(12, "Georgia", true, kTitleColour); }
+QTextCharFormat TextFormat(const QColor& colour) {
+    return HelpFormat(11, "Arial", false, colour);
+}
+
+// Inserts a red heading and its black text at position; returns the position after them.
+int InsertSection(CmyRichEditCtrl& richEdit, int position, const QString& heading,
+                  const QString& text) {
+    if (text.isEmpty())
+        return position;
+    position += richEdit.InsertText(heading, TextFormat(kHeadingColour), position, -1);
+    return position + richEdit.InsertText(text, TextFormat(Qt::black), position, -1);
+}
 
 } // namespace
 
@@ -28,7 +59,20 @@ void WizardPage::OnPageShown() {}
 bool WizardPage::CanClose() { return true; }
 int WizardPage::GetPrevPageId() { return 0; }
 int WizardPage::GetNextPageId() { return 0; }
-void WizardPage::ShowComment(const QString&, const QString&, const QString&, CmyRichEditCtrl*) {}
+void WizardPage::ShowComment(const QString& title, const QString& comment, const QString& range,
+                             CmyRichEditCtrl* richEdit) {
+    if (!richEdit)
+        return;
+    richEdit->setCurrentCharFormat(TitleFormat());
+    richEdit->Clear();
+    int position = richEdit->InsertText(title, TitleFormat(), 0, -1);
+    // The help texts mark their line breaks with the two characters \n.
+    QString lines = comment;
+    lines.replace("\\n", "\r\n");
+    position = InsertSection(*richEdit, position, "\n\nКОММЕНТАРИЙ: ", lines);
+    InsertSection(*richEdit, position, "\n\nДИАПАЗОН ЗНАЧЕНИЙ: ", range);
+}
+
 void WizardPage::OnControlHover(Parameter*, bool) {}
 bool WizardPage::OnInitDialog() { return true; }
 

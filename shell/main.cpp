@@ -1,15 +1,13 @@
 #include "link/Prompter.h"
-#include "shell/FontFallback.h"
 #include "shell/GuiPrompter.h"
-#include "shell/ProgramResources.h"
+#include "shell/ProgramSetup.h"
 #include "shell/WizardMainDialog.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    FontFallback::Install();
-    ProgramResources::Load();
+    ProgramSetup::Apply();
     GuiPrompter prompter;
     InstallPrompter(&prompter);
     {

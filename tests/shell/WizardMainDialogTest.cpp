@@ -1,5 +1,5 @@
 #include "GuiWait.h"
-#include "TestPrompter.h"
+#include "ScriptedBoxes.h"
 #include "shell/WizardMainDialog.h"
 #include "shell/WizardPage.h"
 
@@ -31,7 +31,7 @@ protected:
     QLabel* Status() { return wizard.findChild<QLabel*>("1044"); }
     QWidget* Progress() { return wizard.findChild<QWidget*>("1043"); }
 
-    TestPrompter prompter;
+    ScriptedBoxes prompter;
     WizardMainDialog wizard;
 };
 
@@ -100,7 +100,7 @@ TEST_F(WizardMainDialogTest, NextLeadsThroughTheConnectionPagesToTheWrongDeviceP
 
     prompter.Script(PromptAnswer::No);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    ASSERT_EQ(prompter.shown.size(), 1u) << "Enter presses Exit on the wrong-device page";
+    ASSERT_EQ(prompter.Shown().size(), 1u) << "Enter presses Exit on the wrong-device page";
 }
 
 TEST_F(WizardMainDialogTest, BackFromTheModificationPageJumpsToWelcome) {
@@ -134,8 +134,8 @@ TEST_F(WizardMainDialogTest, EnterOnTheLastPageAsksAndNoLeavesEverything) {
     ASSERT_EQ(ActiveId(), 142);
     prompter.Script(PromptAnswer::No);
     QTest::keyClick(wizard.GetActivePage(), Qt::Key_Return);
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    const Prompt& question = prompter.shown[0];
+    ASSERT_EQ(prompter.Shown().size(), 1u);
+    const Prompt question = prompter.Shown()[0];
     EXPECT_EQ(question.text, "Хотите выйти из программы?");
     EXPECT_EQ(question.caption, "Подтверждение");
     EXPECT_EQ(question.buttons, PromptButtons::YesNo);
@@ -157,14 +157,14 @@ TEST_F(WizardMainDialogTest, YesClosesTheWizardAndIsAskedOnlyOnce) {
     EXPECT_EQ(wizard.GetActivePage(), nullptr);
     EXPECT_FALSE(wizard.FindPageById(177)->IsCreated());
     wizard.OnExit();
-    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.Shown().size(), 1u);
 }
 
 TEST_F(WizardMainDialogTest, EscapeOnTheWizardAsksTheExitQuestion) {
     prompter.Script(PromptAnswer::No);
     Button(12324)->setFocus();
     QTest::keyClick(Button(12324), Qt::Key_Escape);
-    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.Shown().size(), 1u);
     EXPECT_TRUE(wizard.isVisible());
 }
 

@@ -1,4 +1,4 @@
-#include "TestPrompter.h"
+#include "ScriptedBoxes.h"
 #include "shell/DialogUnits.h"
 #include "shell/WizardPage.h"
 #include "shell/WizardSheet.h"
@@ -84,7 +84,7 @@ protected:
     }
 
     WizardSheet sheet;
-    TestPrompter prompter;
+    ScriptedBoxes prompter;
     std::vector<std::unique_ptr<FakePage>> pages;
 };
 

@@ -1,5 +1,4 @@
-#include "shell/FontFallback.h"
-#include "shell/ProgramResources.h"
+#include "shell/ProgramSetup.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -10,7 +9,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    FontFallback::Install();
-    ProgramResources::Load();
+    // The locale test's control run shows what happens without the setup.
+    if (qEnvironmentVariableIsEmpty("ZRK_SKIP_PROGRAM_SETUP"))
+        ProgramSetup::Apply();
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,29 @@
+#pragma once
+// A parameter read or write with several attempts, the status text and the
+// warning box: what the pages ask of the wizard with MSG_READ_PARAMETER and
+// MSG_WRITE_PARAMETER.
+
+class DeviceLink;
+class DeviceOperations;
+class Parameter;
+class TransferStatus;
+
+class RetriedRequest {
+public:
+    RetriedRequest(DeviceLink& link, DeviceOperations& operations, TransferStatus& status)
+        : link(link), operations(operations), status(status) {}
+
+    // attempts: its low 16 bits count, 0 as 1. 1 when the parameter's
+    // message text was shown in a warning box, else 0.
+    int Write(Parameter& parameter, int attempts);
+    int Read(Parameter& parameter, int attempts);
+
+private:
+    int Run(bool write, Parameter& parameter, int attempts);
+    void WriteSiblings(const Parameter& parameter);
+    static int Report(bool write, const Parameter& parameter, int result);
+
+    DeviceLink& link;
+    DeviceOperations& operations;
+    TransferStatus& status;
+};
