@@ -112,12 +112,20 @@ int CtlSession::Read() {
 }
 
 int CtlSession::Write() {
-    if (options.words.size() != 2)
-        return Fail("Использование: zrk640ctl write ИМЯ[:ИНДЕКС] ЗНАЧЕНИЕ", kUsageError);
+    const char* usage = "Использование: zrk640ctl write ИМЯ[:ИНДЕКС] ЗНАЧЕНИЕ";
+    if (options.words.empty() || options.words.size() > 2)
+        return Fail(usage, kUsageError);
     Parameter* p = Lookup(options.words[0]);
     if (!p)
         return kUsageError;
-    if (!p->SetValue(options.words[1], false))
+    if (options.words.size() == 1) {
+        // Only a command such as "APLY" is written without a value.
+        std::uint8_t data[kMaxFrameData];
+        int length = 0;
+        if (p->ConvertToData("", data, length) != 1 || length != 0)
+            return Fail(usage, kUsageError);
+        p->value.clear();
+    } else if (!p->SetValue(options.words[1], false))
         return Fail("Недопустимое значение '" + options.words[1] + "' для параметра " + p->name,
                     kUsageError);
     return Finish(ops.WriteParameter(p), *p);

@@ -114,6 +114,15 @@ TEST_F(ZrkCtlTest, TraceShowsFramesAndBytes) {
     EXPECT_NE(o.err.find("<< Ответ: # 0 : 001 = 0x01 (.)"), std::string::npos) << o.err;
 }
 
+TEST_F(ZrkCtlTest, ApplyIsWrittenWithoutAValue) {
+    Serve({{"APLY", {}}});
+    const Outcome o = Run("write APLY");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    ASSERT_EQ(peer.Requests().size(), 1u);
+    EXPECT_EQ(peer.Requests()[0].hash, hash_name("APLY"));
+    EXPECT_TRUE(peer.Requests()[0].data.empty());
+}
+
 TEST_F(ZrkCtlTest, BadCommandLinesChangeNothing) {
     const struct {
         std::string args;
