@@ -1,14 +1,18 @@
 #pragma once
-// The sheet's parameter requests served straight by the device operations,
-// with the retries and the warning box the main dialog adds.
+// The sheet's parameter requests served by the same retried requests and
+// choice filter the main dialog uses, without a wizard around them.
 
 #include "controls/ParameterRequests.h"
+#include "params/RetriedRequest.h"
+#include "params/TransferStatus.h"
 
+class DeviceLink;
 class DeviceOperations;
 
-class DeviceRequests : public ParameterRequests {
+class DeviceRequests : public ParameterRequests, private TransferStatus {
 public:
-    explicit DeviceRequests(DeviceOperations& operations) : operations(operations) {}
+    DeviceRequests(DeviceLink& link, DeviceOperations& operations)
+        : link(link), requests(link, operations, *this) {}
 
     int WriteParameterRequest(Parameter& parameter, int attempts) override;
     int ReadParameterRequest(Parameter& parameter, int attempts) override;
@@ -17,8 +21,9 @@ public:
     int PageKind() const override { return 1; }
 
 private:
-    using Operation = int (DeviceOperations::*)(Parameter*);
-    int Request(Operation operation, Parameter& parameter, int attempts);
+    void ShowStatus(bool, const std::string&) override {} // no status line either
+    void AdvanceProgress(int) override {}
 
-    DeviceOperations& operations;
+    DeviceLink& link;
+    RetriedRequest requests;
 };

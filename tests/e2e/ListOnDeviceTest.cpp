@@ -79,7 +79,7 @@ protected:
     }
 
     SimulatedDevice device;
-    DeviceRequests requests{device.Operations()};
+    DeviceRequests requests{device.Link(), device.Operations()};
 };
 
 TEST_F(ListOnDevice, ShowsTheValuesTheDeviceHolds) {

@@ -1,6 +1,6 @@
 #include "FakeSheet.h"
 
-#include "AllowedChoices.h"
+#include "shell/WizardMainDialog.h"
 #include "params/Parameter.h"
 
 int FakeSheet::WriteParameterRequest(Parameter& parameter, int attempts) {
@@ -15,5 +15,5 @@ int FakeSheet::ReadParameterRequest(Parameter& parameter, int attempts) {
 }
 
 void FakeSheet::FillChoices(QComboBox& combo, Parameter& parameter) {
-    AddAllowedChoices(combo, parameter);
+    WizardMainDialog::FillChoiceCombo(combo, parameter, table);
 }

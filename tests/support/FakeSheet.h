@@ -1,8 +1,9 @@
 #pragma once
 // Stands in for the wizard sheet: records what the list asks of it and
-// fills choice lists from the parameter's own format.
+// fills choice lists with the wizard's own filter.
 
 #include "controls/ParameterRequests.h"
+#include "params/ParameterTable.h"
 
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@ public:
     std::vector<Request> reads;
     std::vector<bool> nextStates;
     int pageKind = 1;
+    ParameterTable table;        // the other channels' links, for the choice filter
     bool refuseWrites = false;   // answer as if the sheet had shown a failure box
     std::string readValue = "7"; // what a read brings from the device
 };
