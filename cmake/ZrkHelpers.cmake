@@ -27,8 +27,12 @@ function(zrk_test name)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/${T_FOLDER})
+  set(labels core)
+  if(T_OWN_MAIN)
+    set(labels gui)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                        WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
-                       PROPERTIES ENVIRONMENT "ZRK640_CONFIG=${CMAKE_BINARY_DIR}/test-settings/ZRK640.conf;QT_QPA_PLATFORM=offscreen"
-                                  TIMEOUT 120)
+                       PROPERTIES ENVIRONMENT "ZRK640_CONFIG=${CMAKE_BINARY_DIR}/test-settings/ZRK640.conf"
+                                  TIMEOUT 120 LABELS ${labels})
 endfunction()

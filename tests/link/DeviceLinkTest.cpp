@@ -124,7 +124,7 @@ TEST_F(DeviceLinkTest, ExitEventFromAnotherThreadEndsTheWaitAtOnce) {
 
 TEST_F(DeviceLinkTest, FifteenDataBytesComeWhole) {
     const Bytes full{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-    peer.SetResponder([&](const Frame& r, int) { return ControllerPeer::Reply(r, r.hash, full); });
+    peer.SetResponder([full](const Frame& r, int) { return ControllerPeer::Reply(r, r.hash, full); });
     ASSERT_EQ(Exchange(kRead, "ver"), kLinkOk);
     EXPECT_EQ(Bytes(reply, reply + replyLength), full);
 }

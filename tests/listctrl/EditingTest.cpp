@@ -10,7 +10,7 @@ namespace {
 
 struct TypedCase {
     const char* title;
-    ParameterSpec spec;
+    RowShape shape;
     QString typed;
     std::string kept;    // value text afterwards
     std::string message; // warning shown, empty for none
@@ -73,7 +73,7 @@ const TypedCase kTypedCases[] = {
 
 TEST_P(TypedValues, EnterTakesTheTextOrRefusesIt) {
     const TypedCase& c = GetParam();
-    Parameter& p = AddRow(c.spec);
+    Parameter& p = AddRow(c.shape);
     CmyEdit& edit = OpenEdit(0);
     Type(edit, c.typed);
     if (!c.message.empty())

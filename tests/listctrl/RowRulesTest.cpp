@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(OP, OutputRule, ::testing::ValuesIn(kOutputCases),
 
 struct EnableCase {
     const char* title;
-    ParameterSpec rule;
+    RowShape rule;
     const char* target;
     bool targetBelow; // the target row is the one right after the rule row
     bool disabled;

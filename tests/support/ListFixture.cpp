@@ -30,15 +30,15 @@ void ListFixture::TearDown() {
                                                << prompter.UnexpectedTexts();
 }
 
-Parameter& ListFixture::AddRow(const ParameterSpec& spec, std::uint8_t flags) {
-    Parameter& p = parameters.emplace_back(spec.name);
-    p.format = spec.format;
-    p.lower = spec.lower;
-    p.upper = spec.upper;
-    p.value = spec.value;
-    p.index = spec.index;
-    p.decimals = spec.decimals;
-    p.caption = "Параметр " + spec.name;
+Parameter& ListFixture::AddRow(const RowShape& shape, std::uint8_t flags) {
+    Parameter& p = parameters.emplace_back(shape.name);
+    p.format = shape.format;
+    p.lower = shape.lower;
+    p.upper = shape.upper;
+    p.value = shape.value;
+    p.index = shape.index;
+    p.decimals = shape.decimals;
+    p.caption = "Параметр " + shape.name;
     const int row = list->rowCount();
     list->InsertRow(row, QString::fromStdString(p.caption), flags);
     list->SetRowParameter(row, &p);

@@ -16,7 +16,7 @@
 #include <deque>
 #include <string>
 
-struct ParameterSpec {
+struct RowShape {
     std::string name;
     std::string format;
     double lower = 0;
@@ -31,8 +31,8 @@ protected:
     ListFixture();
     void TearDown() override;
 
-    // Adds a row for a parameter made from spec; returns the parameter.
-    Parameter& AddRow(const ParameterSpec& spec, std::uint8_t flags = 0);
+    // Adds a row for a parameter made from shape; returns the parameter.
+    Parameter& AddRow(const RowShape& shape, std::uint8_t flags = 0);
     void AddCaption(const QString& text);
     QPoint CellCentre(int row, int column) const;
     // Double-clicks the value cell and answers the editor it opened.
