@@ -19,8 +19,8 @@ panel() {
         "$@"
 }
 
-panel -fill white -font "$font" -pointsize 13 -annotate +20+262 'Мастер' \
-      -annotate +20+280 'конфигурирования' bitmaps/181.png
+panel -fill white -font "$font" -pointsize 12 -annotate +14+262 'Мастер' \
+      -annotate +14+280 'конфигурирования' bitmaps/181.png
 # Connection pages: a cable from the controller to the adapter.
 panel -fill none -stroke '#f2f2f2' -strokewidth 4 -draw 'bezier 82,210 82,250 40,240 40,280' \
       -fill '#d9d9d9' -stroke '#1d2a38' -strokewidth 2 -draw 'rectangle 24,278 58,300' \

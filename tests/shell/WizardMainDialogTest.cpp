@@ -1,5 +1,6 @@
 #include "GuiWait.h"
 #include "ScriptedBoxes.h"
+#include "Screenshot.h"
 #include "shell/WizardMainDialog.h"
 #include "shell/WizardPage.h"
 
@@ -217,6 +218,62 @@ TEST_F(WizardMainDialogTest, PagesAreWhite) {
     EXPECT_TRUE(page->autoFillBackground());
     EXPECT_EQ(page->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(page->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+// Every text of every page and of the status line must be readable whole:
+// a word-wrapped label needs the height its text takes at its width, a
+// one-line one the width. With ZRK_SCREENSHOT_DIR set, each page is also
+// saved as a picture.
+void ExpectTextsFit(const QWidget& root) {
+    for (const QLabel* label : root.findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty())
+            continue;
+        SCOPED_TRACE(label->text().toStdString());
+        const QFontMetrics metrics(label->font());
+        const QRect room = label->contentsRect();
+        if (label->wordWrap()) {
+            const QRect needed =
+                metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text());
+            EXPECT_LE(needed.height(), room.height());
+            EXPECT_LE(needed.width(), room.width());
+        } else {
+            EXPECT_LE(metrics.horizontalAdvance(label->text()), room.width());
+        }
+    }
+    for (const QPushButton* button : root.findChildren<QPushButton*>()) {
+        if (button->isVisible()) {
+            EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()),
+                      button->width())
+                << button->text().toStdString();
+        }
+    }
+}
+
+TEST_F(WizardMainDialogTest, NothingOnAnyPageIsClipped) {
+    for (const PageRow& row : kPages) {
+        SCOPED_TRACE(row.dialogId);
+        ASSERT_TRUE(wizard.ShowPageAt(row.position));
+        ExpectTextsFit(wizard);
+        SaveScreenshot(wizard.grab(),
+                       QString("page_%1_%2").arg(row.position, 2, 10, QChar('0')).arg(row.dialogId)
+                           .toUtf8().constData());
+    }
+}
+
+TEST_F(WizardMainDialogTest, TheStatusLineSitsUnderThePagesBesideTheButtons) {
+    const QRect frame = wizard.findChild<QWidget*>("1010")->geometry();
+    for (const char* text : {"Смена модификации...", "Запись \"Sp.lu\"...", "Чтение \"r.OUt\"..."}) {
+        wizard.SetStatus(true, text);
+        ExpectTextsFit(wizard);
+    }
+    wizard.ProgressBar()->setValue(40);
+    for (QWidget* status : {static_cast<QWidget*>(Status()), Progress()}) {
+        EXPECT_GE(status->geometry().top(), frame.bottom());
+        EXPECT_LE(status->geometry().bottom(), wizard.height());
+        EXPECT_LT(status->geometry().right(), Button(12323)->geometry().left());
+    }
+    EXPECT_LT(Status()->geometry().bottom(), Progress()->geometry().top());
+    SaveScreenshot(wizard.grab(), "status_line");
 }
 
 } // namespace
