@@ -1,3 +1,4 @@
+#include "LocaleReport.h"
 #include "shell/ProgramSetup.h"
 
 #include <QApplication>
@@ -12,5 +13,7 @@ int main(int argc, char** argv) {
     // The locale test's control run shows what happens without the setup.
     if (qEnvironmentVariableIsEmpty("ZRK_SKIP_PROGRAM_SETUP"))
         ProgramSetup::Apply();
+    if (!qEnvironmentVariableIsEmpty(kLocaleReportSwitch))
+        return PrintLocaleReport();
     return RUN_ALL_TESTS();
 }
