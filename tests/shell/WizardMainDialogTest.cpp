@@ -222,8 +222,7 @@ TEST_F(WizardMainDialogTest, PagesAreWhite) {
 
 // Every text of every page and of the status line must be readable whole:
 // a word-wrapped label needs the height its text takes at its width, a
-// one-line one the width. With ZRK_SCREENSHOT_DIR set, each page is also
-// saved as a picture.
+// one-line one the width.
 void ExpectTextsFit(const QWidget& root) {
     for (const QLabel* label : root.findChildren<QLabel*>()) {
         if (!label->isVisible() || label->text().isEmpty())
@@ -249,6 +248,7 @@ void ExpectTextsFit(const QWidget& root) {
     }
 }
 
+// With ZRK_SCREENSHOT_DIR set, each page is also saved as a picture.
 TEST_F(WizardMainDialogTest, NothingOnAnyPageIsClipped) {
     for (const PageRow& row : kPages) {
         SCOPED_TRACE(row.dialogId);
