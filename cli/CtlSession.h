@@ -3,8 +3,8 @@
 // command line's overrides, runs the command and gives the exit code.
 
 #include "cli/CtlOptions.h"
-#include "link/DeviceLink.h"
-#include "params/DeviceOperations.h"
+#include "device/DeviceLink.h"
+#include "device/DeviceOperations.h"
 
 #include <memory>
 #include <string>

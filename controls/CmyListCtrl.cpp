@@ -8,7 +8,7 @@
 #include "controls/CmyListCtrlTooltip.h"
 #include "controls/ParameterRequests.h"
 #include "params/Parameter.h"
-#include "params/TextCase.h"
+#include "util/TextCase.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

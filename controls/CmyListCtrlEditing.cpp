@@ -6,10 +6,10 @@
 #include "controls/CmyEdit.h"
 #include "controls/CmyListCtrlTexts.h"
 #include "controls/ParameterRequests.h"
-#include "link/Prompter.h"
-#include "params/NumberText.h"
+#include "util/Prompter.h"
+#include "util/NumberText.h"
 #include "params/Parameter.h"
-#include "params/TextCase.h"
+#include "util/TextCase.h"
 
 #include <QScopedValueRollback>
 

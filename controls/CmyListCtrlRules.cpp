@@ -2,9 +2,9 @@
 
 #include "controls/CmyListCtrl.h"
 #include "controls/ParameterRequests.h"
-#include "params/NumberText.h"
+#include "util/NumberText.h"
 #include "params/Parameter.h"
-#include "params/TextCase.h"
+#include "util/TextCase.h"
 
 #include <cmath>
 

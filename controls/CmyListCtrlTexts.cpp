@@ -1,8 +1,8 @@
 #include "controls/CmyListCtrlTexts.h"
 
-#include "params/NumberText.h"
+#include "util/NumberText.h"
 #include "params/Parameter.h"
-#include "params/TextCase.h"
+#include "util/TextCase.h"
 
 #include <algorithm>
 #include <cmath>

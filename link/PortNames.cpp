@@ -3,7 +3,7 @@
 #include <charconv>
 #include <strings.h>
 
-#include "link/SettingsStore.h"
+#include "util/SettingsStore.h"
 
 int PortNames::com_number(const std::string& port_name) {
     if (port_name.size() < 4 || ::strncasecmp(port_name.c_str(), "COM", 3) != 0)

@@ -11,7 +11,7 @@
 #include "link/AbortableWait.h"
 #include "link/PortNames.h"
 #include "link/ReplyAssembler.h"
-#include "link/SettingsStore.h"
+#include "util/SettingsStore.h"
 #include "link/TermiosLine.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "params/MyConverter.h"
 
-#include "link/ChoiceList.h"
+#include "params/ChoiceList.h"
 #include "link/DeviceErrorTexts.h"
-#include "link/DeviceText.h"
-#include "link/NetworkName.h"
-#include "link/NumberFormats.h"
+#include "params/DeviceText.h"
+#include "params/NetworkName.h"
+#include "params/NumberFormats.h"
 
 #include <algorithm>
 #include <bit>

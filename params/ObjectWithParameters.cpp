@@ -1,8 +1,8 @@
 #include "params/ObjectWithParameters.h"
 
-#include "link/Prompter.h"
+#include "util/Prompter.h"
 #include "params/TextArchive.h"
-#include "params/TextCase.h"
+#include "util/TextCase.h"
 
 #include <algorithm>
 

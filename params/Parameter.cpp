@@ -1,10 +1,10 @@
 #include "params/Parameter.h"
 
-#include "link/Prompter.h"
-#include "params/NumberText.h"
+#include "util/Prompter.h"
+#include "util/NumberText.h"
 #include "params/ParameterTable.h"
 #include "params/TextArchive.h"
-#include "params/TextCase.h"
+#include "util/TextCase.h"
 
 #include <cmath>
 

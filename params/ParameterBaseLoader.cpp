@@ -3,7 +3,7 @@
 #include "params/ChoiceListField.h"
 #include "params/ParameterBaseReader.h"
 #include "params/ParameterRecord.h"
-#include "params/TextCase.h"
+#include "util/TextCase.h"
 
 #include <algorithm>
 #include <charconv>

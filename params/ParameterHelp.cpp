@@ -1,6 +1,6 @@
 #include "params/ParameterHelp.h"
 
-#include "params/TextCase.h"
+#include "util/TextCase.h"
 #include "params/TooltipFile.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "params/ParameterRecord.h"
 
-#include "link/CodePage1251.h"
+#include "util/CodePage1251.h"
 
 #include <bit>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "params/ParameterTable.h"
 
-#include "link/Prompter.h"
-#include "params/TextCase.h"
+#include "util/Prompter.h"
+#include "util/TextCase.h"
 
 std::string ParameterTable::MakeKey(std::string_view name, int index) {
     return LowerText(name) + ':' + std::to_string(index < 0 ? 0 : index);

@@ -1,7 +1,6 @@
 #include "params/ReferenceText.h"
 
-#include "params/NumberText.h"
-#include "params/WizardState.h"
+#include "util/NumberText.h"
 
 #include <algorithm>
 #include <climits>
@@ -81,10 +80,6 @@ bool ResolveReference(std::string& text, int& index, bool computeIndex, int modi
     if (computeIndex)
         ComputeIndex(text, index);
     return true;
-}
-
-bool ResolveReference(std::string& text, int& index, bool computeIndex) {
-    return ResolveReference(text, index, computeIndex, TheWizardState().Modification.load());
 }
 
 int CountApplicableReferences(ReferenceList list, int modification) {

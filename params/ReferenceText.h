@@ -12,9 +12,6 @@
 // with computeIndex, text is the bare name and index the resolved index.
 bool ResolveReference(std::string& text, int& index, bool computeIndex, int modification);
 
-// The same for the current modification.
-bool ResolveReference(std::string& text, int& index, bool computeIndex);
-
 struct ResolvedReference {
     std::string name;
     int index = 0;

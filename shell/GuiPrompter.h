@@ -2,7 +2,7 @@
 // Message boxes on screen. Boxes asked for from a worker thread are shown by
 // the GUI thread, and the worker waits for the answer.
 
-#include "link/Prompter.h"
+#include "util/Prompter.h"
 
 #include <QObject>
 #include <atomic>

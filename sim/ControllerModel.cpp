@@ -1,6 +1,6 @@
 #include "sim/ControllerModel.h"
 
-#include "link/ChoiceList.h"
+#include "params/ChoiceList.h"
 #include "sim/GraphRules.h"
 #include "sim/NetworkErrors.h"
 #include "sim/ParameterCodec.h"

@@ -1,6 +1,6 @@
 #include "sim/LinkConfig.h"
 
-#include "link/ChoiceList.h"
+#include "params/ChoiceList.h"
 #include "link/FrameCodec.h"
 #include "sim/SimParameterBase.h"
 

@@ -1,6 +1,6 @@
 #include "sim/Measurements.h"
 
-#include "link/ChoiceList.h"
+#include "params/ChoiceList.h"
 
 #include <bit>
 #include <cmath>

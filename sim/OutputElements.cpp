@@ -1,6 +1,6 @@
 #include "sim/OutputElements.h"
 
-#include "link/ChoiceList.h"
+#include "params/ChoiceList.h"
 #include "sim/NetworkErrors.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "sim/ParameterCodec.h"
 
-#include "link/ChoiceList.h"
-#include "link/CodePage1251.h"
-#include "link/NumberFormats.h"
+#include "params/ChoiceList.h"
+#include "util/CodePage1251.h"
+#include "params/NumberFormats.h"
 #include "sim/NetworkErrors.h"
 
 #include <cstdlib>

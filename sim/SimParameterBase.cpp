@@ -1,6 +1,6 @@
 #include "sim/SimParameterBase.h"
 
-#include "link/ChoiceList.h"
+#include "params/ChoiceList.h"
 #include "link/FrameCodec.h"
 #include "params/ChoiceListField.h"
 #include "params/ParameterBaseReader.h"

@@ -1,6 +1,6 @@
 // zrk640-sim: the simulated controller as a program.
 
-#include "link/ProgramDirectory.h"
+#include "util/ProgramDirectory.h"
 #include "sim/ControlCommand.h"
 #include "sim/SimOptions.h"
 

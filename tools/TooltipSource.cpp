@@ -1,6 +1,6 @@
 #include "tools/TooltipSource.h"
 
-#include "link/CodePage1251.h"
+#include "util/CodePage1251.h"
 #include "tools/SourceText.h"
 
 #include <algorithm>

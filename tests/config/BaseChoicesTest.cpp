@@ -3,10 +3,10 @@
 
 #include "ShippedBase.h"
 
-#include "link/ChoiceList.h"
-#include "link/PrompterGuard.h"
-#include "link/ScriptedPrompter.h"
-#include "params/WizardState.h"
+#include "params/ChoiceList.h"
+#include "util/PrompterGuard.h"
+#include "util/ScriptedPrompter.h"
+#include "config/WizardState.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 
 #include "config/PageKinds.h"
 #include "config/ScreenLists.h"
-#include "link/PrompterGuard.h"
-#include "link/ScriptedPrompter.h"
+#include "util/PrompterGuard.h"
+#include "util/ScriptedPrompter.h"
 #include "params/ReferenceText.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 // The parameter base the build ships beside the test binary, loaded once.
 
-#include "link/ProgramDirectory.h"
+#include "util/ProgramDirectory.h"
 #include "params/ParameterBaseLoader.h"
 #include "params/ParameterBaseReader.h"
 #include "params/ParameterTable.h"

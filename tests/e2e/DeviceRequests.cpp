@@ -1,7 +1,7 @@
 #include "DeviceRequests.h"
 
-#include "link/DeviceLink.h"
-#include "shell/WizardMainDialog.h"
+#include "device/DeviceLink.h"
+#include "app/WizardMainDialog.h"
 
 int DeviceRequests::WriteParameterRequest(Parameter& parameter, int attempts) {
     return requests.Write(parameter, attempts);
@@ -12,5 +12,5 @@ int DeviceRequests::ReadParameterRequest(Parameter& parameter, int attempts) {
 }
 
 void DeviceRequests::FillChoices(QComboBox& combo, Parameter& parameter) {
-    WizardMainDialog::FillChoiceCombo(combo, parameter, link.Table());
+    WizardMainDialog::FillChoiceCombo(combo, parameter, link.Table(), state);
 }

@@ -2,9 +2,10 @@
 // The sheet's parameter requests served by the same retried requests and
 // choice filter the main dialog uses, without a wizard around them.
 
+#include "config/WizardState.h"
 #include "controls/ParameterRequests.h"
-#include "params/RetriedRequest.h"
-#include "params/TransferStatus.h"
+#include "device/RetriedRequest.h"
+#include "device/TransferStatus.h"
 
 class DeviceLink;
 class DeviceOperations;
@@ -19,6 +20,8 @@ public:
     void FillChoices(QComboBox& combo, Parameter& parameter) override;
     void EnableNext(bool) override {} // no sheet, no Next button
     int PageKind() const override { return 1; }
+
+    WizardState state; // the modification the choice filter sees
 
 private:
     void ShowStatus(bool, const std::string&) override {} // no status line either

@@ -6,8 +6,8 @@
 #include "SimulatedDevice.h"
 #include "controls/CmyGraf.h"
 #include "link/DeviceErrorTexts.h"
-#include "link/PrompterGuard.h"
-#include "link/ScriptedPrompter.h"
+#include "util/PrompterGuard.h"
+#include "util/ScriptedPrompter.h"
 #include "shell/FontFallback.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "Screenshot.h"
 #include "SimulatedDevice.h"
 #include "link/DeviceErrorTexts.h"
-#include "params/WizardState.h"
+#include "config/WizardState.h"
 #include "shell/FontFallback.h"
 
 #include <QFontMetrics>
@@ -29,7 +29,7 @@ class ListOnDevice : public ListFixture {
 protected:
     void SetUp() override {
         FontFallback::Install();
-        TheWizardState().Modification = 1;
+        requests.state.Modification = 1;
         std::string error;
         ASSERT_TRUE(device.Start(error)) << error;
         list->SetRequests(&requests);
@@ -42,7 +42,6 @@ protected:
         // The device's parameters go before the window, which may still accept an edit.
         list->SetRequests(nullptr);
         list->ClearRows();
-        TheWizardState().Modification = 0;
         ListFixture::TearDown();
     }
 

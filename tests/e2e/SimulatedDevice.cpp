@@ -1,6 +1,6 @@
 #include "SimulatedDevice.h"
 
-#include "link/ProgramDirectory.h"
+#include "util/ProgramDirectory.h"
 #include "params/ParameterBaseLoader.h"
 
 #include <gtest/gtest.h>

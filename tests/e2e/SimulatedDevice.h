@@ -2,8 +2,8 @@
 // The simulated controller on a pseudo-terminal, and the wizard's device
 // link on its other end with the shipped parameter base loaded.
 
-#include "link/DeviceLink.h"
-#include "params/DeviceOperations.h"
+#include "device/DeviceLink.h"
+#include "device/DeviceOperations.h"
 #include "sim/SimServer.h"
 #include "sim/Simulator.h"
 

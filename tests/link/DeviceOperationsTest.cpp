@@ -1,7 +1,6 @@
 #include "LinkTestBench.h"
 
-#include "params/DeviceOperations.h"
-#include "params/WizardState.h"
+#include "device/DeviceOperations.h"
 
 #include <memory>
 
@@ -11,10 +10,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 class DeviceOperationsTest : public LinkTestBench {
 protected:
-    void TearDown() override {
-        ResetWizardState();
-        LinkTestBench::TearDown();
-    }
 
     Parameter* Add(const char* name, int index, const char* format, bool indexed = true) {
         auto p = std::make_unique<Parameter>(name);
@@ -64,15 +59,15 @@ TEST_F(DeviceOperationsTest, SettingsChangedOnlyAfterASuccessfulNetworkWrite) {
     baud.value = "19200";
     peer.SetResponder([](const Frame& r, int) { return ControllerPeer::ErrorReply(r, 0x03); });
     EXPECT_EQ(ops.WriteParameter(&baud), kLinkError);
-    EXPECT_FALSE(TheWizardState().SettingsChanged);
+    EXPECT_FALSE(link.State().SettingsChanged);
     Serve({});
     Parameter other("rel.a");
     other.format = "DEC_dot";
     other.value = "1";
     EXPECT_EQ(ops.WriteParameter(&other), kLinkOk);
-    EXPECT_FALSE(TheWizardState().SettingsChanged);
+    EXPECT_FALSE(link.State().SettingsChanged);
     EXPECT_EQ(ops.WriteParameter(&baud), kLinkOk);
-    EXPECT_TRUE(TheWizardState().SettingsChanged);
+    EXPECT_TRUE(link.State().SettingsChanged);
 }
 
 TEST_F(DeviceOperationsTest, PartnersAreWrittenFirstInModificationThree) {
@@ -80,7 +75,7 @@ TEST_F(DeviceOperationsTest, PartnersAreWrittenFirstInModificationThree) {
     Parameter* tp5 = Add("tp.h", 5, "DEC_dot");
     Parameter* tp4 = Add("tp.h", 4, "DEC_dot");
     Parameter* tval2 = Add("t.val", 2, "DEC_dot");
-    TheWizardState().Modification = 3;
+    link.State().Modification = 3;
     tp5->value = "7";
     ASSERT_EQ(ops.WriteChannelParameter(tp5), kLinkOk);
     tval2->value = "9";
@@ -93,7 +88,7 @@ TEST_F(DeviceOperationsTest, PartnersAreWrittenFirstInModificationThree) {
         Writes(),
         (std::vector<W>{{tval, {7, 0, 2}}, {tp, {7, 0, 5}}, {tp, {9, 0, 4}}, {tval, {9, 0, 2}}}));
 
-    TheWizardState().Modification = 2;
+    link.State().Modification = 2;
     tp5->value = "8";
     ASSERT_EQ(ops.WriteChannelParameter(tp5), kLinkOk);
     EXPECT_EQ(Writes().size(), 5u);

@@ -3,10 +3,9 @@
 // a scripted prompter in front of it.
 
 #include "ControllerPeer.h"
-#include "link/DeviceLink.h"
-#include "link/PrompterGuard.h"
-#include "link/ScriptedPrompter.h"
-#include "params/WizardState.h"
+#include "device/DeviceLink.h"
+#include "util/PrompterGuard.h"
+#include "util/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -43,11 +42,6 @@ protected:
     }
 
     void SetUp() override { ASSERT_EQ(link.Port().open(), 0); }
-
-    static void ResetWizardState() {
-        TheWizardState().Modification = 0;
-        TheWizardState().SettingsChanged = false;
-    }
     void TearDown() override { EXPECT_EQ(prompter.UnexpectedTexts(), ""); }
 
     // A controller that knows some values by name; writes are echoed.

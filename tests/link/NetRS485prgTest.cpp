@@ -1,8 +1,7 @@
 #include "LinkTestBench.h"
 
-#include "link/SettingsStore.h"
-#include "params/DeviceOperations.h"
-#include "params/WizardState.h"
+#include "util/SettingsStore.h"
+#include "device/DeviceOperations.h"
 
 #include <fstream>
 
@@ -105,10 +104,6 @@ protected:
         LinkTestBench::SetUp();
         link.Settings().BuildParameters();
     }
-    void TearDown() override {
-        ResetWizardState();
-        LinkTestBench::TearDown();
-    }
 };
 
 TEST_F(PortSettingsTest, FactorySettingsReopenThePortAndClearTheFlags) {
@@ -116,7 +111,7 @@ TEST_F(PortSettingsTest, FactorySettingsReopenThePortAndClearTheFlags) {
     s.SetValueByName("Port", peer.SlavePath());
     s.SetValueByName("Addr", "99");
     s.SetValueByName("PrtY", "Четность");
-    TheWizardState().SettingsChanged = true;
+    link.State().SettingsChanged = true;
     DeviceOperations ops(link);
     ASSERT_EQ(ops.SetFactoryNetworkSettings(), 0);
     EXPECT_TRUE(link.Port().is_open());
@@ -124,7 +119,7 @@ TEST_F(PortSettingsTest, FactorySettingsReopenThePortAndClearTheFlags) {
     EXPECT_EQ(link.Port().settings().baud_rate, 9600u);
     EXPECT_EQ(link.Port().settings().parity_code, kParityNone);
     EXPECT_FALSE(s.HasChanges(true));
-    EXPECT_FALSE(TheWizardState().SettingsChanged);
+    EXPECT_FALSE(link.State().SettingsChanged);
 }
 
 TEST_F(PortSettingsTest, PortThatCannotOpenIsShownInABox) {

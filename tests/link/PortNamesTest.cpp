@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
-#include "link/SettingsStore.h"
+#include "util/SettingsStore.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "link/SettingsStore.h"
+#include "util/SettingsStore.h"
 
 #include <csignal>
 #include <filesystem>

@@ -1,7 +1,7 @@
 // The drop-down editor of list parameters and the combo boxes themselves.
 
 #include "ListFixture.h"
-#include "params/WizardState.h"
+#include "config/WizardState.h"
 
 #include <QAbstractItemView>
 #include <QImage>
@@ -11,11 +11,7 @@ namespace {
 
 class InPlaceCombo : public ListFixture {
 protected:
-    void SetUp() override { TheWizardState().Modification = 3; }
-    void TearDown() override {
-        TheWizardState().Modification = 0;
-        ListFixture::TearDown();
-    }
+    void SetUp() override { sheet.state.Modification = 3; }
 
     Parameter& AddOutput(const std::string& value) {
         Parameter& p = AddRow({"OP", "не_подключен:ВЭ №1:ВЭ №2:ВЭ №3", 0, 0, value});

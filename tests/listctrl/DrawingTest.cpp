@@ -2,7 +2,7 @@
 
 #include "ListFixture.h"
 #include "controls/CmyListCtrlTexts.h"
-#include "params/WizardState.h"
+#include "config/WizardState.h"
 
 #include <QAbstractItemView>
 #include <QImage>
@@ -68,7 +68,7 @@ TEST_F(ListDrawing, CellTextShowsUnreadAsNotAvailableOutsideTheDescription) {
 // A list as a regulator screen shows it; LISTCTRL_SCREENSHOT names a file
 // to keep the picture in.
 TEST_F(ListDrawing, RegulatorScreenWithAnOpenList) {
-    TheWizardState().Modification = 4;
+    sheet.state.Modification = 4;
     AddCaption("Регулятор 1");
     AddRow({"rEG.t", "нет:ПИД:Двухпозиционный", 0, 0, "ПИД"});
     AddRow({"db", "STORED_DOT", 0, 200, "1.500"});
@@ -104,7 +104,6 @@ TEST_F(ListDrawing, RegulatorScreenWithAnOpenList) {
         EXPECT_TRUE(picture.save(path));
     }
     combo.hidePopup();
-    TheWizardState().Modification = 0;
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "params/ParameterBaseLoader.h"
 
-#include "link/PrompterGuard.h"
-#include "link/ScriptedPrompter.h"
+#include "util/PrompterGuard.h"
+#include "util/ScriptedPrompter.h"
 #include "params/ParameterRecord.h"
 #include "tests/TestFiles.h"
 

@@ -1,6 +1,6 @@
 #include "params/ParameterHelp.h"
 
-#include "link/CodePage1251.h"
+#include "util/CodePage1251.h"
 #include "params/TooltipFile.h"
 #include "tests/TestFiles.h"
 

@@ -1,5 +1,5 @@
 #include "params/ReferenceText.h"
-#include "params/WizardState.h"
+#include "config/WizardState.h"
 
 #include <gtest/gtest.h>
 
@@ -62,19 +62,6 @@ TEST(ResolveReference, WithoutComputeIndexOnlyTheFilterGoes) {
     EXPECT_TRUE(ResolveReference(text, index, false, 3));
     EXPECT_EQ(text, "se.p*2");
     EXPECT_EQ(index, 9);
-}
-
-TEST(ResolveReference, ReadsTheCurrentModification) {
-    WizardState& state = TheWizardState();
-    const int saved = state.Modification;
-    state.Modification = 6;
-    std::string text = "<m6>rel.a";
-    int index = 3;
-    EXPECT_TRUE(ResolveReference(text, index, true));
-    state.Modification = 5;
-    text = "<m6>rel.a";
-    EXPECT_FALSE(ResolveReference(text, index, true));
-    state.Modification = saved;
 }
 
 constexpr const char* kLists[] = {"<m3,6>op*2+1", "db", "<m5>LG.tY*6", "", "other", ""};

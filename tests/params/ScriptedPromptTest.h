@@ -2,8 +2,8 @@
 // Base fixture: every box goes to a scripted prompter, and a box the test
 // did not expect fails it with its text.
 
-#include "link/PrompterGuard.h"
-#include "link/ScriptedPrompter.h"
+#include "util/PrompterGuard.h"
+#include "util/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "params/TooltipFile.h"
 
-#include "link/CodePage1251.h"
+#include "util/CodePage1251.h"
 #include "tests/TestFiles.h"
 
 #include <gtest/gtest.h>

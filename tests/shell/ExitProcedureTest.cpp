@@ -1,6 +1,6 @@
 #include "WizardOnPeer.h"
 
-#include "link/DeviceLink.h"
+#include "device/DeviceLink.h"
 
 #include <QPushButton>
 #include <QThread>

@@ -42,8 +42,8 @@ TEST_F(FillChoicesTest, OutputElementsOfEarlierChannelsAreNotOfferedAgain) {
     P("rel.a", 1).value = Element(6).toStdString();
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.modification) + " " + row.name);
-        TheWizardState().Modification = row.modification;
-        TheWizardState().ChannelPosition = row.position;
+        wizard.State().Modification = row.modification;
+        wizard.State().ChannelPosition = row.position;
         Parameter& p = P(row.name, row.index);
         const std::string saved = p.value;
         p.value = row.own ? Element(row.own).toStdString() : "Не подключен";
@@ -61,9 +61,9 @@ TEST_F(FillChoicesTest, MasksHideChoicesByModification) {
     Parameter p("Pou");
     p.format = "Ключ:ЦАП_4-20:Не_используется:Симистор";
     p.choiceMasks = {0x00, 0x80, 0x04};
-    TheWizardState().Modification = 3;
+    wizard.State().Modification = 3;
     EXPECT_EQ(Offered(p), QStringList({"Ключ", "Симистор"}));
-    TheWizardState().Modification = 2;
+    wizard.State().Modification = 2;
     EXPECT_EQ(Offered(p), QStringList({"Ключ", "Не используется", "Симистор"}));
 }
 
@@ -84,26 +84,22 @@ TEST(IsChoiceMissing, OnlyAVisibleEnabledListWithoutSelection) {
 }
 
 TEST(CurrentChannelIndex, CountsPairsInModificationFive) {
-    WizardState& state = TheWizardState();
+    WizardState state;
     state.ChannelPosition = 5;
     state.Modification = 5;
-    EXPECT_EQ(CurrentChannelIndex(), 2);
+    EXPECT_EQ(state.CurrentChannelIndex(), 2);
     state.Modification = 4;
-    EXPECT_EQ(CurrentChannelIndex(), 5);
-    state.Modification = 0;
-    state.ChannelPosition = 0;
+    EXPECT_EQ(state.CurrentChannelIndex(), 5);
 }
 
-TEST(PageEnableTable, IsZeroedWhenTheWizardStartsAndIgnoresCellsOutside) {
-    WizardState& state = TheWizardState();
+TEST(PageEnableTable, IgnoresCellsOutside) {
+    WizardState state;
     state.SetPageEnabled(3, 99, 1);
     state.SetPageEnabled(4, 0, 1);
     state.SetPageEnabled(0, 100, 1);
     EXPECT_EQ(state.PageEnabled(3, 99), 1);
     EXPECT_EQ(state.PageEnabled(4, 0), 0);
-    ScriptedBoxes boxes;
-    WizardMainDialog wizard;
-    EXPECT_EQ(state.PageEnabled(3, 99), 0);
+    EXPECT_EQ(state.PageEnabled(0, 100), 0);
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 // script fails the test, naming its text. It also counts boxes asked for off
 // the GUI thread, which only a GuiPrompter could show.
 
-#include "link/PrompterGuard.h"
-#include "link/ScriptedPrompter.h"
+#include "util/PrompterGuard.h"
+#include "util/ScriptedPrompter.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,7 +1,7 @@
 #include "GuiWait.h"
 #include "ScriptedBoxes.h"
 #include "Screenshot.h"
-#include "shell/WizardMainDialog.h"
+#include "app/WizardMainDialog.h"
 #include "shell/WizardPage.h"
 
 #include <QFontMetrics>

@@ -5,8 +5,8 @@
 #include "ControllerPeer.h"
 #include "GuiWait.h"
 #include "ScriptedBoxes.h"
-#include "params/WizardState.h"
-#include "shell/WizardMainDialog.h"
+#include "config/WizardState.h"
+#include "app/WizardMainDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +15,6 @@ protected:
     void SetUp() override {
         wizard.show();
         MoveLinkTo(115200);
-    }
-
-    void TearDown() override {
-        TheWizardState().Modification = 0;
-        TheWizardState().ChannelPosition = 0;
     }
 
     // A slower rate makes every reply time-out longer.

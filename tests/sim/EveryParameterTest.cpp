@@ -1,6 +1,6 @@
 #include "SimBench.h"
 
-#include "params/TextCase.h"
+#include "util/TextCase.h"
 
 #include <map>
 

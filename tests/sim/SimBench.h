@@ -3,10 +3,10 @@
 // DeviceLink talking to it as the wizard does.
 
 #include "link/DeviceErrorTexts.h"
-#include "link/DeviceLink.h"
-#include "link/PrompterGuard.h"
-#include "link/ProgramDirectory.h"
-#include "link/ScriptedPrompter.h"
+#include "device/DeviceLink.h"
+#include "util/PrompterGuard.h"
+#include "util/ProgramDirectory.h"
+#include "util/ScriptedPrompter.h"
 #include "sim/SimServer.h"
 #include "sim/Simulator.h"
 

@@ -1,6 +1,6 @@
 #include "FakeSheet.h"
 
-#include "shell/WizardMainDialog.h"
+#include "app/WizardMainDialog.h"
 #include "params/Parameter.h"
 
 int FakeSheet::WriteParameterRequest(Parameter& parameter, int attempts) {
@@ -15,5 +15,5 @@ int FakeSheet::ReadParameterRequest(Parameter& parameter, int attempts) {
 }
 
 void FakeSheet::FillChoices(QComboBox& combo, Parameter& parameter) {
-    WizardMainDialog::FillChoiceCombo(combo, parameter, table);
+    WizardMainDialog::FillChoiceCombo(combo, parameter, table, state);
 }

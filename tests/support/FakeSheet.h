@@ -3,6 +3,7 @@
 // fills choice lists with the wizard's own filter.
 
 #include "controls/ParameterRequests.h"
+#include "config/WizardState.h"
 #include "params/ParameterTable.h"
 
 #include <string>
@@ -27,6 +28,7 @@ public:
     std::vector<bool> nextStates;
     int pageKind = 1;
     ParameterTable table;        // the other channels' links, for the choice filter
+    WizardState state;           // the modification and channel the filter sees
     bool refuseWrites = false;   // answer as if the sheet had shown a failure box
     std::string readValue = "7"; // what a read brings from the device
 };

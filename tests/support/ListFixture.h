@@ -4,8 +4,8 @@
 
 #include "FakeSheet.h"
 #include "controls/CmyListCtrl.h"
-#include "link/PrompterGuard.h"
-#include "link/ScriptedPrompter.h"
+#include "util/PrompterGuard.h"
+#include "util/ScriptedPrompter.h"
 #include "params/Parameter.h"
 
 #include <QLineEdit>

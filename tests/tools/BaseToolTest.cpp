@@ -1,6 +1,6 @@
 #include "tools/BaseTool.h"
 
-#include "link/CodePage1251.h"
+#include "util/CodePage1251.h"
 #include "params/ParameterBaseReader.h"
 #include "params/TooltipFile.h"
 #include "tests/TestFiles.h"

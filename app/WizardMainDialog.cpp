@@ -1,0 +1,137 @@
+#include "app/WizardMainDialog.h"
+
+#include "util/Prompter.h"
+#include "config/WizardState.h"
+#include "shell/DialogUnits.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QThread>
+#include <QPushButton>
+
+namespace {
+
+// Layout 131, dialog units.
+constexpr int kWidth = 320;
+constexpr int kHeight = 220;
+constexpr int kButtonY = 199;
+constexpr int kButtonWidth = 50;
+constexpr int kButtonHeight = 14;
+
+// The status line is drawn in dark green.
+const QColor kStatusColour(0, 60, 0);
+
+} // namespace
+
+WizardMainDialog::WizardMainDialog(QWidget* parent)
+    : WizardSheet(parent), welcomePage(this), finishPage(this), wrongDevicePage(this),
+      servicePage(this), modificationPage(this), channelCountPage(this), portSelectionPage(this),
+      parameterListPage(this), graphPage(this), channelFunctionsPage(this),
+      connectionCheckPage(this), gateValveChannelPage(this),
+      progressBar(new StatusProgressBar(this)), statusText(new QLabel(this)), statusTimer(this) {
+    setWindowTitle("Мастер конфигурирования ZRK640");
+    setWindowIcon(QIcon(":/icons/165.png"));
+    deviceLink.UseState(wizardState);
+    deviceLink.LoadBase();
+    deviceLink.Settings().BuildParameters();
+    deviceLink.configure_port();
+    BuildLayout();
+    AddPages();
+    statusTimer.setObjectName(QString::number(kStatusTimerId));
+    statusTimer.setSingleShot(true);
+    statusTimer.setInterval(kStatusHideDelayMs);
+    connect(&statusTimer, &QTimer::timeout, this, &WizardMainDialog::HideStatus);
+    connect(&exitProcedure, &ExitProcedure::Finished, this, &WizardMainDialog::FinishExit);
+    SetPageFrameId(kPageFrameId);
+    InitSheet();
+    progressBar->Prepare(kFlyingBlockPercent, 0, false);
+    // A port that does not open shows itself later as a failed connection.
+    deviceLink.Port().open();
+}
+
+WizardMainDialog::~WizardMainDialog() { DestroyAllPages(); }
+
+void WizardMainDialog::BuildLayout() {
+    setFixedSize(DialogUnits::Size(kWidth, kHeight));
+    auto* frame = new QWidget(this);
+    frame->setObjectName(QString::number(kPageFrameId));
+    frame->setGeometry(DialogUnits::Rect(0, 0, 320, 193));
+    // Only a placeholder for the pages' position: it must never cover them.
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frame->lower();
+    BackButton()->setGeometry(DialogUnits::Rect(150, kButtonY, kButtonWidth, kButtonHeight));
+    NextButton()->setGeometry(DialogUnits::Rect(200, kButtonY, kButtonWidth, kButtonHeight));
+    ExitButton()->setGeometry(DialogUnits::Rect(262, kButtonY, kButtonWidth, kButtonHeight));
+
+    statusText->setObjectName(QString::number(kStatusTextId));
+    statusText->setGeometry(DialogUnits::Rect(2, 196, 103, 8));
+    statusText->setAlignment(Qt::AlignCenter);
+    QPalette green = statusText->palette();
+    green.setColor(QPalette::WindowText, kStatusColour);
+    statusText->setPalette(green);
+    statusText->hide();
+
+    progressBar->setObjectName(QString::number(kProgressBarId));
+    progressBar->setGeometry(DialogUnits::Rect(7, 206, 94, 8));
+    progressBar->setRange(0, 100);
+    progressBar->setTextVisible(false);
+    progressBar->hide();
+}
+
+void WizardMainDialog::AddPages() {
+    for (WizardPage* page :
+         std::initializer_list<WizardPage*>{&welcomePage, &connectionCheckPage, &portSelectionPage,
+                                            &wrongDevicePage, &modificationPage, &channelCountPage,
+                                            &gateValveChannelPage, &channelFunctionsPage,
+                                            &parameterListPage, &graphPage, &servicePage,
+                                            &finishPage})
+        AddPage(page, page->DialogId());
+}
+
+void WizardMainDialog::SetStatus(bool show, const QString& text) {
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, show, text] { SetStatus(show, text); }, Qt::QueuedConnection);
+        return;
+    }
+    if (!show) {
+        statusTimer.start();
+        return;
+    }
+    statusTimer.stop();
+    progressBar->setValue(0);
+    progressBar->show();
+    statusText->show();
+    statusText->setText(text);
+}
+
+void WizardMainDialog::HideStatus() {
+    statusTimer.stop();
+    progressBar->hide();
+    statusText->hide();
+    if (progressBar->IsRunning())
+        progressBar->StopAnimation();
+}
+
+void WizardMainDialog::OnExit() {
+    if (exitConfirmed) {
+        CloseSheet();
+        return;
+    }
+    if (exitProcedure.IsRunning())
+        return;
+    const Prompt question{"Хотите выйти из программы?", "Подтверждение", PromptIcon::Information,
+                          PromptButtons::YesNo, false};
+    if (ActivePrompter().ask(question) == PromptAnswer::Yes)
+        StartExitProcedure();
+}
+
+// "ExitEvent" ends any transfer at once; the pages' workers then end on their own.
+void WizardMainDialog::StartExitProcedure() {
+    exitProcedure.Start(deviceLink.Port().exit_event(), workers.Workers());
+}
+
+void WizardMainDialog::FinishExit() {
+    exitConfirmed = true;
+    QMetaObject::invokeMethod(this, &WizardMainDialog::OnExit, Qt::QueuedConnection);
+}

@@ -1,0 +1,118 @@
+#pragma once
+// The wizard of this program: the twelve pages, the status line with its
+// progress bar under the buttons, and the exit question.
+
+#include "pages/ChannelCountPage.h"
+#include "pages/ChannelFunctionsPage.h"
+#include "pages/ConnectionCheckPage.h"
+#include "pages/FinishPage.h"
+#include "pages/GateValveChannelPage.h"
+#include "pages/GraphPage.h"
+#include "pages/ModificationPage.h"
+#include "pages/ParameterListPage.h"
+#include "pages/PortSelectionPage.h"
+#include "pages/ServicePage.h"
+#include "pages/WelcomePage.h"
+#include "pages/WrongDevicePage.h"
+#include "controls/ParameterRequests.h"
+#include "config/WizardState.h"
+#include "device/DeviceLink.h"
+#include "device/DeviceOperations.h"
+#include "params/ParameterHelp.h"
+#include "device/TransferStatus.h"
+#include "shell/ExitProcedure.h"
+#include "shell/StatusProgressBar.h"
+#include "shell/WizardSheet.h"
+#include "shell/WorkerRegistry.h"
+
+#include <QTimer>
+
+class QComboBox;
+class QLabel;
+
+// Besides the pages it owns the one device link of the program and serves
+// the pages' reads and writes with retries, the status line and the error box.
+class WizardMainDialog : public WizardSheet, public ParameterRequests, public TransferStatus {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 131;
+    static constexpr int kPageFrameId = 1010;
+    static constexpr int kProgressBarId = 1043;
+    static constexpr int kStatusTextId = 1044;
+    static constexpr int kStatusTimerId = 105;
+    static constexpr int kStatusHideDelayMs = 300;
+
+    explicit WizardMainDialog(QWidget* parent = nullptr);
+    ~WizardMainDialog() override;
+
+    static constexpr int kFlyingBlockPercent = 15;
+
+    // May be called from a page worker: the change is then posted.
+    void SetStatus(bool show, const QString& text);
+    StatusProgressBar* ProgressBar() const { return progressBar; }
+
+    void OnExit() override;
+    bool IsExitConfirmed() const { return exitProcedure.IsRunning() || exitConfirmed; }
+
+    DeviceLink& Link() { return deviceLink; }
+    WizardState& State() { return wizardState; }
+    DeviceOperations& Operations() { return operations; }
+    WorkerRegistry& Workers() { return workers; }
+    ExitProcedure& Exit() { return exitProcedure; }
+
+    // MSG_WRITE_PARAMETER and MSG_READ_PARAMETER; callable from page workers,
+    // which wait while the GUI thread does the transfer. The parameter must
+    // outlive the call (the table's parameters live as long as the program).
+    int WriteParameterRequest(Parameter& parameter, int attempts) override;
+    int ReadParameterRequest(Parameter& parameter, int attempts) override;
+    // MSG_FILL_CHOICES.
+    void FillChoices(QComboBox& combo, Parameter& parameter) override;
+    static void FillChoiceCombo(QComboBox& combo, const Parameter& parameter,
+                                const ParameterTable& table, const WizardState& state);
+    void EnableNext(bool on) override { WizardSheet::EnableNext(on); }
+    int PageKind() const override;
+
+    // A visible, enabled list with nothing chosen: the page refuses Next.
+    static bool IsChoiceMissing(const QComboBox& combo);
+    ParameterHelp GetParameterHelp(const Parameter& parameter);
+
+    void ShowStatus(bool show, const std::string& text) override;
+    void AdvanceProgress(int percent) override;
+
+private:
+    void BuildLayout();
+    void AddPages();
+    void StartDevice();
+    void HideStatus();
+    void StartExitProcedure();
+    void FinishExit();
+    int CarryToGui(std::function<int()> request);
+
+    // Members in the order the program builds them.
+    WelcomePage welcomePage;
+    FinishPage finishPage;
+    WrongDevicePage wrongDevicePage;
+    ServicePage servicePage;
+    ModificationPage modificationPage;
+    ChannelCountPage channelCountPage;
+    PortSelectionPage portSelectionPage;
+    // Built before the parameter pages, so that the parameter base is there
+    // when they are; the state before the link that shares it.
+    WizardState wizardState;
+    DeviceLink deviceLink;
+    DeviceOperations operations{deviceLink};
+    ParameterListPage parameterListPage;
+    GraphPage graphPage;
+    ChannelFunctionsPage channelFunctionsPage;
+    ConnectionCheckPage connectionCheckPage;
+    GateValveChannelPage gateValveChannelPage;
+
+    StatusProgressBar* progressBar;
+    QLabel* statusText;
+    QTimer statusTimer;
+    WorkerRegistry workers;
+    ExitProcedure exitProcedure;
+    // Set once the workers are gone; the cancel command that follows then
+    // closes without asking again.
+    bool exitConfirmed = false;
+};

@@ -1,0 +1,284 @@
+#include "device/DeviceLink.h"
+
+#include "link/DeviceErrorTexts.h"
+#include "device/ExchangeLogText.h"
+#include "link/FrameCodec.h"
+#include "util/ProgramDirectory.h"
+#include "util/Prompter.h"
+#include "params/ParameterBaseLoader.h"
+#include "util/NumberText.h"
+#include "util/TextCase.h"
+
+#include <cstring>
+
+namespace {
+
+// A lone time-out may be noise; the fourth in a row means nobody answers.
+constexpr int kTimeOutRetries = 3;
+constexpr int kLineErrorRetries = 16;
+constexpr int kLostStartRetries = 15;
+
+constexpr const char* kPortNotOpenText = "Ошибка открытия порта";
+constexpr const char* kAttributeName = "M.s.t.r.";
+
+int NumberOf(const std::string& text) {
+    long long value = 0;
+    ReadInteger(text, value);
+    return int(value);
+}
+
+int ParityCodeOf(const std::string& text, int current) {
+    if (EqualsNoCase(text, kParityNoneText))
+        return kParityNone;
+    if (EqualsNoCase(text, kParityEvenText))
+        return kParityEven;
+    if (EqualsNoCase(text, kParityOddText))
+        return kParityOdd;
+    return current;
+}
+
+bool fail(int code, const std::string& text, std::string& message, int& result) {
+    message = text;
+    result = code;
+    return true;
+}
+
+std::string DeviceGoneText(const SerialPort& port) {
+    if (!port.error_text().empty())
+        return port.error_text();
+    return "Порт " + port.settings().port_name + " пропал (адаптер отключен?)";
+}
+
+} // namespace
+
+DeviceLink::DeviceLink() = default;
+
+DeviceLink::~DeviceLink() {
+    // A port that was never opened is no driver failure.
+    if (port.is_open() && port.close() != 0)
+        ShowMessage("Ошибка драйвера последовательного порта", "Ошибка", PromptIcon::Error);
+}
+
+int DeviceLink::frame_address(int address_offset) const {
+    if (address_offset == kBroadcastOffset)
+        return kBroadcastAddress;
+    return port.device_address() + address_offset;
+}
+
+int DeviceLink::exchange_frame(int request, std::uint16_t hash, const std::uint8_t* data,
+                               int length, std::uint8_t* out_data, std::uint8_t& out_length,
+                               std::string& message, int address_offset) {
+    out_length = 0;
+    out_data[0] = 0;
+    Frame frame;
+    frame.address = frame_address(address_offset);
+    frame.request = request == kRead;
+    frame.hash = hash;
+    if (length > 0)
+        frame.data.assign(data, data + length);
+    const std::string chars =
+        length < 0 ? std::string() : encode_frame(frame, port.address_length());
+    if (chars.empty()) {
+        message = "Не могу зашифровать посылку (ф-я encode_buffer)";
+        return kLinkNothing;
+    }
+    std::string reply;
+    int last = kLinkOk;
+    if (transfer_loop(chars, reply, message, last))
+        return last;
+    if (reply.size() < 2)
+        return kLinkNothing;
+    const int parsed = parse_reply(reply, hash, out_data, out_length, message);
+    return parsed != kLinkOk ? parsed : last;
+}
+
+// True when the exchange has failed for good (result and message set);
+// false with the result of the transfer that ended the loop.
+bool DeviceLink::transfer_loop(const std::string& request, std::string& reply, std::string& message,
+                               int& result) {
+    int timeOuts = 0, lineErrors = 0, lostStarts = 0;
+    std::lock_guard<std::mutex> guard(lock);
+    AbortEvent& exitEvent = port.exit_event();
+    while (!exitEvent.is_set()) {
+        trace(">>", request);
+        result = port.transfer(request.data(), request.size(), reply);
+        trace("<<", reply);
+        if (result == SerialPort::kTimedOut) {
+            if (timeOuts++ == kTimeOutRetries)
+                return fail(kLinkNoReply, "Таймаут при передаче данных (нет связи)", message,
+                            result);
+        } else if (result == SerialPort::kLineError) {
+            if (lineErrors++ == kLineErrorRetries)
+                return fail(kLinkError, "Неверны настройки порта.", message, result);
+        } else if (result == SerialPort::kNotOpen) {
+            return fail(kLinkNothing, kPortNotOpenText, message, result);
+        } else if (result == SerialPort::kDeviceGone) {
+            // Retrying a vanished adapter only keeps the operator waiting.
+            return fail(kLinkError, DeviceGoneText(port), message, result);
+        } else if (reply.size() >= 2 || (!reply.empty() && reply[0] == '#')) {
+            break;
+        } else if (lostStarts++ == kLostStartRetries) {
+            return fail(kLinkError, "Потеря начала посылки.", message, result);
+        }
+    }
+    return false;
+}
+
+int DeviceLink::parse_reply(const std::string& reply, std::uint16_t hash, std::uint8_t* out_data,
+                            std::uint8_t& out_length, std::string& message) const {
+    Frame frame;
+    if (decode_frame(reply, port.address_length(), frame) != kFrameOk) {
+        message = kReplyChecksumText;
+        return kLinkError;
+    }
+    out_length = std::uint8_t(frame.data.size());
+    if (!frame.data.empty())
+        std::memcpy(out_data, frame.data.data(), frame.data.size());
+    if (frame.hash == hash)
+        return kLinkOk;
+    if (frame.hash == kErrorReplyHash) {
+        if (network_error_text(out_data[0], out_length, message) == 0)
+            message = "Прибор сообщил об ошибке, не указав её код";
+        return kLinkError;
+    }
+    message = "Пришла посылка с кодом команды, отличным от посланной и от n.Err.\n";
+    return kLinkError;
+}
+
+void DeviceLink::trace(const char* direction, const std::string& frame) const {
+    if (!frameTrace)
+        return;
+    std::string shown = frame;
+    if (!shown.empty() && shown.back() == '\r')
+        shown.pop_back();
+    frameTrace(std::string(direction) + " " + shown);
+}
+
+int DeviceLink::exchange_parameter(int request, Parameter& p, ExchangeLog* log) {
+    if (!port.is_open()) {
+        p.message = kPortNotOpenText;
+        return kLinkNothing;
+    }
+    p.message.clear();
+    std::uint8_t data[kMaxFrameData + 2] = {};
+    int length = 0;
+    if (request == kWrite) {
+        const int encoded = encode_value(p, data, length, log);
+        if (encoded != kLinkOk)
+            return encoded;
+    }
+    if (p.indexed) {
+        data[length++] = std::uint8_t(p.index >> 8);
+        data[length++] = std::uint8_t(p.index);
+    }
+    if (log)
+        LogRequestBytes(data, length, *log);
+    std::uint8_t reply[256];
+    std::uint8_t replyLength = 0;
+    int r = exchange_frame(request, hash_name(p.name), data, length, reply, replyLength, p.message,
+                           p.addressOffset);
+    if (r != kLinkOk)
+        return r;
+    if (log)
+        LogReplyBytes(reply, replyLength, *log);
+    if (p.ConvertFromData(reply, replyLength) == 0) {
+        p.message = "Не могу раскодировать ответ";
+        p.value.clear();
+        return kLinkNothing;
+    }
+    if (p.attributeStep != 0 && p.index % p.attributeStep == 0) {
+        r = exchange_attributes(p, reply);
+        if (r != kLinkOk)
+            return r;
+    }
+    if (request == kWrite)
+        p.pendingChange1 = p.pendingChange2 = p.pendingChange3 = false;
+    return kLinkOk;
+}
+
+// A value that cannot be encoded is never sent: an empty or partial data
+// field would make the device store something the operator did not enter.
+int DeviceLink::encode_value(Parameter& p, std::uint8_t* data, int& length,
+                             ExchangeLog* log) const {
+    std::string reason;
+    const int answer = p.ConvertToData(p.value, data, length, &reason);
+    std::string text;
+    int result = kLinkOk;
+    if (answer == -1) {
+        text = "Метод формирования посылки записи для команды '" + p.name + "' не определен.";
+        result = kLinkError;
+    } else if (answer == 0) {
+        text = "Неверное значение (неудается закодировать данные)";
+        result = kLinkBadValue;
+    } else if (answer != 1 && log) {
+        log->push_back("Предупреждение: странный ответ от ConvertToData(...)");
+    }
+    // The index bytes must still fit behind the value.
+    if (result == kLinkOk && p.indexed && length > kMaxFrameData - 2) {
+        text = "Не могу зашифровать посылку (ф-я encode_buffer)";
+        result = kLinkError;
+    }
+    if (result == kLinkOk)
+        return kLinkOk;
+    if (log)
+        log->push_back(text);
+    p.message = reason.empty() ? text : reason;
+    return result;
+}
+
+int DeviceLink::exchange_attributes(Parameter& p, std::uint8_t* reply) {
+    std::uint8_t data[4];
+    int length = 0;
+    if (p.indexed) {
+        data[length++] = 0;
+        data[length++] = std::uint8_t(p.index);
+    }
+    const std::uint16_t hash = hash_name(p.name);
+    data[length++] = std::uint8_t(hash >> 8);
+    data[length++] = std::uint8_t(hash);
+    std::uint8_t replyLength = 0;
+    if (exchange_frame(kRead, hash_name(kAttributeName), data, length, reply, replyLength,
+                       p.message, p.addressOffset) != kLinkOk)
+        return kAttributeFailed;
+    if (replyLength != (p.indexed ? 5 : 3)) {
+        p.message = "Ошибка атрибутов; размер ответа не совпадает с ожидаемым.\n";
+        return kAttributeWrongSize;
+    }
+    p.attribute1 = (reply[0] & 1) != 0;
+    p.attribute2 = (reply[0] & 2) == 0;
+    p.pendingChange2 = p.pendingChange3 = false;
+    return kLinkOk;
+}
+
+int DeviceLink::LoadBase() {
+    return LoadParameterBase(table, "parameters_m.zip", ProgramDirectory());
+}
+
+void DeviceLink::configure_port() {
+    LineSettings& line = port.settings();
+    line.port_name = settings.GetValueByName(kPortName);
+    line.baud_rate = std::uint32_t(NumberOf(settings.GetValueByName(kBaudName)));
+    port.set_device_address(NumberOf(settings.GetValueByName(kAddressName)));
+    port.set_address_length(NumberOf(settings.GetValueByName(kAddressLengthName)));
+    line.byte_size = NumberOf(settings.GetValueByName(kByteSizeName));
+    line.stop_bits = NumberOf(settings.GetValueByName(kStopBitsName));
+    line.parity_code = ParityCodeOf(settings.GetValueByName(kParityName), line.parity_code);
+    for (Parameter* p : settings.Parameters())
+        p->pendingChange1 = p->pendingChange2 = p->pendingChange3 = false;
+    state->SettingsChanged = false;
+}
+
+int DeviceLink::open_port() {
+    port.close();
+    configure_port();
+    const int result = port.open();
+    if (result != 0) {
+        Prompt prompt;
+        prompt.text = "Неудается открыть порт " + port.settings().port_name +
+                      ". Связь с сетью отсутствует. Проверьте сетевые параметры";
+        prompt.caption = "Ошибка драйвера последовательного порта";
+        prompt.topmost = true;
+        ActivePrompter().ask(prompt);
+    }
+    return result;
+}

@@ -1,0 +1,142 @@
+#include "device/DeviceOperations.h"
+
+#include "device/DeviceLink.h"
+#include "util/Prompter.h"
+#include "util/TextCase.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kOutputStateName = "S.OE";
+// The "S.OE" choice the device reports for an output element nothing drives.
+constexpr int kFreeOutputChoice = 25;
+constexpr int kOutputElements = 8;
+
+std::string Printed(const char* format, const Parameter& p, const std::string& text) {
+    char line[512];
+    std::snprintf(line, sizeof line, format, p.name.c_str(), p.index, text.c_str());
+    return line;
+}
+
+} // namespace
+
+int DeviceOperations::ReadParameter(Parameter* p) {
+    if (!p)
+        return kLinkNothing;
+    if (p->index < 0)
+        return kLinkNegativeIndex;
+    return link.exchange_parameter(kRead, *p, exchangeLog);
+}
+
+int DeviceOperations::WriteParameter(Parameter* p) {
+    if (!p)
+        return kLinkNothing;
+    if (p->value == kNoData) {
+        p->message = kNotInitialisedNote;
+        return kLinkNotRead;
+    }
+    if (p->index < 0)
+        return kLinkNegativeIndex;
+    const int r = link.exchange_parameter(kWrite, *p, exchangeLog);
+    if (r == kLinkOk && NetRS485::IsNetworkSettingName(p->name))
+        link.State().SettingsChanged = true;
+    return r;
+}
+
+int DeviceOperations::WriteChannelParameter(Parameter* p) {
+    if (!p)
+        return kLinkNothing;
+    if (channelConfigurator && EqualsNoCase(p->name, "n.Ch"))
+        return channelConfigurator(*p);
+    if (link.State().Modification == 3)
+        WritePartner(*p);
+    return WriteParameter(p);
+}
+
+// In modification 3 "tp.h" and "t.val" describe one setting at two scales.
+void DeviceOperations::WritePartner(const Parameter& p) {
+    Parameter* partner = nullptr;
+    if (EqualsNoCase(p.name, "tp.h"))
+        partner = link.FindParameter("t.val", p.index / 2);
+    else if (EqualsNoCase(p.name, "t.val"))
+        partner = link.FindParameter("tp.h", p.index * 2);
+    if (!partner)
+        return;
+    partner->value = p.value;
+    WriteParameter(partner);
+}
+
+void DeviceOperations::ConnectToFreeOutput(Parameter& p, std::vector<std::string>& lines) {
+    Parameter* state = link.FindParameter(kOutputStateName, 0);
+    if (!state)
+        return;
+    int free = -1;
+    for (int i = 0; i < kOutputElements && free < 0; ++i) {
+        state->index = i;
+        ReadParameter(state);
+        if (state->value == choice_text(*state, kFreeOutputChoice))
+            free = i;
+    }
+    state->index = 0;
+    if (free < 0)
+        return;
+    p.value = choice_text(p, free + 1);
+    if (WriteParameter(&p) != kLinkOk)
+        lines.push_back(Printed("Ошибка записи! Параметр %s[%i] - %s", p, p.message));
+    else
+        lines.push_back(Printed("К параметру %s[%i] подключен %s", p, p.value));
+}
+
+// A parameter missing from the table fails the check: an identity that was
+// never read must not pass as confirmed.
+int DeviceOperations::ReadForCheck(const char* name, Parameter* p, std::string& errors) {
+    if (!p) {
+        errors += std::string("Не найден параметр ") + name + " в основной таблице параметров!\n";
+        return kLinkNothing;
+    }
+    const int r = ReadParameter(p);
+    if (r != kLinkOk)
+        errors += "Ошибка команды '" + p->name + "':\n" + p->message + "\n";
+    return r;
+}
+
+bool DeviceOperations::CheckDevice(DeviceCheckReport& report) {
+    report = {};
+    Parameter* error = link.FindParameter("n.Err", 0);
+    Parameter* device = link.FindParameter("dev", 0);
+    Parameter* version = link.FindParameter("ver", 0);
+    Parameter* modification = link.FindParameter("mod.v", 0);
+    ReadForCheck("n.Err", error, report.errors);
+    if (ReadForCheck("dev", device, report.errors) == kLinkOk) {
+        report.info = "Прибор: " + device->value + "\n";
+        if (ReadForCheck("mod.v", modification, report.errors) == kLinkOk)
+            report.info += "(Номер модификации: " + modification->value + ")\n";
+    }
+    if (ReadForCheck("ver", version, report.errors) == kLinkOk)
+        report.info += "Версия прошивки: " + version->value + "\n";
+    if (error && error->value != kNoData)
+        report.info += "Код послед. ошибки: " + error->value + "\n";
+    return report.errors.empty();
+}
+
+bool DeviceOperations::CheckDevice() {
+    DeviceCheckReport report;
+    const bool good = CheckDevice(report);
+    if (!report.errors.empty())
+        ShowMessage(report.errors, kApplicationTitle, PromptIcon::Error);
+    if (!report.info.empty())
+        ShowMessage(report.info, "Проверка прибора", PromptIcon::Information);
+    return good;
+}
+
+int DeviceOperations::SetFactoryNetworkSettings() {
+    NetRS485prg& settings = link.Settings();
+    settings.SetValueByName("Addr", "16");
+    settings.SetValueByName("A.Len", "8");
+    settings.SetValueByName("bPS", "9600");
+    settings.SetValueByName("Len", "8");
+    settings.SetValueByName("Sbit", "1");
+    settings.SetValueByName("PrtY", kParityNoneText);
+    return link.open_port();
+}

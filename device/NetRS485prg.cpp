@@ -1,0 +1,94 @@
+#include "device/NetRS485prg.h"
+
+#include "link/PortEnumerator.h"
+#include "link/PortNames.h"
+#include "util/SettingsStore.h"
+#include "util/NumberText.h"
+#include "util/TextCase.h"
+
+#include <climits>
+#include <memory>
+
+namespace {
+
+constexpr const char* kInvalidParityText = "<неверное значние>";
+
+struct NumberSetting {
+    const char* key;
+    const char* name;
+    int fallback;
+};
+
+constexpr NumberSetting kNumberSettings[] = {
+    {"address", kAddressName, 16},   {"address_length", kAddressLengthName, 8},
+    {"baud_rate", kBaudName, 9600},  {"byte_size", kByteSizeName, 8},
+    {"stop_bits", kStopBitsName, 1},
+};
+
+struct ParitySetting {
+    int code;
+    const char* text;
+};
+
+constexpr ParitySetting kParities[] = {
+    {1, kParityEvenText}, {3, kParityNoneText}, {4, kParityOddText}};
+
+} // namespace
+
+NetRS485prg::~NetRS485prg() {
+    if (built && storeOnDestruction)
+        Store();
+}
+
+void NetRS485prg::BuildParameters() {
+    NetRS485::BuildParameters();
+    auto port = std::make_unique<Parameter>(kPortName);
+    port->caption = "Порт компьютера";
+    port->format = PortEnumerator().joined();
+    port->attributeStep = 0;
+    Append(port.release());
+    SettingsStore store;
+    store.load();
+    Load(store);
+    built = true;
+}
+
+std::string NetRS485prg::GetTypeName() const {
+    return "Сетевые параметры программы";
+}
+
+std::string NetRS485prg::GetDescription() const {
+    return NetRS485::GetDescription() + "COM-порт: " + GetValueByName(kPortName) + "\r\n";
+}
+
+void NetRS485prg::Load(const SettingsStore& store) {
+    for (const NumberSetting& s : kNumberSettings)
+        FindByName(s.name)->value = std::to_string(store.get_int(s.key, s.fallback));
+    const int parity = store.get_int("parity_scheme", 3);
+    Parameter* p = FindByName(kParityName);
+    p->value = kInvalidParityText;
+    for (const ParitySetting& s : kParities) {
+        if (s.code == parity)
+            p->value = s.text;
+    }
+    FindByName(kPortName)->value = PortNames::load(store);
+    for (Parameter* q : Parameters())
+        q->pendingChange1 = q->pendingChange2 = q->pendingChange3 = false;
+}
+
+int NetRS485prg::Store() {
+    SettingsStore store;
+    store.load();
+    for (const NumberSetting& s : kNumberSettings) {
+        long long value = 0;
+        if (ReadInteger(GetValueByName(s.name), value) > 0 && value >= INT_MIN && value <= INT_MAX)
+            store.set_int(s.key, int(value));
+    }
+    for (const ParitySetting& s : kParities) {
+        if (EqualsNoCase(GetValueByName(kParityName), s.text))
+            store.set_int("parity_scheme", s.code);
+    }
+    PortNames::store(store, GetValueByName(kPortName));
+    std::string error;
+    return store.save(error);
+}
