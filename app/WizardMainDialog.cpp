@@ -37,6 +37,7 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
     deviceLink.configure_port();
     BuildLayout();
     AddPages();
+    workers.Register(Worker().Thread());
     statusTimer.setObjectName(QString::number(kStatusTimerId));
     statusTimer.setSingleShot(true);
     statusTimer.setInterval(kStatusHideDelayMs);
@@ -49,7 +50,12 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
     deviceLink.Port().open();
 }
 
-WizardMainDialog::~WizardMainDialog() { DestroyAllPages(); }
+// The device worker may still be in a procedure that uses the link.
+WizardMainDialog::~WizardMainDialog() {
+    deviceLink.Port().exit_event().set();
+    Worker().Join();
+    DestroyAllPages();
+}
 
 void WizardMainDialog::BuildLayout() {
     setFixedSize(DialogUnits::Size(kWidth, kHeight));
@@ -128,6 +134,7 @@ void WizardMainDialog::OnExit() {
 
 // "ExitEvent" ends any transfer at once; the pages' workers then end on their own.
 void WizardMainDialog::StartExitProcedure() {
+    Worker().Stop();
     exitProcedure.Start(deviceLink.Port().exit_event(), workers.Workers());
 }
 

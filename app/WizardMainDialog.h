@@ -14,12 +14,12 @@
 #include "pages/ServicePage.h"
 #include "pages/WelcomePage.h"
 #include "pages/WrongDevicePage.h"
-#include "controls/ParameterRequests.h"
 #include "config/WizardState.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "params/ParameterHelp.h"
 #include "device/TransferStatus.h"
+#include "shell/DeviceServices.h"
 #include "shell/ExitProcedure.h"
 #include "shell/StatusProgressBar.h"
 #include "shell/WizardSheet.h"
@@ -32,7 +32,7 @@ class QLabel;
 
 // Besides the pages it owns the one device link of the program and serves
 // the pages' reads and writes with retries, the status line and the error box.
-class WizardMainDialog : public WizardSheet, public ParameterRequests, public TransferStatus {
+class WizardMainDialog : public WizardSheet, public DeviceServices, private TransferStatus {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 131;
@@ -54,15 +54,18 @@ public:
     void OnExit() override;
     bool IsExitConfirmed() const { return exitProcedure.IsRunning() || exitConfirmed; }
 
-    DeviceLink& Link() { return deviceLink; }
-    WizardState& State() { return wizardState; }
-    DeviceOperations& Operations() { return operations; }
-    WorkerRegistry& Workers() { return workers; }
+    DeviceLink& Link() override { return deviceLink; }
+    WizardState& State() override { return wizardState; }
+    DeviceOperations& Operations() override { return operations; }
+    TransferStatus& Status() override { return *this; }
+    WorkerRegistry& Workers() override { return workers; }
     ExitProcedure& Exit() { return exitProcedure; }
 
-    // MSG_WRITE_PARAMETER and MSG_READ_PARAMETER; callable from page workers,
-    // which wait while the GUI thread does the transfer. The parameter must
-    // outlive the call (the table's parameters live as long as the program).
+    void RunOnDevice(QObject* receiver, std::function<int()> job,
+                     std::function<void(int)> then) override;
+    // MSG_WRITE_PARAMETER and MSG_READ_PARAMETER, on the calling thread (the
+    // device worker or a page worker); the status line and the box are
+    // carried to the GUI thread.
     int WriteParameterRequest(Parameter& parameter, int attempts) override;
     int ReadParameterRequest(Parameter& parameter, int attempts) override;
     // MSG_FILL_CHOICES.
@@ -74,19 +77,17 @@ public:
 
     // A visible, enabled list with nothing chosen: the page refuses Next.
     static bool IsChoiceMissing(const QComboBox& combo);
-    ParameterHelp GetParameterHelp(const Parameter& parameter);
-
-    void ShowStatus(bool show, const std::string& text) override;
-    void AdvanceProgress(int percent) override;
+    ParameterHelp GetParameterHelp(const Parameter& parameter) override;
 
 private:
+    void ShowStatus(bool show, const std::string& text) override;
+    void AdvanceProgress(int percent) override;
     void BuildLayout();
     void AddPages();
     void StartDevice();
     void HideStatus();
     void StartExitProcedure();
     void FinishExit();
-    int CarryToGui(std::function<int()> request);
 
     // Members in the order the program builds them.
     WelcomePage welcomePage;

@@ -5,37 +5,26 @@
 #include "config/OfferedChoices.h"
 #include "device/RetriedRequest.h"
 #include "config/WizardState.h"
-#include "shell/GuiThreadCall.h"
 #include "app/WizardMainDialog.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-
-// What a worker gets when the exit cut its request short: not done.
-constexpr int kRequestAbandoned = 1;
-
-} // namespace
-
-int WizardMainDialog::CarryToGui(std::function<int()> request) {
-    return GuiThreadCall::Run(this, deviceLink.Port().exit_event(), std::move(request),
-                              kRequestAbandoned);
+void WizardMainDialog::RunOnDevice(QObject* receiver, std::function<int()> job,
+                                   std::function<void(int)> then) {
+    RunProcedure(receiver, std::move(job), std::move(then));
 }
 
 int WizardMainDialog::WriteParameterRequest(Parameter& parameter, int attempts) {
-    return CarryToGui([this, &parameter, attempts] {
-        return RetriedRequest(deviceLink, operations, *this).Write(parameter, attempts);
-    });
+    return RetriedRequest(deviceLink, operations, *this).Write(parameter, attempts);
 }
 
 int WizardMainDialog::ReadParameterRequest(Parameter& parameter, int attempts) {
-    return CarryToGui([this, &parameter, attempts] {
-        return RetriedRequest(deviceLink, operations, *this).Read(parameter, attempts);
-    });
+    return RetriedRequest(deviceLink, operations, *this).Read(parameter, attempts);
 }
 
 void WizardMainDialog::FillChoices(QComboBox& combo, Parameter& parameter) {
@@ -63,10 +52,11 @@ void WizardMainDialog::ShowStatus(bool show, const std::string& text) {
     SetStatus(show, QString::fromStdString(text));
 }
 
-// The transfer runs on the GUI thread; the bar and the text are painted now,
-// without letting the operator's input through.
 void WizardMainDialog::AdvanceProgress(int percent) {
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, percent] { AdvanceProgress(percent); }, Qt::QueuedConnection);
+        return;
+    }
     progressBar->setValue(std::min(progressBar->maximum(), progressBar->value() + percent));
-    progressBar->repaint();
-    statusText->repaint();
 }

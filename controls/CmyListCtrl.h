@@ -121,6 +121,7 @@ private:
     std::array<int, kColumns> columnWidths{};
     bool editing = false;
     bool accepting = false; // a box shown while accepting takes the focus away
+    bool writing = false;   // an accepted value is on its way to the device
     ParameterRequests* requests = nullptr;
 };
 

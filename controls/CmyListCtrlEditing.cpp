@@ -121,7 +121,7 @@ std::string CmyListCtrl::EditorText() const {
 }
 
 void CmyListCtrl::AcceptEdit() {
-    if (accepting || !((edit && editing) || combo))
+    if (accepting || writing || !((edit && editing) || combo))
         return;
     Parameter* p = GetEditedParameter();
     if (p == nullptr) {
@@ -148,11 +148,28 @@ void CmyListCtrl::AcceptEdit() {
         return;
     }
     editing = false;
-    if (WritesRow(editedRow) && requests->WriteParameterRequest(*p, 2) != 0) {
-        p->value = old;
-        p->pendingChange1 = oldPending;
+    if (!WritesRow(editedRow)) {
+        FinishEdit(p->value);
+        return;
     }
-    FinishEdit(p->value);
+    // The write runs off the GUI thread; until it answers the list takes no
+    // other value.
+    writing = true;
+    ParameterRequests* device = requests;
+    const int row = editedRow;
+    const int column = editedColumn;
+    device->RunOnDevice(
+        this, [device, p] { return device->WriteParameterRequest(*p, 2); },
+        [this, p, old, oldPending, row, column](int result) {
+            writing = false;
+            if (result != 0) {
+                p->value = old;
+                p->pendingChange1 = oldPending;
+            }
+            editedRow = row;
+            editedColumn = column;
+            FinishEdit(p->value);
+        });
 }
 
 void CmyListCtrl::FinishEdit(const std::string& text) {

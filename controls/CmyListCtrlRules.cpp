@@ -71,10 +71,17 @@ void CmyListCtrlRules::LogicType(int, Parameter& p, bool*) {
 
 void CmyListCtrlRules::Reread(int row) {
     Parameter* p = list.RowParameter(row);
-    if (list.Requests() == nullptr)
+    ParameterRequests* device = list.Requests();
+    if (device == nullptr || p == nullptr)
         return;
-    list.Requests()->ReadParameterRequest(*p, 1);
-    list.SetCellText(row, 2, p->value);
+    CmyListCtrl* target = &list;
+    device->RunOnDevice(
+        target, [device, p] { return device->ReadParameterRequest(*p, 1); },
+        [target, row, p](int) {
+            // The rows may have been rebuilt meanwhile.
+            if (target->RowParameter(row) == p)
+                target->SetCellText(row, 2, p->value);
+        });
 }
 
 // The last enabled output row decides.

@@ -1,6 +1,7 @@
 #include "shell/WizardPage.h"
 
 #include "controls/CmyRichEditCtrl.h"
+#include "shell/DeviceServices.h"
 #include "shell/DialogUnits.h"
 #include "shell/FontFallback.h"
 #include "shell/WizardSheet.h"
@@ -149,3 +150,5 @@ bool WizardPage::focusNextPrevChild(bool) {
     sheet->FocusDefaultButton();
     return true;
 }
+
+DeviceServices* WizardPage::Services() const { return dynamic_cast<DeviceServices*>(sheet); }

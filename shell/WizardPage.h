@@ -7,6 +7,7 @@
 
 class QLabel;
 class CmyRichEditCtrl;
+class DeviceServices;
 class Parameter;
 class WizardSheet;
 
@@ -37,6 +38,8 @@ public:
     int DialogId() const { return dialogId; }
     void SetDialogId(int id) { dialogId = id; }
     WizardSheet* Sheet() const { return sheet; }
+    // The wizard's device services; null on a sheet that has none.
+    DeviceServices* Services() const;
     bool IsCreated() const { return created; }
     bool IsActive() const { return active; }
     void SetCreated(bool on) { created = on; }

@@ -12,6 +12,7 @@ WizardSheet::WizardSheet(QWidget* parent)
     connect(back, &QPushButton::clicked, this, &WizardSheet::OnBack);
     connect(next, &QPushButton::clicked, this, &WizardSheet::OnNext);
     connect(exit, &QPushButton::clicked, this, &WizardSheet::OnExit);
+    connect(&worker, &DeviceWorker::BusyChanged, this, &WizardSheet::SetBusy);
     SetDefaultStyle(next, true);
 }
 
@@ -123,6 +124,8 @@ bool WizardSheet::ShowFirstPage() {
 bool WizardSheet::InitSheet() { return ShowFirstPage(); }
 
 void WizardSheet::EnableBack(bool on) {
+    backWanted = on;
+    on = on && !busy;
     if (!on && focusWidget() == back)
         MoveFocusFrom(back);
     back->setEnabled(on);
@@ -130,10 +133,26 @@ void WizardSheet::EnableBack(bool on) {
 }
 
 void WizardSheet::EnableNext(bool on) {
+    nextWanted = on;
+    on = on && !busy;
     if (!on && focusWidget() == next)
         MoveFocusFrom(next);
     next->setEnabled(on);
     RefreshDefaultLook();
+}
+
+void WizardSheet::RunProcedure(QObject* receiver, DeviceWorker::Job job, DeviceWorker::Then then) {
+    worker.Run(receiver, std::move(job), std::move(then));
+}
+
+void WizardSheet::SetBusy(bool on) {
+    busy = on;
+    if (WizardPage* page = GetActivePage())
+        page->setEnabled(!on);
+    EnableBack(backWanted);
+    EnableNext(nextWanted);
+    if (!on)
+        FocusDefaultButton();
 }
 
 void WizardSheet::MoveFocusFrom(QPushButton* button) {
@@ -204,7 +223,7 @@ void WizardSheet::FocusDefaultButton() {
 
 void WizardSheet::OnBack() {
     WizardPage* page = GetActivePage();
-    if (!page)
+    if (!page || busy)
         return;
     if (IsLast(page))
         EnableNext(true);
@@ -224,7 +243,7 @@ void WizardSheet::OnBack() {
 
 void WizardSheet::OnNext() {
     WizardPage* page = GetActivePage();
-    if (!page)
+    if (!page || busy)
         return;
     const int id = page->GetNextPageId();
     if (id == -1)
@@ -236,11 +255,20 @@ void WizardSheet::OnNext() {
     } else {
         target = FindPageById(id);
     }
-    if (target && ActivatePage(target) && IsLast(target)) {
+    MoveForwardTo(target);
+}
+
+bool WizardSheet::ShowPageById(int dialogId) { return MoveForwardTo(FindPageById(dialogId)); }
+
+bool WizardSheet::MoveForwardTo(WizardPage* target) {
+    if (!target || !ActivatePage(target))
+        return false;
+    if (IsLast(target)) {
         EnableNext(false);
         SetDefaultStyle(exit, true);
         exit->setFocus();
     }
+    return true;
 }
 
 void WizardSheet::OnExit() { CloseSheet(); }

@@ -2,6 +2,8 @@
 // A generic wizard: an ordered list of pages shown one at a time in a frame,
 // with Back, Next and Exit buttons.
 
+#include "shell/DeviceWorker.h"
+
 #include <QDialog>
 #include <vector>
 
@@ -26,13 +28,23 @@ public:
     int PageCount() const { return static_cast<int>(pages.size()); }
 
     bool ShowPageAt(int index);
+    // Where a procedure that Next started lands when it ends: as Next would.
+    bool ShowPageById(int dialogId);
     bool ActivatePage(WizardPage* page);
     bool HideActivePage();
     bool DestroyPage(WizardPage* page);
     bool ShowFirstPage();
 
+    // While a procedure runs Back and Next stay off; the wish is kept for after.
     void EnableBack(bool on);
     void EnableNext(bool on);
+
+    // A device procedure started from a page: job runs on the device worker
+    // while the page, Back and Next take no input (Exit stays live); then
+    // runs on the GUI thread with job's result, unless receiver is gone.
+    void RunProcedure(QObject* receiver, DeviceWorker::Job job, DeviceWorker::Then then = {});
+    bool IsProcedureRunning() const { return worker.IsBusy(); }
+    DeviceWorker& Worker() { return worker; }
     void MoveFocusFrom(QPushButton* button);
 
     // The default-button style: several buttons may carry it; Enter presses
@@ -64,6 +76,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void SetBusy(bool busy);
+    bool MoveForwardTo(WizardPage* target);
     QPushButton* MakeButton(int id, const QString& text);
     QPushButton* DefaultTarget() const;
     void RefreshDefaultLook();
@@ -77,4 +91,8 @@ private:
     QPushButton* back;
     QPushButton* next;
     QPushButton* exit;
+    DeviceWorker worker;
+    bool backWanted = false;
+    bool nextWanted = true;
+    bool busy = false;
 };

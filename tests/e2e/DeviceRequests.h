@@ -15,6 +15,12 @@ public:
     DeviceRequests(DeviceLink& link, DeviceOperations& operations)
         : link(link), requests(link, operations, *this) {}
 
+    // No worker here: the job and what follows run at once.
+    void RunOnDevice(QObject*, std::function<int()> job, std::function<void(int)> then) override {
+        const int result = job();
+        if (then)
+            then(result);
+    }
     int WriteParameterRequest(Parameter& parameter, int attempts) override;
     int ReadParameterRequest(Parameter& parameter, int attempts) override;
     void FillChoices(QComboBox& combo, Parameter& parameter) override;

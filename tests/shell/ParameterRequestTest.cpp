@@ -1,6 +1,9 @@
 #include "WizardOnPeer.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QTest>
+#include <QTimer>
 #include <QPushButton>
 #include <QThread>
 
@@ -98,33 +101,62 @@ TEST_F(ParameterRequestTest, AFailureWithoutATextIsStillReportedAsAFailure) {
     EXPECT_TRUE(peer.Requests().empty());
 }
 
-TEST_F(ParameterRequestTest, AWorkersRequestRunsOnTheGuiThread) {
+TEST_F(ParameterRequestTest, AProcedureRunsOffTheGuiThreadWhileThePageAndNextWait) {
     Answer([](int) { return true; });
     prompter.Script(PromptAnswer::Ok);
-    std::future<int> result = std::async(std::launch::async, [&] {
-        return wizard.ReadParameterRequest(P("op", 4), 1);
-    });
-    ASSERT_TRUE(WaitUntil([&] { return result.wait_for(std::chrono::seconds(0)) ==
-                                        std::future_status::ready; }));
-    EXPECT_EQ(result.get(), 1);
+    WizardPage* page = wizard.GetActivePage();
+    std::thread::id ranOn;
+    int answered = -1;
+    wizard.RunOnDevice(
+        &wizard,
+        [&] {
+            ranOn = std::this_thread::get_id();
+            return wizard.ReadParameterRequest(P("op", 4), 1);
+        },
+        [&](int result) { answered = result; });
+    EXPECT_FALSE(wizard.NextButton()->isEnabled());
+    EXPECT_FALSE(page->isEnabled());
+    EXPECT_TRUE(wizard.ExitButton()->isEnabled());
+    wizard.OnNext(); // refused while the procedure runs
+    EXPECT_EQ(wizard.GetActivePage(), page);
+    ASSERT_TRUE(WaitUntil([&] { return answered != -1; }));
+    EXPECT_NE(ranOn, std::this_thread::get_id());
+    EXPECT_EQ(answered, 1) << "the device's refusal reaches what follows";
     ASSERT_EQ(prompter.Shown().size(), 1u);
-    EXPECT_EQ(prompter.BoxesOffGuiThread(), 0);
     EXPECT_EQ(Requests("op", true), 1);
+    EXPECT_TRUE(wizard.NextButton()->isEnabled()) << "Next comes back as the page left it";
+    EXPECT_TRUE(page->isEnabled());
 }
 
-TEST_F(ParameterRequestTest, AWaitingWorkerGivesUpWhenTheExitIsSet) {
-    Answer([](int) { return false; });
-    AbortEvent& exitEvent = wizard.Link().Port().exit_event();
-    std::future<int> result = std::async(std::launch::async, [&] {
-        return wizard.ReadParameterRequest(P("op", 5), 1);
+// The operator presses Exit while the controller is silent: the window keeps
+// painting, the question comes at once, and Yes ends read and program.
+TEST_F(ParameterRequestTest, ExitDuringASilentReadKeepsTheWindowLiveAndEndsWithinASecond) {
+    peer.SetResponder([](const Frame&, int) { return std::string(); });
+    MoveLinkTo(9600); // 3 attempts of 4 time-outs outlast the test by far
+    bool answered = false;
+    wizard.RunOnDevice(
+        &wizard, [&] { return wizard.ReadParameterRequest(P("op", 5), 3); },
+        [&](int) { answered = true; });
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0, longestGap = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, clock.elapsed() - last);
+        last = clock.elapsed();
     });
-    // The GUI thread does not serve events now: only the exit can free the worker.
-    exitEvent.set();
-    ASSERT_EQ(result.wait_for(std::chrono::seconds(10)), std::future_status::ready);
-    EXPECT_EQ(result.get(), 1);
-    exitEvent.reset();
-    QTest::qWait(50);
-    EXPECT_EQ(Requests("op", true), 0) << "the abandoned request must not run later";
+    tick.start(10);
+    QTest::qWait(300);
+    EXPECT_LT(longestGap, 60) << "the GUI thread waited on the line";
+    prompter.Script(PromptAnswer::Yes);
+    QElapsedTimer exitClock;
+    exitClock.start();
+    wizard.OnExit();
+    EXPECT_LT(exitClock.elapsed(), 200) << "the question came late";
+    ASSERT_TRUE(WaitUntil([&] { return !wizard.isVisible(); }));
+    EXPECT_LT(exitClock.elapsed(), 1000);
+    EXPECT_FALSE(answered) << "nothing follows a procedure the exit cut short";
+    EXPECT_EQ(prompter.Shown().size(), 1u) << "only the exit question, no failure box";
 }
 
 TEST_F(ParameterRequestTest, SetStatusFromAWorkerIsPostedToTheGuiThread) {

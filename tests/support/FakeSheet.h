@@ -17,6 +17,12 @@ public:
         int attempts = 0;
     };
 
+    // No worker here: the job and what follows run at once.
+    void RunOnDevice(QObject*, std::function<int()> job, std::function<void(int)> then) override {
+        const int result = job();
+        if (then)
+            then(result);
+    }
     int WriteParameterRequest(Parameter& parameter, int attempts) override;
     int ReadParameterRequest(Parameter& parameter, int attempts) override;
     void FillChoices(QComboBox& combo, Parameter& parameter) override;

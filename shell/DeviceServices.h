@@ -1,0 +1,25 @@
+#pragma once
+// What the pages get from the wizard besides navigation: the device link and
+// its operations, the wizard's state, the retried requests with their status
+// line and error box, and the help texts. The main dialog provides them.
+
+#include "controls/ParameterRequests.h"
+#include "params/ParameterHelp.h"
+
+class DeviceLink;
+class DeviceOperations;
+class TransferStatus;
+class WizardState;
+class WorkerRegistry;
+
+class DeviceServices : public ParameterRequests {
+public:
+    virtual DeviceLink& Link() = 0;
+    virtual DeviceOperations& Operations() = 0;
+    virtual WizardState& State() = 0;
+    // The status line and progress bar; callable from any thread.
+    virtual TransferStatus& Status() = 0;
+    // Page workers register here so that the exit waits for them.
+    virtual WorkerRegistry& Workers() = 0;
+    virtual ParameterHelp GetParameterHelp(const Parameter& parameter) = 0;
+};
