@@ -1,6 +1,11 @@
 #include "cli/CtlSession.h"
 
+#include "cli/TerminalProgress.h"
+#include "config/ChannelConfiguration.h"
+#include "config/ModificationChange.h"
 #include "link/PortEnumerator.h"
+#include "params/TextCase.h"
+#include "params/WizardState.h"
 
 #include <charconv>
 #include <cstdio>
@@ -128,7 +133,25 @@ int CtlSession::Write() {
     } else if (!p->SetValue(options.words[1], false))
         return Fail("Недопустимое значение '" + options.words[1] + "' для параметра " + p->name,
                     kUsageError);
+    if (EqualsNoCase(p->name, "n.Ch") && p != standalone.get())
+        return WriteChannelCount(*p);
     return Finish(ops.WriteParameter(p), *p);
+}
+
+// The count changes as the wizard changes it: channel by channel, with the
+// blocks of the controller's own modification.
+int CtlSession::WriteChannelCount(Parameter& channelCount) {
+    WizardState state;
+    state.Modification = ReadModification(ops, link);
+    if (state.Modification == 0) {
+        const Parameter* modification = link.FindParameter("mod.v", 0);
+        FlushLog();
+        return Fail("Ошибка команды 'mod.v':\n" + (modification ? modification->message : ""),
+                    kDeviceFailure);
+    }
+    TerminalProgress progress;
+    PlugChannelConfiguration(ops, link.Table(), progress, state);
+    return Finish(ops.WriteChannelParameter(&channelCount), channelCount);
 }
 
 int CtlSession::Finish(int result, Parameter& p) {

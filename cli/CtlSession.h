@@ -26,6 +26,7 @@ private:
     void ApplyOverrides();
     int Read();
     int Write();
+    int WriteChannelCount(Parameter& channelCount);
     int Check();
     void AddIdentityParameters();
     Parameter* Lookup(const std::string& word);

@@ -39,6 +39,13 @@ std::string Status(Simulator& sim) {
     return out.str();
 }
 
+std::string JournalText(Simulator& sim) {
+    std::string text;
+    for (const std::string& line : sim.JournalLines())
+        text += line + '\n';
+    return text + "ok";
+}
+
 } // namespace
 
 const char* ControlCommand::Help() {
@@ -49,7 +56,8 @@ const char* ControlCommand::Help() {
            "  silent-after N|off, hang-up-after N|off   после N запросов\n"
            "  unplug | plug    отключить / подключить линию\n"
            "  faults off       выключить все неисправности\n"
-           "  get NAME[:INDEX] значение параметра;  status  состояние\n";
+           "  get NAME[:INDEX] значение параметра;  status  состояние\n"
+           "  journal          журнал принятых записей, затем ok\n";
 }
 
 bool ControlCommand::SetFault(FaultSettings& f, const std::string& word, const std::string& arg) {
@@ -84,6 +92,8 @@ std::string ControlCommand::Run(Simulator& sim, const std::string& line) {
         return Get(sim, arg);
     else if (word == "status")
         return Status(sim);
+    else if (word == "journal")
+        return JournalText(sim);
     else if (FaultSettings f = sim.Faults(); SetFault(f, word, arg))
         sim.SetFaults(f);
     else

@@ -118,6 +118,8 @@ Answer ControllerModel::Write(std::uint16_t hash, int index,
     if (!Is(p->param, "mod.v"))
         p->param.value = text;
     changed_ = true;
+    if (journal_)
+        journal_->Wrote(p->param, text);
     return Reply(*p);
 }
 
@@ -174,6 +176,8 @@ Answer ControllerModel::Apply() {
     if (!next.Reachable())
         return Answer::Error(NetworkErrors::kInvalidCombination);
     active_ = next;
+    if (journal_)
+        journal_->Applied("APLY");
     return Answer::Data({});
 }
 

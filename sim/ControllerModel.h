@@ -5,6 +5,7 @@
 // Simulator serialises every call.
 
 #include "sim/Answer.h"
+#include "sim/Journal.h"
 #include "sim/LinkConfig.h"
 #include "sim/Measurements.h"
 #include "sim/OutputElements.h"
@@ -49,6 +50,8 @@ public:
     bool Menu() const { return menu_; }
     int Modification() const { return modification_; }
     void RecordError(std::uint8_t code);
+    // Accepted writes and applied commands go to journal (not owned; null: none).
+    void SetJournal(Journal* journal) { journal_ = journal; }
     // True once after any stored value changed (the state file is due).
     bool TakeChanged();
     // After the parameter values were replaced from outside (a state file).
@@ -76,4 +79,5 @@ private:
     std::optional<Clock::time_point> busyUntil_;
     int pendingModification_ = 0;
     std::array<std::uint8_t, 3> exit_{0, 0, 7}; // restart cause: power-on reset
+    Journal* journal_ = nullptr;
 };

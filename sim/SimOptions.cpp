@@ -39,6 +39,7 @@ const std::map<std::string, Setter>& Setters() {
     static const std::map<std::string, Setter> setters{
         {"--base", [](SimOptions& o, const std::string& t) { o.sim.basePath = t; return true; }},
         {"--state", [](SimOptions& o, const std::string& t) { o.sim.statePath = t; return true; }},
+        {"--journal", [](SimOptions& o, const std::string& t) { o.sim.journalPath = t; return !t.empty(); }},
         {"--link", [](SimOptions& o, const std::string& t) { o.server.linkPath = t; return true; }},
         {"--tcp", [](SimOptions& o, const std::string& t) { o.server.tcp = t; return true; }},
         {"--model", [](SimOptions& o, const std::string& t) { o.sim.model.model = t; return !t.empty(); }},
@@ -100,6 +101,8 @@ std::string SimOptions::Usage() {
                "  --tcp HOST:PORT      отвечать также по TCP (порт 0: любой свободный)\n"
                "  --no-pty             только TCP\n"
                "  --state FILE         хранить значения параметров между запусками\n"
+               "  --journal FILE       дописывать в файл каждую принятую запись: ИМЯ[ИНДЕКС]=ЗНАЧЕНИЕ\n"
+               "                       (у параметра-списка ещё \" #N\", номер выбора) и APLY\n"
                "  --model NAME         ответ на \"dev\" (ZRK640)\n"
                "  --modification N     модификация 1..6\n"
                "  --change-time MS     время смены модификации (2000)\n"

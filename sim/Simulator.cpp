@@ -11,7 +11,10 @@ bool Simulator::Start(const Options& options, std::string& error) {
     }
     if (options.link)
         options.link->ToParameters(base_);
+    if (!options.journalPath.empty() && !journal_.Open(options.journalPath, error))
+        return false;
     model_ = std::make_unique<ControllerModel>(base_, options.model, Clock::now());
+    model_->SetJournal(&journal_);
     model_->SetMenu(options.menu);
     handler_ = std::make_unique<RequestHandler>(base_, *model_);
     faults_ = std::make_unique<FaultInjector>(options.seed);
@@ -102,6 +105,11 @@ bool Simulator::Value(const std::string& name, int index, std::string& value) co
     if (p)
         value = p->param.value;
     return p != nullptr;
+}
+
+std::vector<std::string> Simulator::JournalLines() const {
+    std::lock_guard lock(mutex_);
+    return journal_.Lines();
 }
 
 void Simulator::SetLog(Log log) {

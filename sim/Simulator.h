@@ -12,6 +12,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Simulator {
 public:
@@ -21,6 +22,7 @@ public:
     struct Options {
         std::string basePath;                 //!< parameters_m.zip
         std::string statePath;                //!< empty: start from the base's values
+        std::string journalPath;              //!< empty: the journal is kept in memory only
         ControllerModel::Options model;
         std::optional<LinkConfig> link;       //!< link settings to start with
         FaultSettings faults;
@@ -52,6 +54,9 @@ public:
     // A parameter's value text; false when there is no such parameter.
     bool Value(const std::string& name, int index, std::string& value) const;
 
+    // The journal of accepted writes and applied commands so far.
+    std::vector<std::string> JournalLines() const;
+
     void SetLog(Log log);
     // Called after a change the server must see (line up or down).
     void SetWaker(std::function<void()> waker);
@@ -66,6 +71,7 @@ private:
     std::unique_ptr<RequestHandler> handler_;
     std::unique_ptr<FaultInjector> faults_;
     std::unique_ptr<StateFile> state_;
+    Journal journal_;
     bool lineUp_ = true;
     Log log_;
     std::function<void()> waker_;

@@ -17,9 +17,9 @@ SimulatedDevice::~SimulatedDevice() {
         server->Stop();
 }
 
-bool SimulatedDevice::Start(std::string& error) {
-    Simulator::Options options;
-    options.basePath = ProgramDirectory() + kBaseFile;
+bool SimulatedDevice::Start(std::string& error, Simulator::Options options) {
+    if (options.basePath.empty())
+        options.basePath = ProgramDirectory() + kBaseFile;
     sim = std::make_unique<Simulator>();
     if (!sim->Start(options, error))
         return false;

@@ -19,7 +19,10 @@ public:
     SimulatedDevice& operator=(const SimulatedDevice&) = delete;
 
     // false with error when the simulator, the port or the base fails.
-    bool Start(std::string& error);
+    // options without a base path get the shipped base.
+    bool Start(std::string& error, Simulator::Options options = {});
+
+    Simulator& Sim() { return *sim; }
 
     DeviceLink& Link() { return link; }
     DeviceOperations& Operations() { return operations; }

@@ -1,0 +1,175 @@
+#include "config/OutputLinks.h"
+
+#include "config/ConfigurationProgress.h"
+#include "config/OutputElementMasks.h"
+#include "config/ParametersByIndex.h"
+#include "link/DeviceLink.h"
+#include "link/Prompter.h"
+#include "params/DeviceOperations.h"
+
+#include <array>
+#include <string>
+
+namespace {
+
+constexpr const char* kCheckCaption = "Проверка Выходных элементов";
+constexpr const char* kDuplicateText =
+    "Были найдены одинаковые номера Выходных элементов, подключенных к БУИМ!\nЭто не "
+    "допустимо! Выберите, пожалуйста, разные номера Выходных эелементов (параметры \"OP\").";
+constexpr const char* kWritingStatus = "Запись ВЭ...";
+constexpr int kFirstGateValveKind = 74;
+constexpr int kOneLink = 1;   // "se.p": the first link only
+constexpr int kBothLinks = 2; // "se.p": both links
+constexpr int kLinksPerChannel = 2;
+
+bool IsChoice(const Parameter& p, int number) {
+    return p.value == choice_text(p, number);
+}
+
+// The first link index of the gate valve a screen of this kind is about.
+int GateValveIndex(int k, int kind) {
+    return kLinksPerChannel * (k + kind - kFirstGateValveKind);
+}
+
+} // namespace
+
+void OutputLinks::AssembleOutputElements(const OutputElementMasks& masks, int modification,
+                                         int channelCount) {
+    progress.SetStatus(true, "Сборка ВЭ...");
+    progress.SetProgressStep(33);
+    progress.StepProgress();
+    const ParametersByIndex links = ParametersNamed(table, "op");
+    const ParametersByIndex inspectors = ParametersNamed(table, "rel.a");
+    for (const ParametersByIndex* all : {&links, &inspectors}) {
+        for (const auto& [index, p] : *all) {
+            SetChoice(*p, 0);
+            ops.WriteChannelParameter(p);
+        }
+        progress.StepProgress();
+    }
+    for (int c = 0; c < channelCount; ++c) {
+        const struct {
+            Parameter* link;
+            OutputWhich which;
+        } targets[] = {{AtIndex(links, kLinksPerChannel * c), OutputWhich::First},
+                       {AtIndex(inspectors, c), OutputWhich::Second}};
+        for (const auto& t : targets) {
+            if (!t.link)
+                continue;
+            SetChoice(*t.link, masks.GetAssignedElementName(c, t.which, modification).element + 1);
+            ops.WriteChannelParameter(t.link);
+        }
+    }
+    progress.SetStatus(false, "");
+}
+
+LinkWriteOutcome OutputLinks::WriteOutputLinks(int channelCount) {
+    const ParametersByIndex all = ParametersNamed(table, "op");
+    std::array<Parameter*, kOutputElementCount> links{};
+    for (int i = 0; i < kOutputElementCount; ++i)
+        links[i] = AtIndex(all, kLinksPerChannel * i);
+    for (int i = 1; i < channelCount && i < kOutputElementCount; ++i)
+        for (int j = 0; j < i; ++j)
+            if (links[i] && links[j] && links[i]->value == links[j]->value) {
+                ShowMessage(kDuplicateText, kCheckCaption, PromptIcon::Warning);
+                return LinkWriteOutcome::Duplicate;
+            }
+    progress.SetStatus(true, kWritingStatus);
+    progress.SetProgressStep(6);
+    std::array<std::string, kOutputElementCount> chosen;
+    for (int i = 0; i < kOutputElementCount; ++i) {
+        progress.StepProgress();
+        if (!links[i])
+            continue;
+        chosen[i] = links[i]->value;
+        SetChoice(*links[i], 0);
+        ops.WriteParameter(links[i]);
+    }
+    for (int i = 0; i < kOutputElementCount; ++i) {
+        progress.StepProgress();
+        if (!links[i])
+            continue;
+        links[i]->value = chosen[i];
+        ops.WriteParameter(links[i]);
+    }
+    progress.SetStatus(false, "");
+    return LinkWriteOutcome::Written;
+}
+
+LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,
+                                                    const std::function<void()>& rereadScreen) {
+    const int d = GateValveIndex(k, kind);
+    Parameter* mode = table.FindParameter("se.p", d);
+    Parameter* first = table.FindParameter("op", d);
+    Parameter* second = table.FindParameter("op", d + 1);
+    if (!mode || !first || !second)
+        return LinkWriteOutcome::Failed;
+    if (IsChoice(*mode, kBothLinks) && first->value == second->value) {
+        ShowMessage(kDuplicateText, kCheckCaption, PromptIcon::Warning);
+        return LinkWriteOutcome::Duplicate;
+    }
+    progress.SetStatus(true, kWritingStatus);
+    progress.SetProgressStep(33);
+    progress.StepProgress();
+    const std::string firstChosen = first->value, secondChosen = second->value;
+    for (Parameter* link : {first, second}) {
+        SetChoice(*link, 0);
+        ops.WriteParameter(link);
+    }
+    progress.StepProgress();
+    bool good = ops.WriteParameter(mode) == kLinkOk;
+    if (good && (IsChoice(*mode, kOneLink) || IsChoice(*mode, kBothLinks))) {
+        first->value = firstChosen;
+        good = ops.WriteParameter(first) == kLinkOk;
+    }
+    if (good && IsChoice(*mode, kBothLinks)) {
+        second->value = secondChosen;
+        good = ops.WriteParameter(second) == kLinkOk;
+    }
+    if (good) {
+        progress.SetStatus(false, "");
+        return LinkWriteOutcome::Written;
+    }
+    for (Parameter* p : {first, second, mode}) {
+        SetChoice(*p, 0);
+        ops.WriteParameter(p);
+    }
+    progress.SetStatus(false, "");
+    ShowMessage("Не правильно подключены Выходные элементы!", "Ошибка записи", PromptIcon::Warning);
+    if (rereadScreen)
+        rereadScreen();
+    return LinkWriteOutcome::Failed;
+}
+
+void OutputLinks::SetGateValveDefaults(int k, int kind, int modification) {
+    const int perChannel = modification == 3 ? 2 : modification == 6 ? 4 : 0;
+    if (perChannel == 0)
+        return;
+    const int d = GateValveIndex(k, kind);
+    Parameter* mode = table.FindParameter("se.p", d);
+    Parameter* first = table.FindParameter("op", d);
+    Parameter* second = table.FindParameter("op", d + 1);
+    if (!mode || !first || !second)
+        return;
+    SetChoice(*mode, kBothLinks);
+    SetChoice(*first, perChannel * k + 1);
+    SetChoice(*second, perChannel * k + 2);
+    for (Parameter* p : {mode, first, second})
+        ops.WriteParameter(p);
+}
+
+void OutputLinks::DisconnectOutputElements() {
+    progress.SetStatus(true, "Отключение ВЭ...");
+    const struct {
+        int position;
+        const char* name;
+    } passes[] = {{50, "op"}, {100, "se.p"}};
+    for (const auto& pass : passes) {
+        progress.SetProgressPosition(pass.position);
+        for (const auto& [index, p] : ParametersNamed(table, pass.name)) {
+            SetChoice(*p, 0);
+            ops.WriteParameter(p);
+        }
+    }
+    progress.SetStatus(false, "");
+}
