@@ -4,8 +4,8 @@
 #include "config/ChannelConfiguration.h"
 #include "config/ModificationChange.h"
 #include "link/PortEnumerator.h"
-#include "params/TextCase.h"
-#include "params/WizardState.h"
+#include "util/TextCase.h"
+#include "config/WizardState.h"
 
 #include <charconv>
 #include <cstdio>

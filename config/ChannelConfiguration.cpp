@@ -1,9 +1,9 @@
 #include "config/ChannelConfiguration.h"
 
 #include "config/ConfigurationProgress.h"
-#include "link/DeviceLink.h"
-#include "link/Prompter.h"
-#include "params/WizardState.h"
+#include "device/DeviceLink.h"
+#include "util/Prompter.h"
+#include "config/WizardState.h"
 
 #include <charconv>
 #include <cstdlib>

@@ -7,7 +7,7 @@
 
 #include "config/ChannelSequences.h"
 #include "config/ParametersByIndex.h"
-#include "params/DeviceOperations.h"
+#include "device/DeviceOperations.h"
 
 #include <map>
 #include <string>

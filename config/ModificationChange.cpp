@@ -1,9 +1,9 @@
 #include "config/ModificationChange.h"
 
 #include "config/ConfigurationProgress.h"
-#include "link/DeviceLink.h"
-#include "link/Prompter.h"
-#include "params/DeviceOperations.h"
+#include "device/DeviceLink.h"
+#include "util/Prompter.h"
+#include "device/DeviceOperations.h"
 
 #include <cstdlib>
 

@@ -3,9 +3,9 @@
 #include "config/ConfigurationProgress.h"
 #include "config/OutputElementMasks.h"
 #include "config/ParametersByIndex.h"
-#include "link/DeviceLink.h"
-#include "link/Prompter.h"
-#include "params/DeviceOperations.h"
+#include "device/DeviceLink.h"
+#include "util/Prompter.h"
+#include "device/DeviceOperations.h"
 
 #include <array>
 #include <string>

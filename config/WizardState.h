@@ -4,6 +4,7 @@
 
 #include "config/ModificationFeatures.h"
 #include "device/DeviceState.h"
+#include "config/OutputElementMasks.h"
 #include "config/PageKinds.h"
 
 #include <array>
@@ -21,6 +22,9 @@ public:
     std::atomic<int> ChannelPosition{0};
     // The parameter-list screen being walked; 0 while none is.
     std::atomic<int> PageKind{0};
+    // The channel pages' output-element choices; GUI thread, or a procedure
+    // the GUI waits for.
+    OutputElementMasks OutputMasks;
 
     ModificationFeatures Features() const;
     void SetFeatures(const ModificationFeatures& features);

@@ -1,6 +1,6 @@
 #include "sim/Journal.h"
 
-#include "link/ChoiceList.h"
+#include "params/ChoiceList.h"
 
 bool Journal::Open(const std::string& path, std::string& error) {
     file_.open(path, std::ios::app | std::ios::binary);

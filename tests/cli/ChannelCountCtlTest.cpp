@@ -1,7 +1,7 @@
 // zrk640ctl changing the channel count of the simulated controller as the
 // wizard does, seen from the controller's journal.
 
-#include "link/ProgramDirectory.h"
+#include "util/ProgramDirectory.h"
 #include "sim/SimServer.h"
 #include "sim/Simulator.h"
 #include "tests/link/TempDir.h"

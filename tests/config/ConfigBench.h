@@ -6,9 +6,9 @@
 #include "SimulatedDevice.h"
 
 #include "config/ConfigurationProgress.h"
-#include "link/PrompterGuard.h"
-#include "link/ScriptedPrompter.h"
-#include "params/WizardState.h"
+#include "util/PrompterGuard.h"
+#include "util/ScriptedPrompter.h"
+#include "config/WizardState.h"
 
 #include <gtest/gtest.h>
 
