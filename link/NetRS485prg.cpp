@@ -2,6 +2,7 @@
 
 #include "link/PortEnumerator.h"
 #include "link/PortNames.h"
+#include "link/Prompter.h"
 #include "link/SettingsStore.h"
 #include "params/NumberText.h"
 #include "params/TextCase.h"
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr const char* kInvalidParityText = "<неверное значние>";
+constexpr const char* kAdapterTypeKey = "RS485type";
 
 struct NumberSetting {
     const char* key;
@@ -35,11 +37,6 @@ constexpr ParitySetting kParities[] = {
 
 } // namespace
 
-NetRS485prg::~NetRS485prg() {
-    if (built && storeOnDestruction)
-        Store();
-}
-
 void NetRS485prg::BuildParameters() {
     NetRS485::BuildParameters();
     auto port = std::make_unique<Parameter>(kPortName);
@@ -48,9 +45,19 @@ void NetRS485prg::BuildParameters() {
     port->attributeStep = 0;
     Append(port.release());
     SettingsStore store;
-    store.load();
+    unreadable = store.load() != 0;
+    if (unreadable)
+        ShowMessage(SettingsStore::kUnreadableText + store.path());
     Load(store);
+    storedValues = Values();
     built = true;
+}
+
+std::vector<std::string> NetRS485prg::Values() const {
+    std::vector<std::string> values;
+    for (const Parameter* p : Parameters())
+        values.push_back(p->value);
+    return values;
 }
 
 std::string NetRS485prg::GetTypeName() const {
@@ -76,9 +83,14 @@ void NetRS485prg::Load(const SettingsStore& store) {
         q->pendingChange1 = q->pendingChange2 = q->pendingChange3 = false;
 }
 
-int NetRS485prg::Store() {
+int NetRS485prg::Store(std::uint32_t adapterType) {
+    if (!built || unreadable)
+        return -1;
+    if (Values() == storedValues)
+        return 0;
     SettingsStore store;
-    store.load();
+    if (store.load() != 0)
+        return -1;
     for (const NumberSetting& s : kNumberSettings) {
         long long value = 0;
         if (ReadInteger(GetValueByName(s.name), value) > 0 && value >= INT_MIN && value <= INT_MAX)
@@ -89,6 +101,10 @@ int NetRS485prg::Store() {
             store.set_int("parity_scheme", s.code);
     }
     PortNames::store(store, GetValueByName(kPortName));
+    store.set_int(kAdapterTypeKey, static_cast<int>(adapterType));
     std::string error;
-    return store.save(error);
+    if (store.save(error) != 0)
+        return -1;
+    storedValues = Values();
+    return 0;
 }
