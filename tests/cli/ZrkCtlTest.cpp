@@ -103,6 +103,8 @@ TEST_F(ZrkCtlTest, DeviceFailuresExitWithTheirText) {
     EXPECT_NE(o.err.find("Ошибка команды 'dev':\nТаймаут при передаче данных (нет связи)"),
               std::string::npos)
         << o.err;
+    // Nothing was read, so no value is shown as if it had been.
+    EXPECT_EQ(o.out, "");
 }
 
 TEST_F(ZrkCtlTest, TraceShowsFramesAndBytes) {
@@ -134,6 +136,8 @@ TEST_F(ZrkCtlTest, BadCommandLinesChangeNothing) {
         {"frobnicate", "Неизвестная команда: 'frobnicate' (см. --help)\n"},
         {"write Addr", "Использование: zrk640ctl write ИМЯ[:ИНДЕКС] ЗНАЧЕНИЕ\n"},
         {"write Addr 12x", "Недопустимое значение '12x' для параметра Addr\n"},
+        {"write ti :30", "Недопустимое значение ':30' для параметра ti\n"},
+        {"write ti :5:3", "Недопустимое значение ':5:3' для параметра ti\n"},
     };
     for (const auto& c : cases) {
         const Outcome o = Run(c.args);
