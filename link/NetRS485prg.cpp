@@ -1,5 +1,6 @@
 #include "link/NetRS485prg.h"
 
+#include "link/LineSettings.h"
 #include "link/PortEnumerator.h"
 #include "link/PortNames.h"
 #include "link/Prompter.h"
@@ -14,6 +15,7 @@ namespace {
 
 constexpr const char* kInvalidParityText = "<неверное значние>";
 constexpr const char* kAdapterTypeKey = "RS485type";
+constexpr const char* kParityKey = "parity_scheme";
 
 struct NumberSetting {
     const char* key;
@@ -22,9 +24,11 @@ struct NumberSetting {
 };
 
 constexpr NumberSetting kNumberSettings[] = {
-    {"address", kAddressName, 16},   {"address_length", kAddressLengthName, 8},
-    {"baud_rate", kBaudName, 9600},  {"byte_size", kByteSizeName, 8},
-    {"stop_bits", kStopBitsName, 1},
+    {"address", kAddressName, kFactoryAddress},
+    {"address_length", kAddressLengthName, kFactoryAddressLength},
+    {"baud_rate", kBaudName, kFactoryBaud},
+    {"byte_size", kByteSizeName, kFactoryByteSize},
+    {"stop_bits", kStopBitsName, kFactoryStopBits},
 };
 
 struct ParitySetting {
@@ -33,7 +37,7 @@ struct ParitySetting {
 };
 
 constexpr ParitySetting kParities[] = {
-    {1, kParityEvenText}, {3, kParityNoneText}, {4, kParityOddText}};
+    {kParityEven, kParityEvenText}, {kParityNone, kParityNoneText}, {kParityOdd, kParityOddText}};
 
 } // namespace
 
@@ -71,7 +75,7 @@ std::string NetRS485prg::GetDescription() const {
 void NetRS485prg::Load(const SettingsStore& store) {
     for (const NumberSetting& s : kNumberSettings)
         FindByName(s.name)->value = std::to_string(store.get_int(s.key, s.fallback));
-    const int parity = store.get_int("parity_scheme", 3);
+    const int parity = store.get_int(kParityKey, kParityNone);
     Parameter* p = FindByName(kParityName);
     p->value = kInvalidParityText;
     for (const ParitySetting& s : kParities) {
@@ -98,7 +102,7 @@ int NetRS485prg::Store(std::uint32_t adapterType) {
     }
     for (const ParitySetting& s : kParities) {
         if (EqualsNoCase(GetValueByName(kParityName), s.text))
-            store.set_int("parity_scheme", s.code);
+            store.set_int(kParityKey, s.code);
     }
     PortNames::store(store, GetValueByName(kPortName));
     store.set_int(kAdapterTypeKey, static_cast<int>(adapterType));
