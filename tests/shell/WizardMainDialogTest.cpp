@@ -1,4 +1,5 @@
 #include "GuiWait.h"
+#include "LinkTestBench.h"
 #include "ScriptedBoxes.h"
 #include "Screenshot.h"
 #include "shell/WizardMainDialog.h"
@@ -11,8 +12,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -286,22 +285,9 @@ TEST_F(WizardMainDialogTest, TheStatusLineSitsUnderThePagesBesideTheButtons) {
 
 namespace {
 
-// The wizard on a settings file of the test's own; the shared one is restored.
+// The wizard on a settings file of the test's own.
 class WizardSettingsTest : public testing::Test {
 protected:
-    WizardSettingsTest() {
-        char pattern[] = "/tmp/zrk-wizard-settings-XXXXXX";
-        folder = mkdtemp(pattern);
-        path = folder + "/ZRK640.conf";
-        const char* old = std::getenv("ZRK640_CONFIG");
-        previous = old ? old : "";
-        setenv("ZRK640_CONFIG", path.c_str(), 1);
-    }
-    ~WizardSettingsTest() override {
-        setenv("ZRK640_CONFIG", previous.c_str(), 1);
-        std::filesystem::remove_all(folder);
-    }
-
     // Starts the wizard, changes the address and leaves through Exit.
     void RunAndExitWithAddress(const char* address) {
         WizardMainDialog wizard;
@@ -316,8 +302,9 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
+    TempSettingsPath settings;
+    const std::string& path = settings.path;
     ScriptedBoxes prompter;
-    std::string folder, path, previous;
 };
 
 TEST_F(WizardSettingsTest, ExitStoresAChangedSetting) {
@@ -327,6 +314,7 @@ TEST_F(WizardSettingsTest, ExitStoresAChangedSetting) {
 
 TEST_F(WizardSettingsTest, UnreadableFileIsSaidAndLeftByteForByte) {
     const std::string binary("address=33\n\x01\xfe\0garbage\n", 22);
+    fs::create_directories(fs::path(path).parent_path());
     std::ofstream(path, std::ios::binary) << binary;
     prompter.Script(PromptAnswer::Ok);
     RunAndExitWithAddress("20");
