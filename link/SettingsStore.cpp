@@ -150,8 +150,13 @@ int SettingsStore::save(std::string& error_text) const {
         error_text = kUnreadableText + path_;
         return -1;
     }
-    std::string reason;
-    if (ReplaceFile(path_, contents(), reason) == 0)
+    // The settings folder is the program's own to create.
+    std::error_code ec;
+    const fs::path folder = fs::path(path_).parent_path();
+    if (!folder.empty())
+        fs::create_directories(folder, ec);
+    std::string reason = ec.message();
+    if (!ec && ReplaceFile(path_, contents(), reason) == 0)
         return 0;
     error_text = "Не удается записать файл настроек " + path_ + ": " + reason;
     return -1;

@@ -46,13 +46,6 @@ void sync_dir(const fs::path& dir) {
 
 int ReplaceFile(const std::string& path, const std::string& bytes, std::string& reason_text) {
     const fs::path target = real_target(path);
-    std::error_code ec;
-    if (target.has_parent_path())
-        fs::create_directories(target.parent_path(), ec);
-    if (ec) {
-        reason_text = ec.message();
-        return -1;
-    }
     std::string temp = target.string() + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {

@@ -5,6 +5,6 @@
 
 #include <string>
 
-// 0 done (missing folders are created); -1 with the reason in reason_text,
-// the target untouched and no temporary file left behind.
+// 0 done; -1 with the reason in reason_text (also for a missing folder), the
+// target untouched and no temporary file left behind.
 int ReplaceFile(const std::string& path, const std::string& bytes, std::string& reason_text);
