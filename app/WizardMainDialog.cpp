@@ -140,5 +140,7 @@ void WizardMainDialog::StartExitProcedure() {
 
 void WizardMainDialog::FinishExit() {
     exitConfirmed = true;
+    // The one place the settings are stored; a failure stays silent at exit.
+    deviceLink.StoreSettings();
     QMetaObject::invokeMethod(this, &WizardMainDialog::OnExit, Qt::QueuedConnection);
 }

@@ -3,6 +3,7 @@
 #include "cli/TerminalProgress.h"
 #include "config/ChannelConfiguration.h"
 #include "config/ModificationChange.h"
+#include "params/NumberFormats.h"
 #include "link/PortEnumerator.h"
 #include "util/TextCase.h"
 #include "config/WizardState.h"
@@ -46,10 +47,8 @@ int CtlSession::Run() {
 }
 
 int CtlSession::OpenLink() {
-    NetRS485prg& settings = link.Settings();
-    // Overrides are for this run only; the wizard's settings stay as they are.
-    settings.storeOnDestruction = false;
-    settings.BuildParameters();
+    // Overrides are for this run only: the settings file is only read.
+    link.Settings().BuildParameters();
     ApplyOverrides();
     // Without the base beside the program, parameters are converted by name
     // or by --format.
@@ -101,7 +100,7 @@ Parameter* CtlSession::Lookup(const std::string& word) {
     if (!link.Table().empty() && !options.format)
         return link.FindParameter(name, index);
     standalone = std::make_unique<Parameter>(name);
-    standalone->format = options.format.value_or("DEC_dot");
+    standalone->format = options.format.value_or(kDecDotFormat);
     standalone->indexed = colon != std::string::npos;
     standalone->index = index;
     return standalone.get();
@@ -180,7 +179,7 @@ int CtlSession::Check() {
 void CtlSession::AddIdentityParameters() {
     for (const char* name : {"n.Err", "dev", "ver", "mod.v"}) {
         auto p = std::make_unique<Parameter>(name);
-        p->format = "DEC_dot";
+        p->format = kDecDotFormat;
         link.Table().Adopt(std::move(p));
     }
 }

@@ -20,6 +20,10 @@ constexpr int kLostStartRetries = 15;
 
 constexpr const char* kPortNotOpenText = "Ошибка открытия порта";
 constexpr const char* kAttributeName = "M.s.t.r.";
+constexpr const char* kAddressOutOfRangeText = "Адрес посылки вне диапазона адресов сети";
+constexpr const char* kBadAttributeStepText = "Неверный шаг атрибутов параметра в базе";
+constexpr int kHighestShortAddress = 255;
+constexpr int kHighestLongAddress = 2047;
 
 int NumberOf(const std::string& text) {
     long long value = 0;
@@ -62,7 +66,11 @@ DeviceLink::~DeviceLink() {
 int DeviceLink::frame_address(int address_offset) const {
     if (address_offset == kBroadcastOffset)
         return kBroadcastAddress;
-    return port.device_address() + address_offset;
+    // Wide enough for any offset a damaged base may hold.
+    const long long address = static_cast<long long>(port.device_address()) + address_offset;
+    const int highest = port.address_length() == kLongAddressLength ? kHighestLongAddress
+                                                                     : kHighestShortAddress;
+    return address >= 0 && address <= highest ? static_cast<int>(address) : -1;
 }
 
 int DeviceLink::exchange_frame(int request, std::uint16_t hash, const std::uint8_t* data,
@@ -72,6 +80,11 @@ int DeviceLink::exchange_frame(int request, std::uint16_t hash, const std::uint8
     out_data[0] = 0;
     Frame frame;
     frame.address = frame_address(address_offset);
+    // Cut to the address bits it would reach another device.
+    if (frame.address < 0) {
+        message = kAddressOutOfRangeText;
+        return kLinkNothing;
+    }
     frame.request = request == kRead;
     frame.hash = hash;
     if (length > 0)
@@ -160,6 +173,12 @@ int DeviceLink::exchange_parameter(int request, Parameter& p, ExchangeLog* log) 
         return kLinkNothing;
     }
     p.message.clear();
+    if (p.attributeStep < 0) {
+        p.message = kBadAttributeStepText;
+        return kLinkError;
+    }
+    if (p.index < 0)
+        return kLinkNegativeIndex;
     std::uint8_t data[kMaxFrameData + 2] = {};
     int length = 0;
     if (request == kWrite) {

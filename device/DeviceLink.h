@@ -61,6 +61,9 @@ public:
     void configure_port();
     // Reopens the port with the settings; a failure is shown in a box.
     int open_port();
+    // Writes the program's settings and the adapter type to the settings
+    // file if a setting changed; the exit procedure calls it. 0 or -1.
+    int StoreSettings() { return settings.Store(port.adapter_type()); }
 
     Parameter* FindParameter(std::string_view name, int index) const {
         return table.FindParameter(name, index);

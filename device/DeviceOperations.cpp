@@ -132,11 +132,11 @@ bool DeviceOperations::CheckDevice() {
 
 int DeviceOperations::SetFactoryNetworkSettings() {
     NetRS485prg& settings = link.Settings();
-    settings.SetValueByName("Addr", "16");
-    settings.SetValueByName("A.Len", "8");
-    settings.SetValueByName("bPS", "9600");
-    settings.SetValueByName("Len", "8");
-    settings.SetValueByName("Sbit", "1");
-    settings.SetValueByName("PrtY", kParityNoneText);
+    settings.SetValueByName(kAddressName, std::to_string(kFactoryAddress));
+    settings.SetValueByName(kAddressLengthName, std::to_string(kFactoryAddressLength));
+    settings.SetValueByName(kBaudName, std::to_string(kFactoryBaud));
+    settings.SetValueByName(kByteSizeName, std::to_string(kFactoryByteSize));
+    settings.SetValueByName(kStopBitsName, std::to_string(kFactoryStopBits));
+    settings.SetValueByName(kParityName, kFactoryParityText);
     return link.open_port();
 }

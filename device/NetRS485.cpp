@@ -1,6 +1,7 @@
 #include "device/NetRS485.h"
 
 #include "util/TextCase.h"
+#include "params/NumberFormats.h"
 
 #include <memory>
 
@@ -12,7 +13,7 @@ void NetRS485::BuildParameters() {
     AddParameter(kParityName, "Четность", "Отсутствует:Четность:Нечетность");
     AddParameter(kStopBitsName, "Кол-во стоп-бит", "1:2");
     AddParameter(kAddressLengthName, "Длина адреса RS-485", "8:11");
-    AddParameter(kAddressName, "Собственный адрес прибора", "DEC_dot");
+    AddParameter(kAddressName, "Собственный адрес прибора", kDecDotFormat);
     Parameter* address = FindByName(kAddressName);
     address->lower = 0;
     address->upper = 2047;

@@ -20,6 +20,15 @@ inline constexpr const char* kParityNoneText = "Отсутствует";
 inline constexpr const char* kParityEvenText = "Четность";
 inline constexpr const char* kParityOddText = "Нечетность";
 
+// The controller's factory network settings, which the program also starts
+// from when nothing is stored.
+inline constexpr int kFactoryAddress = 16;
+inline constexpr int kFactoryAddressLength = 8;
+inline constexpr int kFactoryBaud = 9600;
+inline constexpr int kFactoryByteSize = 8;
+inline constexpr int kFactoryStopBits = 1;
+inline constexpr const char* kFactoryParityText = kParityNoneText;
+
 class NetRS485 : public InvisibleElement {
 public:
     void BuildParameters() override;

@@ -1,10 +1,12 @@
 #include "device/NetRS485prg.h"
 
+#include "link/LineSettings.h"
 #include "link/PortEnumerator.h"
 #include "link/PortNames.h"
 #include "util/SettingsStore.h"
 #include "util/NumberText.h"
 #include "util/TextCase.h"
+#include "util/Prompter.h"
 
 #include <climits>
 #include <memory>
@@ -12,6 +14,8 @@
 namespace {
 
 constexpr const char* kInvalidParityText = "<неверное значние>";
+constexpr const char* kAdapterTypeKey = "RS485type";
+constexpr const char* kParityKey = "parity_scheme";
 
 struct NumberSetting {
     const char* key;
@@ -20,9 +24,11 @@ struct NumberSetting {
 };
 
 constexpr NumberSetting kNumberSettings[] = {
-    {"address", kAddressName, 16},   {"address_length", kAddressLengthName, 8},
-    {"baud_rate", kBaudName, 9600},  {"byte_size", kByteSizeName, 8},
-    {"stop_bits", kStopBitsName, 1},
+    {"address", kAddressName, kFactoryAddress},
+    {"address_length", kAddressLengthName, kFactoryAddressLength},
+    {"baud_rate", kBaudName, kFactoryBaud},
+    {"byte_size", kByteSizeName, kFactoryByteSize},
+    {"stop_bits", kStopBitsName, kFactoryStopBits},
 };
 
 struct ParitySetting {
@@ -31,14 +37,9 @@ struct ParitySetting {
 };
 
 constexpr ParitySetting kParities[] = {
-    {1, kParityEvenText}, {3, kParityNoneText}, {4, kParityOddText}};
+    {kParityEven, kParityEvenText}, {kParityNone, kParityNoneText}, {kParityOdd, kParityOddText}};
 
 } // namespace
-
-NetRS485prg::~NetRS485prg() {
-    if (built && storeOnDestruction)
-        Store();
-}
 
 void NetRS485prg::BuildParameters() {
     NetRS485::BuildParameters();
@@ -48,9 +49,19 @@ void NetRS485prg::BuildParameters() {
     port->attributeStep = 0;
     Append(port.release());
     SettingsStore store;
-    store.load();
+    unreadable = store.load() != 0;
+    if (unreadable)
+        ShowMessage(SettingsStore::kUnreadableText + store.path());
     Load(store);
+    storedValues = Values();
     built = true;
+}
+
+std::vector<std::string> NetRS485prg::Values() const {
+    std::vector<std::string> values;
+    for (const Parameter* p : Parameters())
+        values.push_back(p->value);
+    return values;
 }
 
 std::string NetRS485prg::GetTypeName() const {
@@ -64,7 +75,7 @@ std::string NetRS485prg::GetDescription() const {
 void NetRS485prg::Load(const SettingsStore& store) {
     for (const NumberSetting& s : kNumberSettings)
         FindByName(s.name)->value = std::to_string(store.get_int(s.key, s.fallback));
-    const int parity = store.get_int("parity_scheme", 3);
+    const int parity = store.get_int(kParityKey, kParityNone);
     Parameter* p = FindByName(kParityName);
     p->value = kInvalidParityText;
     for (const ParitySetting& s : kParities) {
@@ -76,9 +87,14 @@ void NetRS485prg::Load(const SettingsStore& store) {
         q->pendingChange1 = q->pendingChange2 = q->pendingChange3 = false;
 }
 
-int NetRS485prg::Store() {
+int NetRS485prg::Store(std::uint32_t adapterType) {
+    if (!built || unreadable)
+        return -1;
+    if (Values() == storedValues)
+        return 0;
     SettingsStore store;
-    store.load();
+    if (store.load() != 0)
+        return -1;
     for (const NumberSetting& s : kNumberSettings) {
         long long value = 0;
         if (ReadInteger(GetValueByName(s.name), value) > 0 && value >= INT_MIN && value <= INT_MAX)
@@ -86,9 +102,13 @@ int NetRS485prg::Store() {
     }
     for (const ParitySetting& s : kParities) {
         if (EqualsNoCase(GetValueByName(kParityName), s.text))
-            store.set_int("parity_scheme", s.code);
+            store.set_int(kParityKey, s.code);
     }
     PortNames::store(store, GetValueByName(kPortName));
+    store.set_int(kAdapterTypeKey, static_cast<int>(adapterType));
     std::string error;
-    return store.save(error);
+    if (store.save(error) != 0)
+        return -1;
+    storedValues = Values();
+    return 0;
 }

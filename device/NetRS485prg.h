@@ -4,28 +4,34 @@
 
 #include "device/NetRS485.h"
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 class SettingsStore;
 
 class NetRS485prg : public NetRS485 {
 public:
-    NetRS485prg() = default;
-    // Stores the settings, so they survive however the program ends.
-    ~NetRS485prg() override;
-
-    // Creates the parameters, then loads them from the settings file.
+    // Creates the parameters, then loads them from the settings file. A file
+    // that cannot be read is said through the prompter; the defaults hold
+    // for this run and the file is never replaced.
     void BuildParameters() override;
     int GetElementKind() const override { return 19; }
     int GetElementVariant() const override { return 19; }
     std::string GetTypeName() const override;
     std::string GetDescription() const override;
 
-    // Writes the settings file now. 0, or the store's failure code.
-    int Store();
-    // Off for a tool whose settings are one-off overrides.
-    bool storeOnDestruction = true;
+    // Writes the settings and the adapter type to the settings file when a
+    // setting changed since it was loaded or last stored; never called
+    // implicitly. 0 (also when nothing changed), or -1: not loaded, the file
+    // could not be read, or the write failed.
+    int Store(std::uint32_t adapterType = 0);
 
 private:
     void Load(const SettingsStore& store);
+    std::vector<std::string> Values() const;
 
-    bool built = false; // only settings that were loaded are stored back
+    bool built = false;      // only settings that were loaded are stored back
+    bool unreadable = false; // the file is left as it was
+    std::vector<std::string> storedValues;
 };

@@ -11,7 +11,6 @@
 #include "link/AbortableWait.h"
 #include "link/PortNames.h"
 #include "link/ReplyAssembler.h"
-#include "util/SettingsStore.h"
 #include "link/TermiosLine.h"
 
 namespace {
@@ -52,16 +51,6 @@ SerialPort::SerialPort(LineControlFactory factory) : factory_(std::move(factory)
 SerialPort::~SerialPort() {
     if (is_open())
         close();
-    store_adapter_type();
-}
-
-void SerialPort::store_adapter_type() const {
-    // Like every settings store at exit: a failure is not reported.
-    SettingsStore store;
-    store.load();
-    store.set_int("RS485type", static_cast<int>(adapter_type_));
-    std::string ignored;
-    store.save(ignored);
 }
 
 int SerialPort::open() {

@@ -66,7 +66,6 @@ private:
     int receive(std::string& reply);
     bool overrun_during(std::uint64_t before, bool counted);
     void release();
-    void store_adapter_type() const;
 
     LineControlFactory factory_;
     std::unique_ptr<LineControl> line_;

@@ -33,11 +33,11 @@ bool named(const std::string& name, std::initializer_list<std::string_view> name
 
 Format format_of(const std::string& format) {
     const std::string_view first = std::string_view(format).substr(0, format.find(':'));
-    if (same_ignoring_latin_case(first, "STORED_DOT"))
+    if (same_ignoring_latin_case(first, kStoredDotFormat))
         return Format::StoredDot;
-    if (same_ignoring_latin_case(first, "DEC_dot"))
+    if (same_ignoring_latin_case(first, kDecDotFormat))
         return Format::DecDot;
-    if (same_ignoring_latin_case(first, "CLK_frm"))
+    if (same_ignoring_latin_case(first, kClockFormat))
         return Format::Clock;
     if (same_ignoring_latin_case(format, "string") || same_ignoring_latin_case(format, "ASCI"))
         return Format::String;

@@ -11,6 +11,8 @@
 inline constexpr const char* kNoData = "Нет данных";
 // Format text of a parameter the base did not describe.
 inline constexpr const char* kUnknownFormat = "неизвестен";
+// Limits of a sound base lie well inside this; beyond it a record is damaged.
+inline constexpr double kMaxLimitMagnitude = 1e9;
 
 class MyConverter {
 public:

@@ -9,6 +9,9 @@ namespace {
 constexpr int kMaxNameChars = 8;
 constexpr int kSpaceCode = 78;
 constexpr int kMaxSymbolCode = 79;
+// The symbol the reader shows as '/': not in the hash alphabet, but a name
+// read from the controller must be writable back.
+constexpr int kSlashCode = 76;
 
 int utf8_length(std::string_view text) {
     int count = 0;
@@ -48,7 +51,7 @@ int network_name_to_data(std::string_view text, std::uint8_t* data, int& length,
     bool after_dot = true; // a '.' needs a symbol before it
     for (char ch : text) {
         ch = upper(ch);
-        const int code = name_symbol_code(ch);
+        const int code = ch == '/' ? kSlashCode : name_symbol_code(ch);
         // A second '.' would turn the symbol into the next one ("A.." into "B").
         if ((ch == '.' && after_dot) || (ch != '.' && code < 0)) {
             reason = "Недопустимый символ в сетевом имени";

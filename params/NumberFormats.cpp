@@ -100,10 +100,12 @@ std::string stored_dot_text(const std::uint8_t* data, int count) {
 
 int dec_dot_to_data(std::string_view text, std::uint8_t* data, int& length) {
     double value = 0.0;
-    if (!parse_whole(text, value) || !std::isfinite(value) || value < 0 || value > kMaxSmallValue ||
-        value != std::floor(value))
+    if (!parse_whole(text, value) || !std::isfinite(value))
         return 0;
-    return put_small(static_cast<unsigned>(value), data, length);
+    const double whole = std::trunc(value);
+    if (std::fabs(value - whole) > kWholeNumberSlack || whole < 0 || whole > kMaxSmallValue)
+        return 0;
+    return put_small(static_cast<unsigned>(whole), data, length);
 }
 
 // Groups from the right count seconds, minutes, hours.

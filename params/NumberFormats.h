@@ -8,10 +8,18 @@
 #include <string>
 #include <string_view>
 
+inline constexpr const char* kStoredDotFormat = "STORED_DOT";
+inline constexpr const char* kDecDotFormat = "DEC_dot";
+inline constexpr const char* kClockFormat = "CLK_frm";
+
+// A DEC_dot number this close above a whole number is taken as that number.
+inline constexpr double kWholeNumberSlack = 0.00001;
+
 int stored_dot_to_data(std::string_view text, int decimals, std::uint8_t* data, int& length);
 // Always a text: lengths outside 2..10 read as 0.
 std::string stored_dot_text(const std::uint8_t* data, int count);
 
+// A fraction up to kWholeNumberSlack is dropped, as the input check allows it.
 int dec_dot_to_data(std::string_view text, std::uint8_t* data, int& length);
 int clk_to_data(std::string_view text, std::uint8_t* data, int& length);
 

@@ -2,6 +2,7 @@
 
 #include "util/Prompter.h"
 #include "util/NumberText.h"
+#include "params/NumberFormats.h"
 #include "params/ParameterTable.h"
 #include "params/TextArchive.h"
 #include "util/TextCase.h"
@@ -53,7 +54,8 @@ bool ReadClock(const std::string& text, double& total) {
     double weight = 1;
     std::size_t end = text.size();
     while (true) {
-        const std::size_t colon = text.rfind(':', end - 1);
+        // A leading ':' leaves an empty first group, which is refused.
+        const std::size_t colon = end == 0 ? std::string::npos : text.rfind(':', end - 1);
         const std::size_t start = colon == std::string::npos ? 0 : colon + 1;
         const std::string_view group = std::string_view(text).substr(start, end - start);
         long long g = 0;
@@ -80,15 +82,15 @@ bool CheckDecimal(const MyConverter& p, const std::string& text) {
     if (used == 0 || used != text.size() || OutsideLimits(p, v))
         return false;
     const double magnitude = std::fabs(v);
-    return magnitude - std::trunc(magnitude) <= 0.00001;
+    return magnitude - std::trunc(magnitude) <= kWholeNumberSlack;
 }
 
 bool CheckFormat(const MyConverter& p, std::string& text) {
-    if (EqualsNoCase(p.format, "STORED_DOT"))
+    if (EqualsNoCase(p.format, kStoredDotFormat))
         return CheckStoredDot(p, text);
-    if (EqualsNoCase(p.format, "CLK_frm"))
+    if (EqualsNoCase(p.format, kClockFormat))
         return CheckClock(p, text);
-    if (EqualsNoCase(p.format, "DEC_dot"))
+    if (EqualsNoCase(p.format, kDecDotFormat))
         return CheckDecimal(p, text);
     return true;
 }

@@ -7,9 +7,14 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <memory>
 
 namespace {
+
+bool SaneLimit(float limit) {
+    return std::isfinite(limit) && std::fabs(limit) <= kMaxLimitMagnitude;
+}
 
 void SetIndex(Parameter& p, const ParameterRecord& r) {
     if (r.addressByIndex) {
@@ -71,7 +76,9 @@ std::unique_ptr<Parameter> MakeParameter(const ParameterRecord& r) {
     p->decimals = r.decimals;
     p->lower = r.lower;
     p->upper = r.upper;
-    p->value = r.initial;
+    // The initial-value column is a factory-fresh controller (the simulator's
+    // start); the program knows a device value only once it has read it, so
+    // the value stays "Нет данных".
     SetDefault(*p, r.defaultValue);
     p->message = r.message;
     return p;
@@ -90,10 +97,15 @@ int LoadParameterBase(ParameterTable& table, const std::string& fileName,
     ParameterBaseReader::RecordBytes bytes;
     std::uint32_t count = 0, read = 0;
     while (count < reader.RecordCount() && reader.ReadRecord(bytes)) {
+        const ParameterRecord record = ParameterRecord::Decode(bytes.data());
+        // A limit no controller has is damage; it must not reach the range
+        // checks and help texts.
+        if (!SaneLimit(record.lower) || !SaneLimit(record.upper))
+            return 1;
         ++read;
         // The first record of a name and index wins; later ones do not count,
         // so duplicates make the walk go on to the end of the data.
-        if (table.Adopt(MakeParameter(ParameterRecord::Decode(bytes.data()))))
+        if (table.Adopt(MakeParameter(record)))
             ++count;
     }
     return read >= reader.RecordCount() && reader.RecordCount() > 0 ? 0 : 1;

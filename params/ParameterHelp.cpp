@@ -1,6 +1,7 @@
 #include "params/ParameterHelp.h"
 
 #include "util/TextCase.h"
+#include "params/NumberFormats.h"
 #include "params/TooltipFile.h"
 
 #include <algorithm>
@@ -54,6 +55,10 @@ std::string Printed(const char* format, double low, double high) {
 }
 
 std::string ClockRange(double low, double high) {
+    // A damaged limit gets no range rather than a cast out of range.
+    const auto printable = [](double v) { return std::isfinite(v) && v <= kMaxLimitMagnitude; };
+    if (!printable(low) || !printable(high))
+        return {};
     // Whole seconds shown as total minutes and seconds; nothing below zero.
     const auto lo = static_cast<unsigned long long>(std::max(low, 0.0));
     const auto hi = static_cast<unsigned long long>(std::max(high, 0.0));
@@ -66,12 +71,12 @@ std::string ClockRange(double low, double high) {
 std::string Range(const Parameter& p, double upper) {
     if (p.lower == p.upper)
         return {};
-    if (EqualsNoCase(p.format, "stored_dot"))
+    if (EqualsNoCase(p.format, kStoredDotFormat))
         return Printed("Значение должно быть вещественного типа,\nот %.3f до %.3f.", p.lower,
                        upper);
-    if (EqualsNoCase(p.format, "dec_dot"))
+    if (EqualsNoCase(p.format, kDecDotFormat))
         return Printed("Значение должно быть целого типа,\nот %.0f до %.0f.", p.lower, upper);
-    if (EqualsNoCase(p.format, "clk_frm"))
+    if (EqualsNoCase(p.format, kClockFormat))
         return ClockRange(p.lower, upper);
     return {};
 }

@@ -7,6 +7,20 @@
 
 namespace {
 
+// Byte offsets of the number fields.
+constexpr std::size_t kIndexAt = 265;
+constexpr std::size_t kAddressByIndexAt = 269;
+constexpr std::size_t kFlag270At = 270;
+constexpr std::size_t kFlag271At = 271;
+constexpr std::size_t kReserved272At = 272;
+constexpr std::size_t kChangedAt = 276;
+constexpr std::size_t kAttributeStepAt = 277;
+constexpr std::size_t kAttributeFlag1At = 281;
+constexpr std::size_t kAttributeFlag2At = 282;
+constexpr std::size_t kDecimalsAt = 1307;
+constexpr std::size_t kLowerAt = 1311;
+constexpr std::size_t kUpperAt = 1315;
+
 struct TextField {
     std::size_t offset;
     std::size_t size;
@@ -60,18 +74,18 @@ ParameterRecord ParameterRecord::Decode(const std::uint8_t* bytes) {
     ParameterRecord r;
     for (const TextField& field : kTexts)
         r.*field.member = ReadText(bytes, field);
-    r.index = static_cast<std::int32_t>(ReadU32(bytes + 265));
-    r.addressByIndex = bytes[269] != 0;
-    r.flag270 = bytes[270];
-    r.flag271 = bytes[271];
-    r.reserved272 = ReadU32(bytes + 272);
-    r.changed = bytes[276] != 0;
-    r.attributeStep = static_cast<std::int32_t>(ReadU32(bytes + 277));
-    r.attributeFlag1 = bytes[281] != 0;
-    r.attributeFlag2 = bytes[282] != 0;
-    r.decimals = static_cast<std::int32_t>(ReadU32(bytes + 1307));
-    r.lower = std::bit_cast<float>(ReadU32(bytes + 1311));
-    r.upper = std::bit_cast<float>(ReadU32(bytes + 1315));
+    r.index = static_cast<std::int32_t>(ReadU32(bytes + kIndexAt));
+    r.addressByIndex = bytes[kAddressByIndexAt] != 0;
+    r.flag270 = bytes[kFlag270At];
+    r.flag271 = bytes[kFlag271At];
+    r.reserved272 = ReadU32(bytes + kReserved272At);
+    r.changed = bytes[kChangedAt] != 0;
+    r.attributeStep = static_cast<std::int32_t>(ReadU32(bytes + kAttributeStepAt));
+    r.attributeFlag1 = bytes[kAttributeFlag1At] != 0;
+    r.attributeFlag2 = bytes[kAttributeFlag2At] != 0;
+    r.decimals = static_cast<std::int32_t>(ReadU32(bytes + kDecimalsAt));
+    r.lower = std::bit_cast<float>(ReadU32(bytes + kLowerAt));
+    r.upper = std::bit_cast<float>(ReadU32(bytes + kUpperAt));
     return r;
 }
 
@@ -81,17 +95,17 @@ int ParameterRecord::Encode(std::uint8_t* bytes, std::string& error) const {
         if (WriteText(bytes, field, this->*field.member, error) != 0)
             return 1;
     }
-    WriteU32(bytes + 265, static_cast<std::uint32_t>(index));
-    bytes[269] = addressByIndex;
-    bytes[270] = flag270;
-    bytes[271] = flag271;
-    WriteU32(bytes + 272, reserved272);
-    bytes[276] = changed;
-    WriteU32(bytes + 277, static_cast<std::uint32_t>(attributeStep));
-    bytes[281] = attributeFlag1;
-    bytes[282] = attributeFlag2;
-    WriteU32(bytes + 1307, static_cast<std::uint32_t>(decimals));
-    WriteU32(bytes + 1311, std::bit_cast<std::uint32_t>(lower));
-    WriteU32(bytes + 1315, std::bit_cast<std::uint32_t>(upper));
+    WriteU32(bytes + kIndexAt, static_cast<std::uint32_t>(index));
+    bytes[kAddressByIndexAt] = addressByIndex;
+    bytes[kFlag270At] = flag270;
+    bytes[kFlag271At] = flag271;
+    WriteU32(bytes + kReserved272At, reserved272);
+    bytes[kChangedAt] = changed;
+    WriteU32(bytes + kAttributeStepAt, static_cast<std::uint32_t>(attributeStep));
+    bytes[kAttributeFlag1At] = attributeFlag1;
+    bytes[kAttributeFlag2At] = attributeFlag2;
+    WriteU32(bytes + kDecimalsAt, static_cast<std::uint32_t>(decimals));
+    WriteU32(bytes + kLowerAt, std::bit_cast<std::uint32_t>(lower));
+    WriteU32(bytes + kUpperAt, std::bit_cast<std::uint32_t>(upper));
     return 0;
 }

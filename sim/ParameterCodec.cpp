@@ -14,8 +14,10 @@ bool FormatIs(const Parameter& p, const char* word) {
     return same_ignoring_latin_case(std::string_view(f).substr(0, f.find(':')), word);
 }
 
-bool IsStoredDot(const Parameter& p) { return FormatIs(p, "STORED_DOT"); }
-bool IsSmallNumber(const Parameter& p) { return FormatIs(p, "DEC_dot") || FormatIs(p, "CLK_frm"); }
+bool IsStoredDot(const Parameter& p) { return FormatIs(p, kStoredDotFormat); }
+bool IsSmallNumber(const Parameter& p) {
+    return FormatIs(p, kDecDotFormat) || FormatIs(p, kClockFormat);
+}
 
 bool IsString(const Parameter& p) {
     return same_ignoring_latin_case(p.format, "string") ||

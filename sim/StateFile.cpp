@@ -1,17 +1,12 @@
 #include "sim/StateFile.h"
 
 #include "sim/ParameterCodec.h"
+#include "util/ReplaceFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <utility>
 #include <vector>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -40,19 +35,6 @@ bool ParseLine(SimParameterBase& base, const std::string& line, Entry& entry) {
     probe.param.value = entry.value;
     std::vector<std::uint8_t> data;
     return ParameterCodec::Encode(probe, data);
-}
-
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return ::fsync(fd) == 0;
 }
 
 } // namespace
@@ -85,14 +67,9 @@ bool StateFile::Save(SimParameterBase& base, std::string& error) const {
         if (!p.readOnly) // identity and measurements are the device's own
             out << p.param.name << ':' << p.param.index << '=' << p.param.value << '\n';
     });
-    const std::string temporary = path_ + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    bool ok = fd >= 0 && WriteAll(fd, out.str());
-    if (fd >= 0)
-        ok = ::close(fd) == 0 && ok;
-    if (ok && std::rename(temporary.c_str(), path_.c_str()) == 0)
+    std::string reason;
+    if (ReplaceFile(path_, out.str(), reason) == 0)
         return true;
-    error = path_ + ": " + std::strerror(errno);
-    ::unlink(temporary.c_str());
+    error = path_ + ": " + reason;
     return false;
 }

@@ -5,9 +5,9 @@
 #include "tools/BaseSourceParser.h"
 #include "tools/BaseSourceWriter.h"
 #include "tools/GzipWriter.h"
-#include "tools/OutputFile.h"
 #include "tools/RtfConverter.h"
 #include "tools/TooltipSource.h"
+#include "util/ReplaceFile.h"
 
 #include <filesystem>
 #include <fstream>
@@ -108,8 +108,8 @@ int BaseTool::ReadFile(const std::string& path, std::string& bytes, std::ostream
 }
 
 int BaseTool::WriteFile(const std::string& path, const std::string& bytes, std::ostream& err) {
-    std::string error;
-    return OutputFile::Write(path, bytes, error) == 0 ? 0 : Report({error}, err);
+    std::string reason;
+    return ReplaceFile(path, bytes, reason) == 0 ? 0 : Report({path + ": " + reason}, err);
 }
 
 int BaseTool::Report(const std::vector<std::string>& errors, std::ostream& err) {

@@ -1,16 +1,14 @@
 #include "util/SettingsStore.h"
 
+#include "util/ReplaceFile.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <pwd.h>
 #include <strings.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -52,64 +50,12 @@ bool same_name(const std::string& line, const std::string& name, std::string* va
     return true;
 }
 
-bool write_all(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// The file a symlinked settings path really names, so the link survives.
-fs::path real_target(const std::string& path) {
-    std::error_code ec;
-    if (!fs::is_symlink(path, ec))
-        return path;
-    fs::path target = fs::weakly_canonical(path, ec);
-    return ec ? fs::path(path) : target;
-}
-
-void sync_dir(const fs::path& dir) {
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-// Writes data to a temporary file beside target and renames it over target,
-// so readers see the old file or the new one, never a part. Empty, or why not.
-std::string replace_file(const fs::path& target, const std::string& data) {
-    std::error_code ec;
-    if (target.has_parent_path())
-        fs::create_directories(target.parent_path(), ec);
-    if (ec)
-        return ec.message();
-    std::string temp = target.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return std::strerror(errno);
-    bool ok = ::fchmod(fd, 0644) == 0 && write_all(fd, data) && ::fsync(fd) == 0;
-    int err = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return std::strerror(err);
-    }
-    sync_dir(target.parent_path());
-    return "";
+// A settings file is lines of text; control bytes mean it is something else.
+bool is_text(const std::string& line) {
+    return std::none_of(line.begin(), line.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 && c != '\t' && c != '\r';
+    });
 }
 
 } // namespace
@@ -128,19 +74,22 @@ SettingsStore::SettingsStore(std::string path) : path_(std::move(path)) {}
 
 int SettingsStore::load() {
     lines_.clear();
+    unreadable_ = false;
     std::error_code ec;
     if (!fs::exists(path_, ec) && !ec)
         return 0;
     const auto size = fs::file_size(path_, ec);
     std::ifstream in(path_, std::ios::binary);
-    if (ec || size > kMaxFileSize || !in)
-        return -1;
+    bool ok = !ec && size <= kMaxFileSize && in;
     std::string line;
-    while (std::getline(in, line))
+    while (ok && std::getline(in, line)) {
+        ok = is_text(line);
         lines_.push_back(line);
-    if (!in.bad())
+    }
+    if (ok && !in.bad())
         return 0;
     lines_.clear();
+    unreadable_ = true;
     return -1;
 }
 
@@ -197,8 +146,17 @@ std::string SettingsStore::contents() const {
 }
 
 int SettingsStore::save(std::string& error_text) const {
-    const std::string reason = replace_file(real_target(path_), contents());
-    if (reason.empty())
+    if (unreadable_) {
+        error_text = kUnreadableText + path_;
+        return -1;
+    }
+    // The settings folder is the program's own to create.
+    std::error_code ec;
+    const fs::path folder = fs::path(path_).parent_path();
+    if (!folder.empty())
+        fs::create_directories(folder, ec);
+    std::string reason = ec.message();
+    if (!ec && ReplaceFile(path_, contents(), reason) == 0)
         return 0;
     error_text = "Не удается записать файл настроек " + path_ + ": " + reason;
     return -1;

@@ -7,6 +7,11 @@
 
 class SettingsStore {
 public:
+    // Said once when the file cannot be read; the file name follows.
+    static constexpr const char* kUnreadableText =
+        "Не удается прочитать файл настроек; до конца работы действуют настройки по "
+        "умолчанию, файл оставлен без изменений: ";
+
     // $ZRK640_CONFIG, else $XDG_CONFIG_HOME/VESK/ZRK640.conf, else
     // ~/.config/VESK/ZRK640.conf.
     static std::string default_path();
@@ -15,8 +20,9 @@ public:
 
     const std::string& path() const { return path_; }
 
-    // Reads the file. A missing file is empty (0); an unreadable or oversized
-    // one loads as empty too and answers -1, so every value takes its default.
+    // Reads the file. A missing file is empty (0); an unreadable, oversized
+    // or binary one loads as empty too and answers -1, so every value takes
+    // its default, and save refuses to replace it.
     int load();
 
     int get_int(const std::string& name, int fallback) const;
@@ -29,7 +35,8 @@ public:
     void remove(const std::string& name);
 
     // Writes the file whole or not at all (temporary file, fsync, rename);
-    // creates its folders. 0, or -1 with the reason in error_text.
+    // creates its folders. 0, or -1 with the reason in error_text; always -1
+    // after a load that could not read the file.
     int save(std::string& error_text) const;
 
 private:
@@ -38,4 +45,5 @@ private:
 
     std::string path_;
     std::vector<std::string> lines_;
+    bool unreadable_ = false;
 };

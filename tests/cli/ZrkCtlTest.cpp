@@ -70,7 +70,7 @@ TEST_F(ZrkCtlTest, ReadUsesTheStoredAddressAndPrintsTheValue) {
     EXPECT_EQ(o.out, "77\n");
     ASSERT_EQ(peer.Requests().size(), 1u);
     EXPECT_EQ(peer.Requests()[0].address, 33);
-    EXPECT_EQ(Slurp(settings).find("port_name"), std::string::npos);
+    EXPECT_EQ(Slurp(settings), "address=33\nbaud_rate=115200\n");
 }
 
 TEST_F(ZrkCtlTest, WriteSendsTheConvertedValueWithItsIndex) {
@@ -103,6 +103,8 @@ TEST_F(ZrkCtlTest, DeviceFailuresExitWithTheirText) {
     EXPECT_NE(o.err.find("Ошибка команды 'dev':\nТаймаут при передаче данных (нет связи)"),
               std::string::npos)
         << o.err;
+    // Nothing was read, so no value is shown as if it had been.
+    EXPECT_EQ(o.out, "");
 }
 
 TEST_F(ZrkCtlTest, TraceShowsFramesAndBytes) {
@@ -134,6 +136,8 @@ TEST_F(ZrkCtlTest, BadCommandLinesChangeNothing) {
         {"frobnicate", "Неизвестная команда: 'frobnicate' (см. --help)\n"},
         {"write Addr", "Использование: zrk640ctl write ИМЯ[:ИНДЕКС] ЗНАЧЕНИЕ\n"},
         {"write Addr 12x", "Недопустимое значение '12x' для параметра Addr\n"},
+        {"write ti :30", "Недопустимое значение ':30' для параметра ti\n"},
+        {"write ti :5:3", "Недопустимое значение ':5:3' для параметра ti\n"},
     };
     for (const auto& c : cases) {
         const Outcome o = Run(c.args);
@@ -142,6 +146,25 @@ TEST_F(ZrkCtlTest, BadCommandLinesChangeNothing) {
     }
     EXPECT_TRUE(peer.Requests().empty());
     EXPECT_EQ(Slurp(settings).find("address=33\nbaud_rate=115200\n"), 0u);
+}
+
+// The tool only reads the settings file: none is created, an unreadable one
+// is said and left byte for byte, and overrides are never stored.
+TEST_F(ZrkCtlTest, SettingsFileIsOnlyRead) {
+    Serve({{"Addr", {0, 77}}});
+    fs::remove(settings);
+    Outcome o = Run("--addr 5 read Addr");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_FALSE(fs::exists(settings));
+
+    const std::string binary("address=33\n\x01\xfe\0garbage\n", 22);
+    std::ofstream(settings, std::ios::binary) << binary;
+    o = Run("--addr 5 read Addr");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_NE(o.err.find("Не удается прочитать файл настроек"), std::string::npos) << o.err;
+    EXPECT_EQ(Slurp(settings), binary);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 3); // with out and err
+    EXPECT_EQ(peer.Requests().back().address, 5);
 }
 
 TEST_F(ZrkCtlTest, PortThatCannotOpenExitsThree) {

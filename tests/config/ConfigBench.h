@@ -48,7 +48,6 @@ protected:
         // The port name goes into the program's settings, which a switch
         // to the factory settings copies back into the port.
         NetRS485prg& settings = device.Link().Settings();
-        settings.storeOnDestruction = false;
         settings.BuildParameters();
         settings.SetValueByName(kPortName, device.Link().Port().settings().port_name);
         state.Modification = modification;

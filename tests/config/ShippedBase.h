@@ -24,14 +24,20 @@ inline ShippedBase& Shipped() {
     return base;
 }
 
-// Name and index of every record in the shipped base, in file order.
-inline std::vector<std::pair<std::string, int>> ShippedRecords() {
-    std::vector<std::pair<std::string, int>> records;
+struct ShippedRecord {
+    std::string name;
+    int index;          // as in the base: -1 for a parameter without index
+    std::string initial; // the factory-fresh controller the simulator starts from
+};
+
+// Every record in the shipped base, in file order.
+inline std::vector<ShippedRecord> ShippedRecords() {
+    std::vector<ShippedRecord> records;
     ParameterBaseReader reader(ProgramDirectory() + kShippedBase);
     ParameterBaseReader::RecordBytes bytes{};
     while (reader.ReadRecord(bytes)) {
         const ParameterRecord r = ParameterRecord::Decode(bytes.data());
-        records.emplace_back(r.name, r.index);
+        records.push_back({r.name, r.index, r.initial});
     }
     return records;
 }

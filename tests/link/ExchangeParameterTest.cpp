@@ -1,5 +1,7 @@
 #include "LinkTestBench.h"
 
+#include <climits>
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -104,6 +106,40 @@ TEST_F(ExchangeParameterTest, ValueThatCannotBeEncodedIsNeverSent) {
     EXPECT_EQ(link.exchange_parameter(kWrite, device), kLinkError);
     EXPECT_EQ(device.message, "Метод формирования посылки записи для команды 'dev' не определен.");
     EXPECT_TRUE(peer.Requests().empty());
+}
+
+// A damaged base gives an error result before anything is sent: no trap
+// from INT_MIN % -1, no overflow of address + offset, no frame to an
+// address the line cannot carry.
+TEST_F(ExchangeParameterTest, DamagedStepIndexOrOffsetIsRefusedUnsent) {
+    ServeWithAttributes({0x0F, 0, 0}, {0x02, 0, 0, 0, 0});
+    link.Port().set_device_address(16);
+    struct Case {
+        int index, step, offset, result;
+        const char* message;
+    };
+    const Case cases[] = {
+        {INT_MIN, -1, 0, kLinkError, "Неверный шаг атрибутов параметра в базе"},
+        {0, -1, 0, kLinkError, "Неверный шаг атрибутов параметра в базе"},
+        {INT_MIN, 4, 0, kLinkNegativeIndex, ""},
+        {0, 0, INT_MAX, kLinkNothing, "Адрес посылки вне диапазона адресов сети"},
+        {0, 0, INT_MIN, kLinkNothing, "Адрес посылки вне диапазона адресов сети"},
+        {0, 0, 240, kLinkNothing, "Адрес посылки вне диапазона адресов сети"},
+        {0, 0, -17, kLinkNothing, "Адрес посылки вне диапазона адресов сети"},
+    };
+    for (const Case& c : cases) {
+        Parameter p = Indexed("rel.a", c.index);
+        p.attributeStep = c.step;
+        p.addressOffset = c.offset;
+        EXPECT_EQ(link.exchange_parameter(kRead, p), c.result) << c.index << " " << c.step;
+        EXPECT_EQ(p.message, c.message) << c.index << " " << c.step << " " << c.offset;
+    }
+    EXPECT_TRUE(peer.Requests().empty());
+    Parameter highest = Indexed("rel.a", 0);
+    highest.addressOffset = 239;
+    EXPECT_EQ(link.exchange_parameter(kRead, highest), kLinkOk);
+    ASSERT_EQ(peer.Requests().size(), 1u);
+    EXPECT_EQ(peer.Requests()[0].address, 255);
 }
 
 TEST_F(ExchangeParameterTest, UndecodableReplyEmptiesTheValue) {

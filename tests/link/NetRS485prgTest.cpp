@@ -2,8 +2,11 @@
 
 #include "util/SettingsStore.h"
 #include "device/DeviceOperations.h"
+#include "util/PrompterGuard.h"
+#include "util/ScriptedPrompter.h"
 
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -27,7 +30,7 @@ protected:
     const std::string& path = temp.path;
 };
 
-TEST_F(SettingsFile, MissingFileGivesDefaultsAndIsCreatedWhenStored) {
+TEST_F(SettingsFile, MissingFileGivesDefaultsAndStaysMissingUntilASettingChanges) {
     {
         NetRS485prg settings;
         settings.BuildParameters();
@@ -35,10 +38,12 @@ TEST_F(SettingsFile, MissingFileGivesDefaultsAndIsCreatedWhenStored) {
                   "Скорость: 9600\r\nДлина слова данных: 8\r\nЧетность: Отсутствует\r\n"
                   "Кол-во стоп-бит: 1\r\nДлина адреса: 8\r\nАдрес: 16\r\nCOM-порт: COM1\r\n");
         EXPECT_FALSE(settings.HasChanges(true));
+        EXPECT_EQ(settings.Store(), 0);
         EXPECT_FALSE(fs::exists(path));
+        settings.SetValueByName("Addr", "17");
     }
-    EXPECT_EQ(Read(), "address=16;address_length=8;baud_rate=9600;byte_size=8;stop_bits=1;"
-                      "parity_scheme=3;port_number=1;port_name=-;");
+    // Destruction stores nothing.
+    EXPECT_FALSE(fs::exists(path));
 }
 
 TEST_F(SettingsFile, ChangedValuesRoundTrip) {
@@ -72,17 +77,44 @@ TEST_F(SettingsFile, StoreLeavesValuesItCannotReadAlone) {
         EXPECT_EQ(settings.GetValueByName("Port"), "COM7");
         settings.SetValueByName("Port", "COM12");
         settings.SetValueByName("bPS", "быстро");
+        ASSERT_EQ(settings.Store(), 0);
     }
     EXPECT_EQ(Read(), "address=16;address_length=8;baud_rate=4800;byte_size=8;stop_bits=1;"
                       "parity_scheme=2;port_number=12;port_name=-;");
 }
 
-TEST_F(SettingsFile, DamagedFileLoadsAsDefaults) {
-    Write(std::string("\x01\xff garbage\naddress=abc\nbaud_rate=\n", 28));
+TEST_F(SettingsFile, DamagedLinesLoadAsDefaults) {
+    Write("garbage\naddress=abc\nbaud_rate=\n");
     NetRS485prg settings;
     settings.BuildParameters();
     EXPECT_EQ(settings.GetValueByName("Addr"), "16");
     EXPECT_EQ(settings.GetValueByName("bPS"), "9600");
+}
+
+// A file that is not ours to read is said once, and left byte for byte.
+TEST_F(SettingsFile, UnreadableFileIsSaidAndNeverReplaced) {
+    const std::string binary("address=33\n\x01\xff\0garbage\nbaud_rate=4800\n", 36);
+    const std::string oversized = "address=33\n" + std::string(2 << 20, 'x');
+    for (const std::string& bytes : {binary, oversized}) {
+        Write(bytes);
+        ScriptedPrompter prompter;
+        PrompterGuard guard(prompter);
+        prompter.Script(PromptAnswer::Ok);
+        {
+            DeviceLink link;
+            link.Settings().BuildParameters();
+            EXPECT_EQ(link.Settings().GetValueByName("Addr"), "16");
+            EXPECT_EQ(link.Settings().GetValueByName("bPS"), "9600");
+            link.Settings().SetValueByName("Addr", "20");
+            EXPECT_EQ(link.StoreSettings(), -1);
+        }
+        const auto shown = prompter.Shown();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, SettingsStore::kUnreadableText + path);
+        std::ifstream in(path, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes);
+        EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(path).parent_path()), {}), 1);
+    }
 }
 
 TEST_F(SettingsFile, TypeNamesAndQueries) {

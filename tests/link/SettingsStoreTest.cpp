@@ -78,7 +78,7 @@ TEST(SettingsStore, DamagedLinesGiveDefaultsAndForeignLinesSurviveAWrite) {
     TempDir dir;
     const std::string path = dir.file("ZRK640.conf");
     const std::string original = "[General]\n; a comment\nbaud_rate=fast\n"
-                                 "stop_bits = 2 \n\x01\xFE\xFF garbage\0\n"
+                                 "stop_bits = 2 \n\xFE\xFF garbage\n"
                                  "byte_size=99999999999\nmy_key=kept\nparity_scheme=\n"s;
     std::ofstream(path, std::ios::binary) << original;
     SettingsStore store(path);
@@ -103,17 +103,24 @@ TEST(SettingsStore, ValuesWithLineBreaksAreRefused) {
     EXPECT_FALSE(store.contains("port_name"));
 }
 
-TEST(SettingsStore, OversizedOrUnreadableFileLoadsAsDefaults) {
+TEST(SettingsStore, OversizedBinaryOrUnreadableFileLoadsAsDefaultsAndIsNeverReplaced) {
     TempDir dir;
     const std::string big = dir.file("big.conf");
     std::ofstream(big) << "address=5\n" << std::string(2 << 20, 'x');
-    SettingsStore store(big);
-    EXPECT_EQ(store.load(), -1);
-    EXPECT_EQ(store.get_int("address", 16), 16);
-
-    SettingsStore folder(dir.path().string());
-    EXPECT_EQ(folder.load(), -1);
-    EXPECT_EQ(folder.get_int("address", 16), 16);
+    const std::string binary = dir.file("binary.conf");
+    const std::string binaryBytes = "address=5\n\x01\xFE\xFF garbage\0\n"s;
+    std::ofstream(binary, std::ios::binary) << binaryBytes;
+    for (const std::string& path : {big, binary, dir.path().string()}) {
+        SettingsStore store(path);
+        EXPECT_EQ(store.load(), -1) << path;
+        EXPECT_EQ(store.get_int("address", 16), 16) << path;
+        store.set_int("address", 20);
+        std::string error;
+        EXPECT_EQ(store.save(error), -1) << path;
+        EXPECT_EQ(error, SettingsStore::kUnreadableText + path);
+    }
+    EXPECT_EQ(read_file(binary), binaryBytes);
+    EXPECT_EQ(fs::file_size(big), 10u + (2 << 20));
 }
 
 TEST(SettingsStore, FailedWriteLeavesTheOldFileAndNoTemporary) {

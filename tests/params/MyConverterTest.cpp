@@ -128,6 +128,24 @@ TEST(ConvertToData, RefusedNetworkNamesGiveTheReason) {
     }
 }
 
+// Every name the controller can report, '/' (codes 76 and 77) included,
+// can be typed back and gives the same bytes.
+TEST(MyConverterTest, EveryReadNameWritesBackTheSameBytes) {
+    for (std::uint8_t code = 0; code <= 79; ++code) {
+        const std::uint8_t read[4] = {0x36, code, 0x1C, code};
+        MyConverter conv = converter("x", "name");
+        ASSERT_EQ(conv.ConvertFromData(read, 4), 1) << int(code);
+        std::uint8_t written[kMaxFrameData] = {};
+        int length = 0;
+        std::string reason;
+        ASSERT_EQ(conv.ConvertToData(conv.value, written, length, &reason), 1)
+            << int(code) << " '" << conv.value << "' " << reason;
+        EXPECT_EQ(std::vector<std::uint8_t>(written, written + length),
+                  std::vector<std::uint8_t>(read, read + 4))
+            << conv.value;
+    }
+}
+
 struct FromCase {
     const char* name;
     const char* format;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 ParameterRecord Record(const std::string& name, int index, const std::string& format = "DEC_dot",
@@ -175,4 +177,30 @@ TEST_F(ParameterBaseLoaderTest, IsizeLimitsTheRecordsAndDamageKeepsWhatWasRead) 
     WriteBytes(dir.File("empty.zip"), "");
     EXPECT_EQ(LoadParameterBase(table, "empty.zip", dir.Dir()), 1);
     EXPECT_TRUE(table.empty());
+}
+
+// The initial-value column is a factory-fresh controller, not what the
+// program has read: every parameter starts without data.
+TEST_F(ParameterBaseLoaderTest, InitialValuesAreNotTakenAsRead) {
+    ParameterRecord error = Record("n.Err", -1);
+    error.initial = "0";
+    ASSERT_EQ(Load({error}), 0);
+    EXPECT_EQ(Find("n.Err", 0).value, kNoData);
+}
+
+TEST_F(ParameterBaseLoaderTest, LimitThatIsNoSaneNumberIsDamage) {
+    for (const float limit : {std::numeric_limits<float>::quiet_NaN(),
+                              std::numeric_limits<float>::infinity(), 1.9e19f, -2e9f}) {
+        ParameterRecord bad = Record("t", 1, "CLK_frm");
+        bad.upper = limit;
+        EXPECT_EQ(Load({Record("t", 0, "CLK_frm"), bad, Record("t", 2, "CLK_frm")},
+                       "bad" + std::to_string(limit) + ".zip"),
+                  1)
+            << limit;
+        EXPECT_EQ(table.size(), 1u) << limit;
+    }
+    ParameterRecord sound = Record("t", 1, "CLK_frm");
+    sound.lower = -9999;
+    sound.upper = 5999;
+    EXPECT_EQ(Load({sound}, "sound.zip"), 0);
 }

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 Parameter Make(const std::string& name, int index, const std::string& format = "DEC_dot",
@@ -71,6 +74,10 @@ TEST(ParameterHelp, RangeSentences) {
         {Make("addr", 0, "DEC_dot", 1, 247), 8, "Значение должно быть целого типа,\nот 1 до 255."},
         {Make("Addr", 0, "DEC_dot", 5, 5), 11, ""},
         {Make("x", 0, "a:b", 0, 1), 8, ""},
+        // Limits of a damaged base give no range instead of a cast out of range.
+        {Make("t", 0, "CLK_frm", 0, 1.9e19), 8, ""},
+        {Make("t", 0, "CLK_frm", std::nan(""), 60), 8, ""},
+        {Make("t", 0, "CLK_frm", -1e30, std::numeric_limits<double>::infinity()), 8, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(GetParameterHelp(c.parameter, c.addressBits, "/nonexistent").range, c.range)

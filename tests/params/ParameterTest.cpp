@@ -5,6 +5,7 @@
 #include "ScriptedPromptTest.h"
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -73,9 +74,39 @@ INSTANTIATE_TEST_SUITE_P(Formats, SetValueChecks,
                              ValueCase{"CLK_frm", 0, 0, 0, "1:xx", false, ""},
                              ValueCase{"CLK_frm", 0, 0, 0, "1::30", false, ""},
                              ValueCase{"CLK_frm", 0, 0, 0, "abc", false, ""},
+                             // A leading ':' leaves an empty group, like "5:" and "1::5".
+                             ValueCase{"CLK_frm", 0, 0, 0, ":30", false, ""},
+                             ValueCase{"CLK_frm", 0, 100, 0, ":5:3", false, ""},
+                             ValueCase{"CLK_frm", 0, 0, 0, ":", false, ""},
+                             ValueCase{"CLK_frm", 0, 0, 0, "::", false, ""},
+                             ValueCase{"CLK_frm", 0, 0, 0, "5:", false, ""},
+                             ValueCase{"CLK_frm", 0, 0, 0, "1::5", false, ""},
                              ValueCase{"выкл:вкл", 0, 0, 0, "что угодно", true, "что угодно"}));
 
 class ParameterTest : public ScriptedPromptTest {};
+
+// What the input check takes, the encoder must take too: the write would
+// otherwise fail after the operator was told the value is fine.
+TEST_F(ParameterTest, AcceptedNumbersEncode) {
+    struct Case {
+        const char* format;
+        const char* typed;
+        std::vector<std::uint8_t> bytes;
+    };
+    const Case cases[] = {
+        {"DEC_dot", "7.000001", {0x07}},   {"DEC_dot", "7.0", {0x07}},
+        {"DEC_dot", "300.00001", {0x01, 0x2C}}, {"CLK_frm", "1:30", {0x5A}},
+        {"CLK_frm", "0:02:00", {0x78}},
+    };
+    for (const Case& c : cases) {
+        Parameter p = MakeParameter(c.format, 0, 1000);
+        ASSERT_TRUE(p.SetValue(c.typed, false)) << c.typed;
+        std::uint8_t data[16] = {};
+        int length = 0;
+        ASSERT_EQ(p.ConvertToData(p.value, data, length), 1) << c.typed;
+        EXPECT_EQ(std::vector<std::uint8_t>(data, data + length), c.bytes) << c.typed;
+    }
+}
 
 TEST_F(ParameterTest, NewParameterIsResetAndUndescribed) {
     const Parameter p("n.Ch");

@@ -1,14 +1,19 @@
 #include "GuiWait.h"
+#include "LinkTestBench.h"
 #include "ScriptedBoxes.h"
 #include "Screenshot.h"
 #include "app/WizardMainDialog.h"
 #include "shell/WizardPage.h"
+#include "util/SettingsStore.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -274,6 +279,49 @@ TEST_F(WizardMainDialogTest, TheStatusLineSitsUnderThePagesBesideTheButtons) {
     }
     EXPECT_LT(Status()->geometry().bottom(), Progress()->geometry().top());
     SaveScreenshot(wizard.grab(), "status_line");
+}
+
+} // namespace
+
+namespace {
+
+// The wizard on a settings file of the test's own.
+class WizardSettingsTest : public testing::Test {
+protected:
+    // Starts the wizard, changes the address and leaves through Exit.
+    void RunAndExitWithAddress(const char* address) {
+        WizardMainDialog wizard;
+        wizard.show();
+        wizard.Link().Settings().SetValueByName("Addr", address);
+        prompter.Script(PromptAnswer::Yes);
+        wizard.OnExit();
+        ASSERT_TRUE(WaitUntil([&] { return !wizard.isVisible(); }));
+    }
+    std::string Bytes() const {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    TempSettingsPath settings;
+    const std::string& path = settings.path;
+    ScriptedBoxes prompter;
+};
+
+TEST_F(WizardSettingsTest, ExitStoresAChangedSetting) {
+    RunAndExitWithAddress("20");
+    EXPECT_NE(Bytes().find("address=20\n"), std::string::npos) << Bytes();
+}
+
+TEST_F(WizardSettingsTest, UnreadableFileIsSaidAndLeftByteForByte) {
+    const std::string binary("address=33\n\x01\xfe\0garbage\n", 22);
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << binary;
+    prompter.Script(PromptAnswer::Ok);
+    RunAndExitWithAddress("20");
+    const auto shown = prompter.Shown();
+    ASSERT_GE(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, SettingsStore::kUnreadableText + path);
+    EXPECT_EQ(Bytes(), binary);
 }
 
 } // namespace
