@@ -1,0 +1,46 @@
+#include "WizardOnSim.h"
+
+#include "shell/WizardPage.h"
+
+void WizardOnSim::StartWizard(Simulator::Options options) {
+    std::string error;
+    ASSERT_TRUE(device.Start(error, options)) << error;
+    const std::string path = device.Link().Port().settings().port_name;
+    // The test's own link only started the simulator: the wizard takes the line.
+    device.Link().Port().close();
+    dialog = std::make_unique<WizardMainDialog>();
+    NetRS485prg& settings = dialog->Link().Settings();
+    settings.SetValueByName(kPortName, path);
+    dialog->Link().Port().close();
+    dialog->Link().configure_port();
+    ASSERT_EQ(dialog->Link().Port().open(), 0);
+    dialog->show();
+}
+
+bool WizardOnSim::WaitIdle(int limitMs) {
+    return WaitUntil([this] { return !dialog->IsProcedureRunning(); }, limitMs);
+}
+
+void WizardOnSim::Press(int buttonId) {
+    QPushButton* button = Button(buttonId);
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(button->isVisible() && button->isEnabled()) << "button " << buttonId;
+    button->click();
+    ASSERT_TRUE(WaitIdle());
+}
+
+int WizardOnSim::ActivePageId() const {
+    WizardPage* page = dialog->GetActivePage();
+    return page ? page->DialogId() : 0;
+}
+
+QPushButton* WizardOnSim::Button(int id) const {
+    return dialog->findChild<QPushButton*>(QString::number(id));
+}
+
+std::vector<std::string> WizardOnSim::NewJournal() {
+    const std::vector<std::string> all = device.Sim().JournalLines();
+    std::vector<std::string> fresh(all.begin() + std::min(journalSeen, all.size()), all.end());
+    journalSeen = all.size();
+    return fresh;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The whole wizard with its device link on the simulated controller's
+// pseudo-terminal, message boxes scripted: pages are driven as an operator
+// drives them and checked against the simulator's journal.
+
+#include "GuiWait.h"
+#include "ScriptedBoxes.h"
+#include "SimulatedDevice.h"
+#include "app/WizardMainDialog.h"
+
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class WizardOnSim : public testing::Test {
+protected:
+    // Starts the simulator with options and a wizard whose link goes to it.
+    // Call from the test (or SetUp) before touching wizard().
+    void StartWizard(Simulator::Options options = {});
+
+    WizardMainDialog& wizard() { return *dialog; }
+    Simulator& sim() { return device.Sim(); }
+    DeviceLink& link() { return dialog->Link(); }
+
+    // Presses a button of the sheet (Back 12323, Next 12324, Exit 2) after
+    // checking it can be pressed, then waits until the procedure it started ends.
+    void Press(int buttonId);
+    // Waits until no device procedure runs; false after the limit.
+    bool WaitIdle(int limitMs = 10000);
+    // The active page's template id; 0 when none.
+    int ActivePageId() const;
+    QPushButton* Button(int id) const;
+    // A child of the active page by its template id.
+    template <typename T> T* Control(int id) const {
+        WizardPage* page = dialog->GetActivePage();
+        return page ? page->findChild<T*>(QString::number(id)) : nullptr;
+    }
+
+    // The journal lines written since the last call.
+    std::vector<std::string> NewJournal();
+
+    ScriptedBoxes prompter;
+
+private:
+    SimulatedDevice device;
+    std::unique_ptr<WizardMainDialog> dialog;
+    std::size_t journalSeen = 0;
+};
