@@ -60,8 +60,10 @@ const ChannelSequence kModification3{
         {"od.tp", kSame, kChoice, Fixed(1)},
         {"npc", {16, 0}, kNumber, Fixed(1)},
         {"se.p", {2, 0}, kChoice, Fixed(2)},
-        {"op", {2, 0}, kChoice, {1, 2}}, // k + 1
-        {"op", {2, 1}, kChoice, {1, 3}}, // k + 2
+        // Elements 2c + 1 and 2c + 2, as the gate-valve defaults: the counting
+        // k + 1, k + 2 would give neighbouring channels a shared element.
+        {"op", {2, 0}, kChoice, {2, 1}},
+        {"op", {2, 1}, kChoice, {2, 2}},
     },
 };
 
