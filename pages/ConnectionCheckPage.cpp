@@ -14,6 +14,7 @@
 
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -25,6 +26,7 @@ constexpr std::array<const char*, 7> kRows = {kBaudName,          kByteSizeName,
                                               kStopBitsName,      kAddressLengthName,
                                               kAddressName,       kPortName};
 constexpr int kCheckReads = 2;
+constexpr int kRowHeight = 20;
 constexpr int kCheckProgressStep = 9;
 
 int DeviceAnswered(DeviceServices& device, Parameter* name) {
@@ -56,17 +58,17 @@ bool ConnectionCheckPage::OnInitDialog() {
     deviceName = device.Link().FindParameter("dev", 0);
     device.State().PageKind = 0;
     AddPicture(182);
-    AddText(0, QRect(118, 6, 194, 30),
+    AddText(0, QRect(118, 6, 194, 36),
             "Введите правильные параметры связи по интерфейсу RS-485 и нажмите кнопку "
             "\"Проверить\" для проверки наличия связи с прибором.");
     list = new ConnectionList(device, this);
     list->setObjectName(QString::number(kListId));
-    list->setGeometry(DialogUnits::Rect(118, 38, 194, 128));
+    list->setGeometry(DialogUnits::Rect(118, 44, 194, 122));
     FillList();
-    connect(AddButton(kCheckId, QRect(118, 172, 60, 14), "Проверить"), &QPushButton::clicked,
-            this, &ConnectionCheckPage::OnCheck);
-    connect(AddButton(kDefaultsId, QRect(252, 172, 60, 14), "По умолчанию"),
-            &QPushButton::clicked, this, &ConnectionCheckPage::OnDefaults);
+    check = AddButton(kCheckId, QRect(118, 172, 60, 14), "Проверить");
+    defaults = AddButton(kDefaultsId, QRect(252, 172, 60, 14), "По умолчанию");
+    connect(check, &QPushButton::clicked, this, &ConnectionCheckPage::OnCheck);
+    connect(defaults, &QPushButton::clicked, this, &ConnectionCheckPage::OnDefaults);
     return true;
 }
 
@@ -82,9 +84,12 @@ QPushButton* ConnectionCheckPage::AddButton(int id, const QRect& units, const QS
 void ConnectionCheckPage::FillList() {
     NetRS485prg& settings = Services()->Link().Settings();
     list->Setup(2 << 2);
-    list->SetColumn(0, "Описание", 150);
+    // The value column is wider than the description needs to give up, so
+    // that "Отсутствует" shows whole in this font.
+    list->SetColumn(0, "Описание", 130);
     list->SetColumn(1, "Параметр", 60);
-    list->SetColumn(2, "Значение", 75);
+    list->SetColumn(2, "Значение", 95);
+    list->SetRowHeight(kRowHeight);
     for (int row = 0; row < int(kRows.size()); ++row) {
         Parameter* p = settings.FindByName(kRows[row]);
         const bool port = row + 1 == int(kRows.size());
@@ -105,9 +110,24 @@ void ConnectionCheckPage::ShowSettings() {
 void ConnectionCheckPage::OnPageShown() {
     Sheet()->setWindowTitle("Проверка сети и настройка сетевых параметров");
     ShowSettings();
+    list->FitColumns();
     if (deviceName == nullptr || deviceName->value == kNoData)
         Sheet()->EnableNext(false);
     list->setFocus();
+}
+
+// Tab walks the list and the two buttons before the wizard's buttons, so the
+// check needs no mouse.
+bool ConnectionCheckPage::focusNextPrevChild(bool next) {
+    const std::array<QWidget*, 3> order = {list, check, defaults};
+    const auto current = std::find(order.begin(), order.end(), focusWidget());
+    const std::ptrdiff_t step = next ? 1 : -1;
+    if (current != order.end() && current - order.begin() + step >= 0 &&
+        current - order.begin() + step < std::ptrdiff_t(order.size())) {
+        current[step]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return WizardPage::focusNextPrevChild(next);
 }
 
 // The port selection page that may follow keeps this shorter title.

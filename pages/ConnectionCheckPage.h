@@ -21,6 +21,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void FillList();
@@ -30,5 +31,7 @@ private:
     QPushButton* AddButton(int id, const QRect& units, const QString& text);
 
     ConnectionList* list = nullptr;
+    QPushButton* check = nullptr;
+    QPushButton* defaults = nullptr;
     Parameter* deviceName = nullptr;
 };

@@ -5,6 +5,8 @@
 ConnectionList::ConnectionList(ParameterRequests& sheet, QWidget* parent)
     : CmyListCtrl(parent), sheet(sheet) {
     SetRequests(this);
+    // Tab leaves the list for the buttons; the arrows move between rows.
+    setTabKeyNavigation(false);
 }
 
 void ConnectionList::AcceptEdit() {
