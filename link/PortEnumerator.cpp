@@ -58,7 +58,7 @@ std::string PortEnumerator::stable_name(const std::string& tty_name) const {
     return device.string();
 }
 
-std::vector<std::string> PortEnumerator::list() const {
+std::vector<std::string> PortEnumerator::present_ttys() const {
     std::vector<std::string> ttys;
     std::error_code ec;
     for (fs::directory_iterator it(tty_class_dir_, ec), end; !ec && it != end; it.increment(ec)) {
@@ -68,10 +68,35 @@ std::vector<std::string> PortEnumerator::list() const {
     }
     std::sort(ttys.begin(), ttys.end(),
               [](const auto& a, const auto& b) { return natural_key(a) < natural_key(b); });
+    return ttys;
+}
+
+std::string PortEnumerator::driver_name(const std::string& tty_name) const {
+    std::error_code ec;
+    const fs::path driver = fs::read_symlink(fs::path(tty_class_dir_) / tty_name / "device/driver", ec);
+    return ec ? std::string() : driver.filename().string();
+}
+
+std::vector<std::string> PortEnumerator::list() const {
     std::vector<std::string> names;
-    for (const auto& tty : ttys)
+    for (const auto& tty : present_ttys())
         names.push_back(stable_name(tty));
     return names;
+}
+
+std::vector<PortChoice> PortEnumerator::choices() const {
+    std::vector<PortChoice> ports;
+    for (const auto& tty : present_ttys()) {
+        PortChoice port{stable_name(tty), tty};
+        const std::string by_id = fs::path(port.name).parent_path() == fs::path(by_id_dir_)
+                                      ? fs::path(port.name).filename().string()
+                                      : std::string();
+        const std::string detail = by_id.empty() ? driver_name(tty) : by_id;
+        if (!detail.empty())
+            port.label += " (" + detail + ")";
+        ports.push_back(std::move(port));
+    }
+    return ports;
 }
 
 std::string PortEnumerator::joined() const {

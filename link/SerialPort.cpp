@@ -10,6 +10,7 @@
 
 #include "link/AbortableWait.h"
 #include "link/PortNames.h"
+#include "link/PortOpenError.h"
 #include "link/ReplyAssembler.h"
 #include "link/TermiosLine.h"
 
@@ -36,7 +37,9 @@ int open_exclusive(const std::string& path) {
     // TIOCEXCL keeps other users out, flock also other root processes.
     ::ioctl(fd, TIOCEXCL);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int held = errno;
         ::close(fd);
+        errno = held;
         return -1;
     }
     return fd;
@@ -58,8 +61,10 @@ int SerialPort::open() {
         release();
     error_text_.clear();
     fd_ = open_exclusive(PortNames::device_path(settings_.port_name));
-    if (fd_ < 0)
+    if (fd_ < 0) {
+        error_text_ = port_open_error_text(settings_.port_name, errno);
         return -1;
+    }
     line_ = factory_(fd_);
     // The kernel raises RTS on open, which would jam the line with our transmitter.
     line_->set_rts(false);

@@ -46,6 +46,7 @@ public:
     const LineTiming& timing() const { return timing_; }
     bool is_open() const { return fd_ >= 0; }
     int native_handle() const { return fd_; }
+    // Why the last open failed, or that the device vanished; empty otherwise.
     const std::string& error_text() const { return error_text_; }
 
     // 0; -1 the port cannot be opened or is in use; -2 state unreadable, or

@@ -2,6 +2,8 @@
 
 #include "shell/WizardPage.h"
 
+#include <string>
+
 class WelcomePage : public WizardPage {
     Q_OBJECT
 public:
@@ -9,6 +11,11 @@ public:
 
     explicit WelcomePage(QWidget* parent = nullptr);
     void OnPageShown() override;
+    int GetNextPageId() override;
+
+    // Where an answered name leads: the modification page for a ZRK640 (in
+    // any case), the wrong-device page for another model.
+    static int PageForDeviceName(const std::string& name);
 
 protected:
     bool OnInitDialog() override;

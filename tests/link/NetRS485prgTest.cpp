@@ -161,7 +161,9 @@ TEST_F(PortSettingsTest, PortThatCannotOpenIsShownInABox) {
     const auto shown = prompter.Shown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Неудается открыть порт /dev/zrk-no-such-port. Связь с сетью "
-                             "отсутствует. Проверьте сетевые параметры");
+                             "отсутствует. Проверьте сетевые параметры\n\nПорт "
+                             "/dev/zrk-no-such-port не найден: адаптер отключён от компьютера или "
+                             "имя порта задано неверно.");
     EXPECT_EQ(shown[0].caption, "Ошибка драйвера последовательного порта");
     EXPECT_TRUE(shown[0].topmost);
 }

@@ -26,6 +26,9 @@ public:
             std::ofstream(sys() / name / "type") << type << "\n";
         std::ofstream(dev() / name) << "";
     }
+    void driver(const std::string& tty, const std::string& name) {
+        fs::create_symlink("../../../bus/drivers/" + name, sys() / tty / "device/driver");
+    }
     void link(const std::string& by_id_name, const std::string& tty) {
         fs::create_symlink("../../" + tty, by_id() / by_id_name);
     }
@@ -65,6 +68,27 @@ TEST(PortEnumerator, PresentPortsInNaturalOrderWithStableNames) {
     EXPECT_EQ(sys.enumerator().list(), expected);
     EXPECT_EQ(sys.enumerator().joined(), expected[0] + ":" + expected[1] + ":" + expected[2] + ":" +
                                              expected[3] + ":" + expected[4]);
+}
+
+// The operator recognises an adapter by its by-id name, a built-in port by its driver.
+TEST(PortEnumerator, ChoicesLabelPortsByIdNameOrDriver) {
+    FakeSystem sys;
+    sys.tty("ttyS0", true, "4");
+    sys.driver("ttyS0", "serial8250");
+    sys.tty("ttyUSB0", true);
+    sys.driver("ttyUSB0", "ftdi_sio");
+    sys.link("usb-FTDI_FT232R_A50-if00-port0", "ttyUSB0");
+    sys.tty("ttyACM0", true);
+
+    const std::vector<PortChoice> choices = sys.enumerator().choices();
+    ASSERT_EQ(choices.size(), 3u);
+    const std::string dev = sys.dev().string();
+    EXPECT_EQ(choices[0].name, dev + "/ttyACM0");
+    EXPECT_EQ(choices[0].label, "ttyACM0");
+    EXPECT_EQ(choices[1].name, dev + "/ttyS0");
+    EXPECT_EQ(choices[1].label, "ttyS0 (serial8250)");
+    EXPECT_EQ(choices[2].name, (sys.by_id() / "usb-FTDI_FT232R_A50-if00-port0").string());
+    EXPECT_EQ(choices[2].label, "ttyUSB0 (usb-FTDI_FT232R_A50-if00-port0)");
 }
 
 TEST(PortEnumerator, MissingFoldersGiveAnEmptyList) {

@@ -165,6 +165,8 @@ TEST_F(SerialPortTest, SecondOpenOfABusyPortFails) {
     other.settings().port_name = peer.port_path();
     EXPECT_EQ(other.open(), -1);
     EXPECT_FALSE(other.is_open());
+    EXPECT_NE(other.error_text().find("занят другой программой"), std::string::npos)
+        << other.error_text();
 }
 
 TEST_F(SerialPortTest, EveryListedBaudRateIsSetAndReadBack) {

@@ -89,24 +89,17 @@ TEST_F(WizardMainDialogTest, StartsOnTheWelcomePageWithBackOff) {
         EXPECT_NE(wizard.findChild<QWidget*>(id), nullptr) << id;
 }
 
-TEST_F(WizardMainDialogTest, NextLeadsThroughTheConnectionPagesToTheWrongDevicePage) {
+// No controller on the line (the test settings name no real port): the
+// welcome page's read finds nobody and the connection check follows, its
+// Next off. The pages beyond are driven against the simulator in tests/pages.
+TEST_F(WizardMainDialogTest, NextWithoutAControllerLeadsToTheConnectionCheck) {
     Click(12324);
+    ASSERT_TRUE(WaitUntil([this] { return !wizard.IsProcedureRunning(); }, 10000));
     EXPECT_EQ(ActiveId(), 136);
-    Click(12324);
-    EXPECT_EQ(ActiveId(), 193);
-    EXPECT_EQ(wizard.windowTitle(), "Мастер конфигурирования ZRK");
-    EXPECT_EQ(Button(12323)->text(), "Отмена");
-    EXPECT_FALSE(Button(12323)->isEnabled());
-    Click(12324);
-    EXPECT_EQ(ActiveId(), 141);
-    EXPECT_EQ(Button(12323)->text(), "Назад");
+    EXPECT_EQ(wizard.windowTitle(), "Проверка сети и настройка сетевых параметров");
     EXPECT_FALSE(Button(12324)->isEnabled());
     EXPECT_FALSE(Button(12323)->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), Button(2));
-
-    prompter.Script(PromptAnswer::No);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    ASSERT_EQ(prompter.Shown().size(), 1u) << "Enter presses Exit on the wrong-device page";
+    EXPECT_TRUE(prompter.Shown().empty());
 }
 
 TEST_F(WizardMainDialogTest, BackFromTheModificationPageJumpsToWelcome) {
