@@ -54,11 +54,11 @@ bool GraphPage::OnInitDialog() {
     input = new CmyComboBox1(false, this);
     input->setObjectName(QString::number(kInputId));
     input->setGeometry(DialogUnits::Rect(206, 15, 107, 12));
-    AddText(0, QRect(206, 32, 107, 8), "Число узловых точек графика:");
+    AddText(0, QRect(206, 29, 107, 16), "Число узловых точек графика:");
     count = new QSpinBox(this);
     count->setObjectName(QString::number(kCountUpDownId));
     count->findChild<QLineEdit*>()->setObjectName(QString::number(kCountEditId));
-    count->setGeometry(DialogUnits::Rect(206, 41, 40, 12));
+    count->setGeometry(DialogUnits::Rect(206, 45, 40, 11));
     count->setRange(0, kRows);
     connect(count, &QSpinBox::valueChanged, this, &GraphPage::NodeCountChanged);
     AddText(0, QRect(206, 57, 107, 8), "Узловые точки графика:");
@@ -67,7 +67,8 @@ bool GraphPage::OnInitDialog() {
     nodes->setGeometry(DialogUnits::Rect(206, 66, 107, 121));
     nodes->Setup(6); // X and Y editable, nothing written on accept
     nodes->SetRowHeight(kRowHeight);
-    const int w = nodes->viewport()->width();
+    // The client width: the viewport is sized only once the list is shown.
+    const int w = nodes->width() - 2 * nodes->frameWidth();
     nodes->SetColumn(0, "№", w / 5 - 5);
     nodes->SetColumn(1, "X", 2 * w / 5);
     nodes->SetColumn(2, "Y", 2 * w / 5);

@@ -1,6 +1,7 @@
 // The setpoint-correction graph page against the simulated controller: what
 // it reads, what the operator may enter and what reaches the controller.
 
+#include "Screenshot.h"
 #include "WizardOnSim.h"
 
 #include "controls/CmyGraf.h"
@@ -111,6 +112,7 @@ TEST_F(GraphPageOnSim, ReadsEditsChecksAndWritesTheGraphInAscendingX) {
     EditCell(0, GraphNodeList::kXColumn, "30");
     EditCell(0, GraphNodeList::kYColumn, "-5");
     EXPECT_EQ(CurveX(), (std::vector<double>{10, 20, 30, 30, 40}));
+    SaveScreenshot(wizard().grab(), "graph_page");
 
     // Rows 1 and 4 now share X 30: nothing is written.
     prompter.Script(PromptAnswer::Ok);

@@ -2,6 +2,7 @@
 // reaction per modification, the indication list its worker reads, and the
 // output elements assembled on its first showing.
 
+#include "Screenshot.h"
 #include "WizardOnSim.h"
 
 #include "controls/CmyListCtrl.h"
@@ -67,6 +68,7 @@ TEST_P(ServicePageOnSim, ShowsTheReactionAndTheIndicationOfTheConfiguredChannels
     EXPECT_EQ(Column(2)[0], "1");
     EXPECT_EQ(Column(2)[5], "00:05");
     EXPECT_EQ(HasLink(NewJournal()), c.assembles);
+    SaveScreenshot(wizard().grab(), ("service_page_m" + std::to_string(c.modification)).c_str());
 
     // Each later showing reads again, and assembles nothing.
     wizard().ShowPageById(FinishPage::kDialogId);
