@@ -55,12 +55,7 @@ protected:
     WizardPage* Page() { return wizard().FindPageById(GraphPage::kDialogId); }
     GraphNodeList* Nodes() { return Control<GraphNodeList>(GraphPage::kNodeListId); }
     QSpinBox* Count() { return Control<QSpinBox>(GraphPage::kCountUpDownId); }
-    std::vector<std::string> Column(int column) {
-        std::vector<std::string> texts;
-        for (int row = 0; row < Nodes()->rowCount(); ++row)
-            texts.push_back(Nodes()->CellText(row, column));
-        return texts;
-    }
+    std::vector<std::string> Column(int column) { return ColumnTexts(*Nodes(), column); }
     std::vector<double> CurveX() {
         std::vector<double> x;
         for (const GraphPoint& p : Control<CmyGraf>(GraphPage::kGraphId)->Layout().points)

@@ -32,12 +32,7 @@ protected:
     WizardPage* Page() { return wizard().FindPageById(ServicePage::kDialogId); }
     CmyListCtrl* List() { return Control<CmyListCtrl>(ServicePage::kIndicationListId); }
     QComboBox* Reaction() { return Control<QComboBox>(ServicePage::kReactionId); }
-    std::vector<std::string> Column(int column) {
-        std::vector<std::string> texts;
-        for (int row = 0; row < List()->rowCount(); ++row)
-            texts.push_back(List()->CellText(row, column));
-        return texts;
-    }
+    std::vector<std::string> Column(int column) { return ColumnTexts(*List(), column); }
     static bool HasLink(const std::vector<std::string>& journal) {
         return std::any_of(journal.begin(), journal.end(),
                            [](const std::string& line) { return line.rfind("op[", 0) == 0; });
