@@ -23,6 +23,10 @@ class ServicePageOnSim : public WizardOnSim, public testing::WithParamInterface<
 protected:
     void ShowService() {
         ASSERT_TRUE(wizard().ShowPageById(ServicePage::kDialogId));
+        WaitRead();
+    }
+    // Until behv and the indication table are read.
+    void WaitRead() {
         ASSERT_TRUE(WaitUntil(
             [this] {
                 return !wizard().IsProcedureRunning() && Page()->isEnabled() && List()->rowCount() > 0;
@@ -77,6 +81,23 @@ TEST_P(ServicePageOnSim, ShowsTheReactionAndTheIndicationOfTheConfiguredChannels
     emit Reaction()->activated(stop);
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(NewJournal(), std::vector<std::string>{"behv[0]=" + c.reactions.back() + " #2"});
+}
+
+// The finish page follows; Back from it gives the Exit button its label back.
+TEST_F(ServicePageOnSim, NextEndsOnTheFinishPageAndBackRestoresExit) {
+    StartWizard();
+    wizard().State().Modification = 1;
+    ShowService();
+    Press(WizardSheet::kNextId);
+    EXPECT_EQ(ActivePageId(), FinishPage::kDialogId);
+    EXPECT_FALSE(Button(WizardSheet::kNextId)->isEnabled());
+    EXPECT_EQ(Button(WizardSheet::kExitId)->text(), "Готово");
+    Press(WizardSheet::kBackId);
+    WaitRead();
+    EXPECT_EQ(ActivePageId(), ServicePage::kDialogId);
+    EXPECT_EQ(Button(WizardSheet::kExitId)->text(), "Выход");
+    EXPECT_TRUE(Button(WizardSheet::kNextId)->isEnabled());
+    EXPECT_FALSE(Button(WizardSheet::kBackId)->isEnabled());
 }
 
 const std::vector<std::string> kStartReactions{"Переход в \"Старт\"", "Продолжение работы",
