@@ -44,3 +44,10 @@ std::vector<std::string> WizardOnSim::NewJournal() {
     journalSeen = all.size();
     return fresh;
 }
+
+std::vector<std::string> WizardOnSim::ColumnTexts(const CmyListCtrl& list, int column) {
+    std::vector<std::string> texts;
+    for (int row = 0; row < list.rowCount(); ++row)
+        texts.push_back(list.CellText(row, column));
+    return texts;
+}

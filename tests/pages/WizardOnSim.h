@@ -7,6 +7,7 @@
 #include "ScriptedBoxes.h"
 #include "SimulatedDevice.h"
 #include "app/WizardMainDialog.h"
+#include "controls/CmyListCtrl.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -38,6 +39,9 @@ protected:
         WizardPage* page = dialog->GetActivePage();
         return page ? page->findChild<T*>(QString::number(id)) : nullptr;
     }
+
+    // The texts of one column of a list, top to bottom.
+    static std::vector<std::string> ColumnTexts(const CmyListCtrl& list, int column);
 
     // The journal lines written since the last call.
     std::vector<std::string> NewJournal();
