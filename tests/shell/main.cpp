@@ -1,4 +1,5 @@
 #include "LocaleReport.h"
+#include "TestSettingsFile.h"
 #include "shell/ProgramSetup.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
+    TestSettingsFile settings;
     QApplication app(argc, argv);
     // The locale test's control run shows what happens without the setup.
     if (qEnvironmentVariableIsEmpty("ZRK_SKIP_PROGRAM_SETUP"))
