@@ -295,6 +295,8 @@ int DeviceLink::open_port() {
         Prompt prompt;
         prompt.text = "Неудается открыть порт " + port.settings().port_name +
                       ". Связь с сетью отсутствует. Проверьте сетевые параметры";
+        if (!port.error_text().empty())
+            prompt.text += "\n" + port.error_text();
         prompt.caption = "Ошибка драйвера последовательного порта";
         prompt.topmost = true;
         ActivePrompter().ask(prompt);

@@ -9,8 +9,10 @@
 #include <unistd.h>
 
 #include "link/AbortableWait.h"
+#include "link/NetworkPort.h"
 #include "link/PortNames.h"
 #include "link/ReplyAssembler.h"
+#include "link/SocketLine.h"
 #include "link/TermiosLine.h"
 
 namespace {
@@ -42,6 +44,10 @@ int open_exclusive(const std::string& path) {
     return fd;
 }
 
+// A device server forwards the request at the line's rate before the
+// controller can answer, and the network adds its own delay.
+constexpr std::chrono::milliseconds kNetworkMargin{200};
+
 } // namespace
 
 SerialPort::SerialPort() : SerialPort([](int fd) { return std::make_unique<TermiosLine>(fd); }) {}
@@ -57,10 +63,18 @@ int SerialPort::open() {
     if (is_open())
         release();
     error_text_.clear();
-    fd_ = open_exclusive(PortNames::device_path(settings_.port_name));
-    if (fd_ < 0)
-        return -1;
-    line_ = factory_(fd_);
+    network_ = NetworkPort::is_network_name(settings_.port_name);
+    if (network_) {
+        fd_ = NetworkPort::connect(settings_.port_name, error_text_);
+        if (fd_ < 0)
+            return -1;
+        line_ = std::make_unique<SocketLine>(fd_);
+    } else {
+        fd_ = open_exclusive(PortNames::device_path(settings_.port_name));
+        if (fd_ < 0)
+            return -1;
+        line_ = factory_(fd_);
+    }
     // The kernel raises RTS on open, which would jam the line with our transmitter.
     line_->set_rts(false);
     const int result = configure();
@@ -116,7 +130,7 @@ int SerialPort::transfer(const char* chars, std::size_t count, std::string& repl
     // Purge before sending, never after: a fast reply could lose its start.
     int result = line_->purge(0) ? send(chars, count) : kDeviceGone;
     if (result == kDone)
-        result = receive(reply);
+        result = receive(reply, count);
     if (result == kDone && overrun_during(before, counted))
         result = kLineError;
     if (result == kDeviceGone) {
@@ -178,10 +192,12 @@ int SerialPort::write_all(const char* chars, std::size_t count) {
     return kDone;
 }
 
-int SerialPort::receive(std::string& reply) {
+int SerialPort::receive(std::string& reply, std::size_t sent) {
     const AbortableWait wait(fd_, exit_event_);
-    const auto deadline =
+    auto deadline =
         AbortableWait::Clock::now() + std::chrono::milliseconds(timing_.reply_timeout_ms());
+    if (network_)
+        deadline += timing_.wire_time(sent) + kNetworkMargin;
     ReplyAssembler assembler;
     std::uint8_t buffer[256];
     for (;;) {
