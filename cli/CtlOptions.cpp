@@ -134,8 +134,9 @@ const char* CtlOptions::HelpText() {
            "  write APLY                 применить записанные сетевые параметры\n"
            "  write n.Ch N               сменить число каналов, как мастер: по одному каналу,\n"
            "                             с настройкой блоков модификации прибора\n"
-           "  check                      проверить прибор (имя, модификация, версия);\n"
-           "                             без ответа - выяснить почему\n"
+           "  check [--scan]             проверить прибор (имя, модификация, версия); без\n"
+           "                             ответа - выяснить почему (--scan: и при всех\n"
+           "                             остальных параметрах связи)\n"
            "  scan [--all] [--addresses A-B] [--no-broadcast]\n"
            "                             найти приборы на линии: все скорости, четности,\n"
            "                             стоп-биты и длины адреса (заданные параметры связи\n"
@@ -182,8 +183,9 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
         sub->add_option("words", words);
         return sub;
     };
-    for (const char* name : {"ports", "read", "write", "check", "dump", "diff"})
+    for (const char* name : {"ports", "read", "write", "dump", "diff"})
         addCommand(name);
+    addCommand("check")->add_flag("--scan", scanOnSilence);
     CLI::App* scan = addCommand("scan");
     scan->add_flag("--all", all);
     scan->add_flag("--no-broadcast", noBroadcast);

@@ -25,6 +25,8 @@ struct CtlOptions {
     std::string command;
     std::vector<std::string> words; // the command's own arguments
 
+    // check
+    bool scanOnSilence = false; // look at every other link setting too
     // scan
     bool all = false;         // every controller, not only the first
     bool noBroadcast = false; // ask every address even where broadcast is silent

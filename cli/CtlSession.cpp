@@ -4,6 +4,8 @@
 #include "config/ChannelConfiguration.h"
 #include "config/ModificationChange.h"
 #include "params/NumberFormats.h"
+#include "device/LinkTriage.h"
+#include "link/PortAccess.h"
 #include "link/PortEnumerator.h"
 #include "util/TextCase.h"
 #include "config/WizardState.h"
@@ -74,7 +76,12 @@ int CtlSession::OpenLink() {
             [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
         ops.SetExchangeLog(&log);
     }
-    return link.open_port() == 0 ? kSuccess : kPortFailure;
+    if (link.open_port() == 0)
+        return kSuccess;
+    const std::string why = PortAccess::Diagnose(link.Port().settings().port_name);
+    if (!why.empty())
+        Fail(why, kPortFailure);
+    return kPortFailure;
 }
 
 void CtlSession::ApplyOverrides() {
@@ -178,6 +185,13 @@ int CtlSession::Check() {
     std::printf("%s", report.info.c_str());
     if (!report.errors.empty())
         std::fprintf(stderr, "%s", report.errors.c_str());
+    if (!good) {
+        std::fprintf(stderr, "Почему нет ответа:\n");
+        for (const std::string& finding : LinkTriage(link).Run(options.scanOnSilence))
+            std::fprintf(stderr, "  %s\n", finding.c_str());
+    } else if (link.Port().echoes()) {
+        std::fprintf(stderr, "Адаптер возвращает отправленную посылку (эхо); эхо отбрасывается.\n");
+    }
     return good ? kSuccess : kDeviceFailure;
 }
 

@@ -85,6 +85,7 @@ LinkChangeOutcome LinkSettingsChange::Run(const Settings& wanted,
     }
     Parameter apply("APLY");
     apply.format = kDecDotFormat;
+    apply.value.clear(); // a command: written without a value
     if (ops.WriteParameter(&apply) != kLinkOk) {
         report.push_back("Прибор не применил новые параметры связи (APLY): " + apply.message);
         WriteBack(old, report);

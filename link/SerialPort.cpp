@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "link/AbortableWait.h"
+#include "link/FrameCodec.h"
 #include "link/NetworkPort.h"
 #include "link/PortNames.h"
 #include "link/ReplyAssembler.h"
@@ -130,7 +131,7 @@ int SerialPort::transfer(const char* chars, std::size_t count, std::string& repl
     // Purge before sending, never after: a fast reply could lose its start.
     int result = line_->purge(0) ? send(chars, count) : kDeviceGone;
     if (result == kDone)
-        result = receive(reply, count);
+        result = receive(chars, count, reply);
     if (result == kDone && overrun_during(before, counted))
         result = kLineError;
     if (result == kDeviceGone) {
@@ -192,19 +193,24 @@ int SerialPort::write_all(const char* chars, std::size_t count) {
     return kDone;
 }
 
-int SerialPort::receive(std::string& reply, std::size_t sent) {
+int SerialPort::receive(const char* chars, std::size_t count, std::string& reply) {
     const AbortableWait wait(fd_, exit_event_);
     auto deadline =
         AbortableWait::Clock::now() + std::chrono::milliseconds(timing_.reply_timeout_ms());
     if (network_)
-        deadline += timing_.wire_time(sent) + kNetworkMargin;
+        deadline += timing_.wire_time(count) + kNetworkMargin;
     ReplyAssembler assembler;
+    const std::string request(chars, count);
+    Frame sent;
+    const bool read = decode_frame(request, address_length_, sent) == kFrameOk && sent.request;
+    assembler.skip_echo_of(request, read || echoes_);
     std::uint8_t buffer[256];
     for (;;) {
         switch (wait.until(POLLIN, deadline)) {
         case AbortableWait::Outcome::Aborted:
             return kAborted;
         case AbortableWait::Outcome::TimedOut:
+            echoes_ = echoes_ || assembler.echo_dropped();
             return kTimedOut;
         case AbortableWait::Outcome::Gone:
             return kDeviceGone;
@@ -219,6 +225,7 @@ int SerialPort::receive(std::string& reply, std::size_t sent) {
         const auto state = assembler.feed(buffer, static_cast<std::size_t>(n));
         if (state == ReplyAssembler::State::Collecting)
             continue;
+        echoes_ = echoes_ || assembler.echo_dropped();
         reply = assembler.text();
         return state == ReplyAssembler::State::Complete ? kDone : kLineError;
     }

@@ -47,6 +47,8 @@ public:
     const LineTiming& timing() const { return timing_; }
     bool is_open() const { return fd_ >= 0; }
     bool is_network() const { return network_; }
+    // The adapter was heard handing a request back (its echo is dropped).
+    bool echoes() const { return echoes_; }
     int native_handle() const { return fd_; }
     const std::string& error_text() const { return error_text_; }
 
@@ -66,7 +68,7 @@ private:
     int configure();
     int send(const char* chars, std::size_t count);
     int write_all(const char* chars, std::size_t count);
-    int receive(std::string& reply, std::size_t sent);
+    int receive(const char* chars, std::size_t count, std::string& reply);
     bool overrun_during(std::uint64_t before, bool counted);
     void release();
 
@@ -81,5 +83,6 @@ private:
     LineTiming timing_;
     bool kernel_rs485_ = false;
     bool network_ = false;
+    bool echoes_ = false;
     std::string error_text_;
 };
