@@ -111,7 +111,7 @@ int CtlSession::Restore() {
     std::string error;
     const int r = restore.Run(entries, {options.modification, options.network}, report, error);
     FlushLog();
-    if (r == 2)
+    if (r == ConfigurationRestore::kBadFile)
         return Fail(options.words[0] + ": " + error, kUsageError);
     if (!error.empty())
         return Fail("Ошибка чтения " + error, kDeviceFailure);

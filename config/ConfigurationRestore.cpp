@@ -175,7 +175,7 @@ int ConfigurationRestore::Run(const std::vector<ConfigurationEntry>& entries,
     ConfigurationBackup backup(ops, link.Table());
     Resolved resolved;
     if (!backup.Resolve(entries, resolved, error) || DuplicateLink(resolved, error))
-        return 2;
+        return kBadFile;
     // Blocks before their settings, whatever order the file has.
     std::stable_sort(resolved.begin(), resolved.end(), [](const auto& a, const auto& b) {
         return ConfigurationOrder(*a.first, *b.first);

@@ -33,9 +33,11 @@ public:
                          const AbortEvent& exit)
         : ops(ops), link(link), progress(progress), exit(exit) {}
 
+    // A file that does not fit the base: nothing written, the reason in error.
+    static constexpr int kBadFile = 100;
+
     // 0 when every difference was written; 1 when some value was refused or
-    // left alone; 2 for a file that does not fit the base (error, nothing
-    // written); else the result of a read that failed (error).
+    // left alone; kBadFile; else the result of a read that failed (error).
     int Run(const std::vector<ConfigurationEntry>& entries, const RestoreOptions& options,
             RestoreReport& report, std::string& error);
 

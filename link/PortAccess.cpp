@@ -6,16 +6,52 @@
 #include <filesystem>
 #include <fstream>
 #include <grp.h>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+std::string Named(const std::string& pid) {
+    std::string name;
+    std::getline(std::ifstream("/proc/" + pid + "/comm"), name);
+    return pid + " (" + name + ")";
+}
+
+// The process whose lock on the device keeps us out; /proc/locks lines read
+// "1: FLOCK  ADVISORY  WRITE 3619 00:18:4 0 EOF".
+std::string LockHolder(const struct stat& st) {
+    std::ifstream locks("/proc/locks");
+    std::string line;
+    while (std::getline(locks, line)) {
+        std::istringstream fields(line);
+        std::string id, kind, mode, access, pid, where;
+        fields >> id >> kind >> mode >> access >> pid >> where;
+        if (access == "->") // a waiter: "1: -> FLOCK ..." has one field more
+            continue;
+        const std::size_t last = where.rfind(':');
+        if (last != std::string::npos && where.substr(last + 1) == std::to_string(st.st_ino) &&
+            std::to_string(::getpid()) != pid)
+            return Named(pid);
+    }
+    return {};
+}
+
+} // namespace
 
 std::string PortAccess::Holder(const std::string& path) {
     std::error_code error;
     const fs::path target = fs::canonical(path, error);
     if (error)
         return {};
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        const std::string locker = LockHolder(st);
+        if (!locker.empty())
+            return locker;
+    }
     const std::string self = std::to_string(::getpid());
     for (const fs::directory_entry& process : fs::directory_iterator("/proc", error)) {
         const std::string pid = process.path().filename();
@@ -24,11 +60,8 @@ std::string PortAccess::Holder(const std::string& path) {
         std::error_code ignored;
         for (const fs::directory_entry& fd :
              fs::directory_iterator(process.path() / "fd", ignored)) {
-            if (fs::read_symlink(fd.path(), ignored) != target)
-                continue;
-            std::string name;
-            std::getline(std::ifstream(process.path() / "comm"), name);
-            return pid + " (" + name + ")";
+            if (fs::read_symlink(fd.path(), ignored) == target)
+                return Named(pid);
         }
     }
     return {};

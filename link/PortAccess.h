@@ -10,7 +10,7 @@ public:
     // Empty when none of these is the cause (or for a network port).
     static std::string Diagnose(const std::string& port_name);
 
-    // "PID (name)" of another process that has path open; empty when none
-    // is found (other users' processes may be hidden).
+    // "PID (name)" of another process that locks path, else of one that has
+    // it open; empty when none is found (other users' processes may be hidden).
     static std::string Holder(const std::string& path);
 };

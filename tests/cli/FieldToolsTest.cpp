@@ -96,6 +96,13 @@ TEST_F(FieldToolsTest, DumpDiffRestoreBringsBackOnlyWhatDiffers) {
         EXPECT_NE(o.out.find(line), std::string::npos) << line << o.out;
 
     const std::size_t before = sim.JournalLines().size();
+    std::ofstream(dir.file("bad.cfg")) << "ind.t = 00:05\nPb[0] = много  # typed by hand\n";
+    o = Run(Pty() + "restore " + dir.file("bad.cfg"));
+    EXPECT_EQ(o.exitCode, 2);
+    EXPECT_EQ(o.err, dir.file("bad.cfg") +
+                         ": Строка 2: недопустимое значение 'много' для параметра Pb\n");
+    EXPECT_EQ(sim.JournalLines().size(), before);
+
     o = Run(Pty() + "restore " + file);
     EXPECT_EQ(o.exitCode, 0) << o.err;
     EXPECT_NE(o.out.find("Изменено: 4, не изменено: 0"), std::string::npos) << o.out;
