@@ -45,7 +45,7 @@ bool WizardMainDialog::IsChoiceMissing(const QComboBox& combo) {
 
 ParameterHelp WizardMainDialog::GetParameterHelp(const Parameter& parameter) {
     const int addressBits = std::atoi(deviceLink.Settings().GetValueByName(kAddressLengthName).c_str());
-    return ::GetParameterHelp(parameter, addressBits, ProgramDirectory() + "tooltip.dat");
+    return ::GetParameterHelp(parameter, addressBits, DataDirectory() + "tooltip.dat");
 }
 
 void WizardMainDialog::ShowStatus(bool show, const std::string& text) {

@@ -2,6 +2,8 @@
 
 #include "link/LineSettings.h"
 
+#include <CLI/CLI.hpp>
+
 #include <charconv>
 #include <cstring>
 
@@ -9,9 +11,15 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-bool ToNumber(const char* text, int low, int high, int& value) {
-    const char* end = text + std::strlen(text);
-    const auto [last, ec] = std::from_chars(text, end, value);
+// Option values as typed; converted after parsing so that every refusal
+// carries the tool's own text.
+struct LinkTexts {
+    std::optional<std::string> port, baud, parity, bits, stop, addr, addrLen;
+};
+
+bool ToNumber(const std::string& text, int low, int high, int& value) {
+    const char* end = text.data() + text.size();
+    const auto [last, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && last == end && value >= low && value <= high;
 }
 
@@ -27,6 +35,94 @@ bool ToParity(const std::string& text, int& code) {
     return true;
 }
 
+void AddLinkOptions(CLI::App& app, LinkTexts& texts) {
+    app.add_option("--port", texts.port);
+    app.add_option("--baud", texts.baud);
+    app.add_option("--parity", texts.parity);
+    app.add_option("--bits", texts.bits);
+    app.add_option("--stop", texts.stop);
+    app.add_option("--addr", texts.addr);
+    app.add_option("--addr-len", texts.addrLen);
+}
+
+class LinkConverter {
+public:
+    explicit LinkConverter(std::string& error) : error(error) {}
+
+    bool Convert(const LinkTexts& t, LinkOverrides& out) {
+        if (t.port && t.port->empty())
+            return Refuse("--port", *t.port);
+        out.port = t.port;
+        return Number("--baud", t.baud, 1, 4000000, out.baud) &&
+               (!out.baud || LineSettings::is_listed_baud_rate(*out.baud) ||
+                Refuse("--baud", *t.baud)) &&
+               Parity(t.parity, out.parityCode) && Number("--bits", t.bits, 5, 8, out.byteSize) &&
+               Number("--stop", t.stop, 1, 2, out.stopBits) &&
+               Number("--addr", t.addr, 0, 2047, out.address) &&
+               Number("--addr-len", t.addrLen, 8, 11, out.addressLength) &&
+               (!out.addressLength || *out.addressLength == 8 || *out.addressLength == 11 ||
+                Refuse("--addr-len", *t.addrLen));
+    }
+
+    bool Range(const std::optional<std::string>& text,
+               std::optional<std::pair<int, int>>& out) {
+        if (!text)
+            return true;
+        const std::size_t dash = text->find('-');
+        int low = 0, high = 0;
+        if (!ToNumber(text->substr(0, dash), 0, 2047, low))
+            return Refuse("--addresses", *text);
+        high = low;
+        if (dash != std::string::npos && !ToNumber(text->substr(dash + 1), low, 2047, high))
+            return Refuse("--addresses", *text);
+        out = {low, high};
+        return true;
+    }
+
+private:
+    bool Number(const char* option, const std::optional<std::string>& text, int low, int high,
+                std::optional<int>& out) {
+        int value = 0;
+        if (!text)
+            return true;
+        if (!ToNumber(*text, low, high, value))
+            return Refuse(option, *text);
+        out = value;
+        return true;
+    }
+
+    bool Parity(const std::optional<std::string>& text, std::optional<int>& out) {
+        int code = 0;
+        if (!text)
+            return true;
+        if (!ToParity(*text, code))
+            return Refuse("--parity", *text);
+        out = code;
+        return true;
+    }
+
+    bool Refuse(const std::string& option, const std::string& value) {
+        error = "Недопустимое значение " + option + " " + value;
+        return false;
+    }
+
+    std::string& error;
+};
+
+// The tool's own text for what CLI11 refused.
+std::string ErrorText(const CLI::ParseError& e, const std::vector<std::string>& extras) {
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&e)) {
+        const std::string what = e.what();
+        const std::size_t dash = what.find("--");
+        const std::string option =
+            dash == std::string::npos ? what : what.substr(dash, what.find_first_of(" :", dash) - dash);
+        return "Не задано значение параметра " + option;
+    }
+    if (!extras.empty())
+        return "Неизвестный параметр " + extras.front();
+    return std::string("Ошибка в командной строке: ") + e.what();
+}
+
 } // namespace
 
 const char* CtlOptions::HelpText() {
@@ -38,9 +134,25 @@ const char* CtlOptions::HelpText() {
            "  write APLY                 применить записанные сетевые параметры\n"
            "  write n.Ch N               сменить число каналов, как мастер: по одному каналу,\n"
            "                             с настройкой блоков модификации прибора\n"
-           "  check                      проверить прибор (имя, модификация, версия)\n"
+           "  check [--scan]             проверить прибор (имя, модификация, версия); без\n"
+           "                             ответа - выяснить почему (--scan: и при всех\n"
+           "                             остальных параметрах связи)\n"
+           "  scan [--all] [--addresses A-B] [--no-broadcast]\n"
+           "                             найти приборы на линии: все скорости, четности,\n"
+           "                             стоп-биты и длины адреса (заданные параметры связи\n"
+           "                             сужают поиск), затем адреса\n"
+           "  dump ФАЙЛ                  сохранить все параметры прибора в файл\n"
+           "  diff ФАЙЛ                  сравнить прибор с файлом (код 0 - совпадает,\n"
+           "                             1 - есть различия)\n"
+           "  restore ФАЙЛ [--modification] [--network]\n"
+           "                             записать в прибор отличающиеся от файла значения;\n"
+           "                             модификацию - только с --modification, адрес и\n"
+           "                             параметры связи - только с --network\n"
+           "  relink [--baud ..] [--parity ..] [--bits ..] [--stop ..] [--addr ..] [--addr-len ..]\n"
+           "                             сменить параметры связи прибора с проверкой связи;\n"
+           "                             без ответа - вернуть прежние\n"
            "Параметры связи (по умолчанию из файла настроек программы):\n"
-           "  --port ПОРТ        COMn или путь к устройству (/dev/ttyUSB0)\n"
+           "  --port ПОРТ        COMn, путь к устройству (/dev/ttyUSB0) или tcp://АДРЕС:ПОРТ\n"
            "  --baud СКОРОСТЬ    2400 ... 115200\n"
            "  --parity none|even|odd\n"
            "  --bits 5..8        длина слова данных\n"
@@ -55,61 +167,56 @@ const char* CtlOptions::HelpText() {
 }
 
 int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
-        if (word == "--help" || word == "-h") {
-            help = true;
-        } else if (word == "--trace") {
-            trace = true;
-        } else if (word.rfind("--", 0) == 0) {
-            if (TakeOption(word, i + 1 < argc ? argv[i + 1] : nullptr, error) != 0)
-                return kUsageError;
-            ++i;
-        } else if (command.empty()) {
-            command = word;
-        } else {
-            words.push_back(word);
+    CLI::App app;
+    app.set_help_flag();
+    app.allow_extras();
+    app.fallthrough();
+    LinkTexts linkTexts, targetTexts;
+    std::optional<std::string> addressRange;
+    AddLinkOptions(app, linkTexts);
+    app.add_option("--format", format);
+    app.add_flag("--trace", trace);
+    app.add_flag("-h,--help", help);
+
+    const auto addCommand = [&](const char* name) {
+        CLI::App* sub = app.add_subcommand(name);
+        sub->add_option("words", words);
+        return sub;
+    };
+    for (const char* name : {"ports", "read", "write", "dump", "diff"})
+        addCommand(name);
+    addCommand("check")->add_flag("--scan", scanOnSilence);
+    CLI::App* scan = addCommand("scan");
+    scan->add_flag("--all", all);
+    scan->add_flag("--no-broadcast", noBroadcast);
+    scan->add_option("--addresses", addressRange);
+    CLI::App* restore = addCommand("restore");
+    restore->add_flag("--modification", modification);
+    restore->add_flag("--network", network);
+    AddLinkOptions(*addCommand("relink"), targetTexts);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        error = ErrorText(e, app.remaining());
+        return kUsageError;
+    }
+    for (const CLI::App* sub : app.get_subcommands())
+        this->command = sub->get_name();
+    const std::vector<std::string> extras = app.remaining();
+    for (const std::string& extra : extras) {
+        if (extra.rfind("-", 0) == 0 && extra.size() > 1 && !help) {
+            error = "Неизвестный параметр " + extra;
+            return kUsageError;
         }
     }
+    if (command.empty() && !extras.empty() && !help) {
+        error = "Неизвестная команда: '" + extras.front() + "' (см. --help)";
+        return kUsageError;
+    }
+    LinkConverter converter(error);
+    if (!converter.Convert(linkTexts, link) || !converter.Convert(targetTexts, target) ||
+        !converter.Range(addressRange, addresses))
+        return kUsageError;
     return 0;
-}
-
-int CtlOptions::TakeOption(const std::string& option, const char* value, std::string& error) {
-    if (!value) {
-        error = "Не задано значение параметра " + option;
-        return kUsageError;
-    }
-    int number = 0;
-    bool good = true;
-    if (option == "--port") {
-        port = value;
-        good = *value != '\0';
-    } else if (option == "--format") {
-        format = value;
-    } else if (option == "--baud") {
-        good = ToNumber(value, 1, 4000000, number) && LineSettings::is_listed_baud_rate(number);
-        baud = number;
-    } else if (option == "--parity") {
-        good = ToParity(value, number);
-        parityCode = number;
-    } else if (option == "--bits") {
-        good = ToNumber(value, 5, 8, number);
-        byteSize = number;
-    } else if (option == "--stop") {
-        good = ToNumber(value, 1, 2, number);
-        stopBits = number;
-    } else if (option == "--addr") {
-        good = ToNumber(value, 0, 2047, number);
-        address = number;
-    } else if (option == "--addr-len") {
-        good = ToNumber(value, 8, 11, number) && (number == 8 || number == 11);
-        addressLength = number;
-    } else {
-        error = "Неизвестный параметр " + option;
-        return kUsageError;
-    }
-    if (good)
-        return 0;
-    error = "Недопустимое значение " + option + " " + value;
-    return kUsageError;
 }

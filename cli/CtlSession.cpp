@@ -4,6 +4,8 @@
 #include "config/ChannelConfiguration.h"
 #include "config/ModificationChange.h"
 #include "params/NumberFormats.h"
+#include "device/LinkTriage.h"
+#include "link/PortAccess.h"
 #include "link/PortEnumerator.h"
 #include "util/TextCase.h"
 #include "config/WizardState.h"
@@ -11,20 +13,33 @@
 #include <charconv>
 #include <cstdio>
 
-namespace {
-
-int Fail(const std::string& text, int code) {
-    std::fprintf(stderr, "%s\n", text.c_str());
-    return code;
-}
-
 const char* ParityText(int code) {
     return code == kParityEven  ? kParityEvenText
            : code == kParityOdd ? kParityOddText
                                 : kParityNoneText;
 }
 
-} // namespace
+std::map<std::string, std::string> LinkSettingTexts(const LinkOverrides& o) {
+    std::map<std::string, std::string> texts;
+    if (o.baud)
+        texts[kBaudName] = std::to_string(*o.baud);
+    if (o.parityCode)
+        texts[kParityName] = ParityText(*o.parityCode);
+    if (o.byteSize)
+        texts[kByteSizeName] = std::to_string(*o.byteSize);
+    if (o.stopBits)
+        texts[kStopBitsName] = std::to_string(*o.stopBits);
+    if (o.address)
+        texts[kAddressName] = std::to_string(*o.address);
+    if (o.addressLength)
+        texts[kAddressLengthName] = std::to_string(*o.addressLength);
+    return texts;
+}
+
+int Fail(const std::string& text, int code) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return code;
+}
 
 int CtlSession::Run() {
     if (options.command == "ports") {
@@ -32,18 +47,21 @@ int CtlSession::Run() {
             std::printf("%s\n", name.c_str());
         return kSuccess;
     }
-    const bool known =
-        options.command == "read" || options.command == "write" || options.command == "check";
-    if (!known)
-        return Fail("Неизвестная команда: '" + options.command + "' (см. --help)", kUsageError);
-    const int opened = OpenLink();
-    if (opened != kSuccess)
-        return opened;
-    if (options.command == "read")
-        return Read();
-    if (options.command == "write")
-        return Write();
-    return Check();
+    if (options.command == "scan")
+        return Scan();
+    const std::pair<const char*, int (CtlSession::*)()> commands[] = {
+        {"read", &CtlSession::Read},       {"write", &CtlSession::Write},
+        {"check", &CtlSession::Check},     {"dump", &CtlSession::Dump},
+        {"diff", &CtlSession::Diff},       {"restore", &CtlSession::Restore},
+        {"relink", &CtlSession::Relink},
+    };
+    for (const auto& [name, command] : commands) {
+        if (options.command != name)
+            continue;
+        const int opened = OpenLink();
+        return opened != kSuccess ? opened : (this->*command)();
+    }
+    return Fail("Неизвестная команда: '" + options.command + "' (см. --help)", kUsageError);
 }
 
 int CtlSession::OpenLink() {
@@ -58,25 +76,20 @@ int CtlSession::OpenLink() {
             [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
         ops.SetExchangeLog(&log);
     }
-    return link.open_port() == 0 ? kSuccess : kPortFailure;
+    if (link.open_port() == 0)
+        return kSuccess;
+    const std::string why = PortAccess::Diagnose(link.Port().settings().port_name);
+    if (!why.empty())
+        Fail(why, kPortFailure);
+    return kPortFailure;
 }
 
 void CtlSession::ApplyOverrides() {
     NetRS485prg& s = link.Settings();
-    if (options.port)
-        s.SetValueByName(kPortName, *options.port);
-    if (options.baud)
-        s.SetValueByName(kBaudName, std::to_string(*options.baud));
-    if (options.parityCode)
-        s.SetValueByName(kParityName, ParityText(*options.parityCode));
-    if (options.byteSize)
-        s.SetValueByName(kByteSizeName, std::to_string(*options.byteSize));
-    if (options.stopBits)
-        s.SetValueByName(kStopBitsName, std::to_string(*options.stopBits));
-    if (options.address)
-        s.SetValueByName(kAddressName, std::to_string(*options.address));
-    if (options.addressLength)
-        s.SetValueByName(kAddressLengthName, std::to_string(*options.addressLength));
+    if (options.link.port)
+        s.SetValueByName(kPortName, *options.link.port);
+    for (const auto& [name, value] : LinkSettingTexts(options.link))
+        s.SetValueByName(name, value);
 }
 
 // NAME or NAME:INDEX; from the parameter table when it has the name.
@@ -172,6 +185,13 @@ int CtlSession::Check() {
     std::printf("%s", report.info.c_str());
     if (!report.errors.empty())
         std::fprintf(stderr, "%s", report.errors.c_str());
+    if (!good) {
+        std::fprintf(stderr, "Почему нет ответа:\n");
+        for (const std::string& finding : LinkTriage(link).Run(options.scanOnSilence))
+            std::fprintf(stderr, "  %s\n", finding.c_str());
+    } else if (link.Port().echoes()) {
+        std::fprintf(stderr, "Адаптер возвращает отправленную посылку (эхо); эхо отбрасывается.\n");
+    }
     return good ? kSuccess : kDeviceFailure;
 }
 

@@ -3,9 +3,11 @@
 // command line's overrides, runs the command and gives the exit code.
 
 #include "cli/CtlOptions.h"
+#include "config/ConfigurationFile.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +31,14 @@ private:
     int WriteChannelCount(Parameter& channelCount);
     int Check();
     void AddIdentityParameters();
+    // Configuration files (CtlFileCommands.cpp).
+    int Dump();
+    int Diff();
+    int Restore();
+    bool ReadConfigurationFile(std::vector<ConfigurationEntry>& entries, int& exitCode);
+    // Link settings (CtlLinkCommands.cpp).
+    int Relink();
+    int Scan();
     Parameter* Lookup(const std::string& word);
     int Finish(int result, Parameter& p);
     void FlushLog();
@@ -39,3 +49,10 @@ private:
     std::unique_ptr<Parameter> standalone; // a parameter the base does not describe
     std::vector<std::string> log;
 };
+
+// For the command files of the session.
+const char* ParityText(int code);
+// The overrides as NetRS485 names and value texts (no port).
+std::map<std::string, std::string> LinkSettingTexts(const LinkOverrides& overrides);
+// Prints text on stderr and gives code back.
+int Fail(const std::string& text, int code);

@@ -270,7 +270,7 @@ int DeviceLink::exchange_attributes(Parameter& p, std::uint8_t* reply) {
 }
 
 int DeviceLink::LoadBase() {
-    return LoadParameterBase(table, "parameters_m.zip", ProgramDirectory());
+    return LoadParameterBase(table, "parameters_m.zip", DataDirectory());
 }
 
 void DeviceLink::configure_port() {

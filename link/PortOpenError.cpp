@@ -1,5 +1,8 @@
 #include "link/PortOpenError.h"
 
+#include "link/PortAccess.h"
+#include "link/PortNames.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -13,8 +16,11 @@ std::string port_open_error_text(const std::string& port_name, int error_number)
                "sudo usermod -aG dialout $USER\n"
                "и войдите в систему заново.";
     case EBUSY:
-    case EWOULDBLOCK:
-        return port + " занят другой программой. Закройте её и повторите попытку.";
+    case EWOULDBLOCK: {
+        const std::string holder = PortAccess::Holder(PortNames::device_path(port_name));
+        return port + " занят другой программой" + (holder.empty() ? "" : " (" + holder + ")") +
+               ". Закройте её и повторите попытку.";
+    }
     case ENOENT:
     case ENODEV:
     case ENXIO:

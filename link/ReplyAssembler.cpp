@@ -18,9 +18,17 @@ ReplyAssembler::State ReplyAssembler::feed(const std::uint8_t* bytes, std::size_
     return state_;
 }
 
+void ReplyAssembler::skip_echo_of(const std::string& request, bool certain) {
+    echo_ = request;
+    echo_certain_ = certain;
+}
+
 void ReplyAssembler::take(std::uint8_t ch) {
     text_.push_back(static_cast<char>(ch));
-    if (ch == '\r')
+    if (ch == '\r' && echo_certain_ && !echo_dropped_ && text_ == echo_) {
+        echo_dropped_ = true;
+        text_.clear();
+    } else if (ch == '\r')
         state_ = State::Complete;
     else if (text_.size() >= kCapacity)
         state_ = State::Overflow;
@@ -30,4 +38,5 @@ void ReplyAssembler::reset() {
     parser_.reset();
     text_.clear();
     state_ = State::Collecting;
+    echo_dropped_ = false;
 }

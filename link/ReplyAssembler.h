@@ -20,6 +20,13 @@ public:
         Overflow,   // kCapacity characters without a CR: not a reply of ours
     };
 
+    // A 2-wire adapter that hears its own transmitter hands the request back
+    // before the reply. A frame equal to request is dropped when certain
+    // (a read request, whose reply never looks the same; or a line known to
+    // echo); a write's echo looks like its reply and is kept otherwise.
+    void skip_echo_of(const std::string& request, bool certain);
+    bool echo_dropped() const { return echo_dropped_; }
+
     // Feeds bytes as read from the port; bytes after the end are ignored.
     State feed(const std::uint8_t* bytes, std::size_t count);
     State state() const { return state_; }
@@ -32,4 +39,7 @@ private:
     ParmrkParser parser_;
     std::string text_;
     State state_ = State::Collecting;
+    std::string echo_;
+    bool echo_certain_ = false;
+    bool echo_dropped_ = false;
 };

@@ -9,9 +9,12 @@
 #include <unistd.h>
 
 #include "link/AbortableWait.h"
+#include "link/FrameCodec.h"
+#include "link/NetworkPort.h"
 #include "link/PortNames.h"
 #include "link/PortOpenError.h"
 #include "link/ReplyAssembler.h"
+#include "link/SocketLine.h"
 #include "link/TermiosLine.h"
 
 namespace {
@@ -45,6 +48,10 @@ int open_exclusive(const std::string& path) {
     return fd;
 }
 
+// A device server forwards the request at the line's rate before the
+// controller can answer, and the network adds its own delay.
+constexpr std::chrono::milliseconds kNetworkMargin{200};
+
 } // namespace
 
 SerialPort::SerialPort() : SerialPort([](int fd) { return std::make_unique<TermiosLine>(fd); }) {}
@@ -60,12 +67,20 @@ int SerialPort::open() {
     if (is_open())
         release();
     error_text_.clear();
-    fd_ = open_exclusive(PortNames::device_path(settings_.port_name));
-    if (fd_ < 0) {
-        error_text_ = port_open_error_text(settings_.port_name, errno);
-        return -1;
+    network_ = NetworkPort::is_network_name(settings_.port_name);
+    if (network_) {
+        fd_ = NetworkPort::connect(settings_.port_name, error_text_);
+        if (fd_ < 0)
+            return -1;
+        line_ = std::make_unique<SocketLine>(fd_);
+    } else {
+        fd_ = open_exclusive(PortNames::device_path(settings_.port_name));
+        if (fd_ < 0) {
+            error_text_ = port_open_error_text(settings_.port_name, errno);
+            return -1;
+        }
+        line_ = factory_(fd_);
     }
-    line_ = factory_(fd_);
     // The kernel raises RTS on open, which would jam the line with our transmitter.
     line_->set_rts(false);
     const int result = configure();
@@ -121,7 +136,7 @@ int SerialPort::transfer(const char* chars, std::size_t count, std::string& repl
     // Purge before sending, never after: a fast reply could lose its start.
     int result = line_->purge(0) ? send(chars, count) : kDeviceGone;
     if (result == kDone)
-        result = receive(reply);
+        result = receive(chars, count, reply);
     if (result == kDone && overrun_during(before, counted))
         result = kLineError;
     if (result == kDeviceGone) {
@@ -183,17 +198,24 @@ int SerialPort::write_all(const char* chars, std::size_t count) {
     return kDone;
 }
 
-int SerialPort::receive(std::string& reply) {
+int SerialPort::receive(const char* chars, std::size_t count, std::string& reply) {
     const AbortableWait wait(fd_, exit_event_);
-    const auto deadline =
+    auto deadline =
         AbortableWait::Clock::now() + std::chrono::milliseconds(timing_.reply_timeout_ms());
+    if (network_)
+        deadline += timing_.wire_time(count) + kNetworkMargin;
     ReplyAssembler assembler;
+    const std::string request(chars, count);
+    Frame sent;
+    const bool read = decode_frame(request, address_length_, sent) == kFrameOk && sent.request;
+    assembler.skip_echo_of(request, read || echoes_);
     std::uint8_t buffer[256];
     for (;;) {
         switch (wait.until(POLLIN, deadline)) {
         case AbortableWait::Outcome::Aborted:
             return kAborted;
         case AbortableWait::Outcome::TimedOut:
+            echoes_ = echoes_ || assembler.echo_dropped();
             return kTimedOut;
         case AbortableWait::Outcome::Gone:
             return kDeviceGone;
@@ -208,6 +230,7 @@ int SerialPort::receive(std::string& reply) {
         const auto state = assembler.feed(buffer, static_cast<std::size_t>(n));
         if (state == ReplyAssembler::State::Collecting)
             continue;
+        echoes_ = echoes_ || assembler.echo_dropped();
         reply = assembler.text();
         return state == ReplyAssembler::State::Complete ? kDone : kLineError;
     }

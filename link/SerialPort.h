@@ -1,7 +1,8 @@
 #pragma once
 // One serial port talking half-duplex RS-485 through an adapter whose
 // transmitter follows RTS: sends a request frame with RTS raised, then waits
-// for the reply that ends with CR.
+// for the reply that ends with CR. A port named "tcp://HOST:PORT" is a
+// serial device server reached over TCP instead.
 
 #include <cstddef>
 #include <cstdint>
@@ -45,11 +46,15 @@ public:
     // Character time and reply time-out of the settings the port was opened with.
     const LineTiming& timing() const { return timing_; }
     bool is_open() const { return fd_ >= 0; }
+    bool is_network() const { return network_; }
+    // The adapter was heard handing a request back (its echo is dropped).
+    bool echoes() const { return echoes_; }
     int native_handle() const { return fd_; }
     // Why the last open failed, or that the device vanished; empty otherwise.
     const std::string& error_text() const { return error_text_; }
 
-    // 0; -1 the port cannot be opened or is in use; -2 state unreadable, or
+    // 0; -1 the port cannot be opened or is in use (a network port says why
+    // in error_text()); -2 state unreadable, or
     // parity, stop bits or baud rate not accepted; -3 byte size not 5..8;
     // -4 the new state was refused. A failed open leaves the port closed.
     int open();
@@ -64,7 +69,7 @@ private:
     int configure();
     int send(const char* chars, std::size_t count);
     int write_all(const char* chars, std::size_t count);
-    int receive(std::string& reply);
+    int receive(const char* chars, std::size_t count, std::string& reply);
     bool overrun_during(std::uint64_t before, bool counted);
     void release();
 
@@ -78,5 +83,7 @@ private:
     int device_address_ = 16;
     LineTiming timing_;
     bool kernel_rs485_ = false;
+    bool network_ = false;
+    bool echoes_ = false;
     std::string error_text_;
 };

@@ -48,3 +48,11 @@ void ParameterTable::ClearParameterTable() {
     entries.clear();
     baseFileName.clear();
 }
+
+std::vector<Parameter*> ParameterTable::All() const {
+    std::vector<Parameter*> all;
+    all.reserve(entries.size());
+    for (const auto& [key, p] : entries)
+        all.push_back(p.get());
+    return all;
+}

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class ParameterTable {
 public:
@@ -37,6 +38,9 @@ public:
     Parameter* Adopt(std::unique_ptr<Parameter> parameter);
 
     void ClearParameterTable();
+
+    // Every parameter, in the order of their keys.
+    std::vector<Parameter*> All() const;
 
     // The base file that filled the table; empty when none.
     const std::string& BaseFileName() const { return baseFileName; }

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.sim.basePath.empty())
-        options.sim.basePath = ProgramDirectory() + "parameters_m.zip";
+        options.sim.basePath = DataDirectory() + "parameters_m.zip";
     if (options.verbose)
         options.server.trace = [](const std::string& line) { std::cerr << line << std::endl; };
 

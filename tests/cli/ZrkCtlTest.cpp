@@ -6,7 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <fcntl.h>
+#include <map>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -177,6 +181,59 @@ TEST_F(ZrkCtlTest, HelpGoesToStdout) {
     const Outcome o = Run("--help", false);
     EXPECT_EQ(o.exitCode, 0);
     EXPECT_EQ(o.out.rfind("Использование: zrk640ctl", 0), 0u);
+}
+
+} // namespace
+
+namespace {
+
+// What the line does to the controller's replies, and what check says of it.
+TEST_F(ZrkCtlTest, CheckNamesWhatTheLineDoes) {
+    const auto identity = [](const Frame& r) {
+        const std::map<std::uint16_t, Bytes> values = {
+            {hash_name("n.Err"), {0}}, {hash_name("dev"), {'0', '4', '6', 'K', 'R', 'Z'}},
+            {hash_name("ver"), {'3'}}, {hash_name("mod.v"), {2}}, {hash_name("Addr"), {33}}};
+        const auto found = values.find(r.hash);
+        return found == values.end() ? ControllerPeer::ErrorReply(r, 0x28)
+                                     : ControllerPeer::Reply(r, r.hash, found->second);
+    };
+    const struct {
+        ControllerPeer::Responder responder;
+        int exitCode;
+        const char* finding;
+    } cases[] = {
+        // A 2-wire adapter hands every request back before the reply.
+        {[&](const Frame& r, int) { return encode_frame(r, 8) + identity(r); }, 0,
+         "Адаптер возвращает отправленную посылку (эхо); эхо отбрасывается."},
+        {[&](const Frame& r, int) {
+             std::string reply = identity(r);
+             reply[5] = reply[5] == '0' ? '1' : '0';
+             return reply;
+         },
+         1, "Ответы приходят искаженными"},
+        {[&](const Frame& r, int) { return identity(r).substr(3); }, 1,
+         "Ответы приходят без начала"},
+        {[](const Frame&, int) { return std::string(); }, 1,
+         "Нет ответа с этими параметрами связи; zrk640ctl check --scan"},
+    };
+    for (const auto& c : cases) {
+        peer.SetResponder(c.responder);
+        const Outcome o = Run("check");
+        EXPECT_EQ(o.exitCode, c.exitCode) << c.finding << o.err;
+        EXPECT_NE(o.err.find(c.finding), std::string::npos) << c.finding << "\n" << o.err;
+    }
+}
+
+TEST_F(ZrkCtlTest, PortHeldByAnotherProcessIsNamed) {
+    const int held = ::open(peer.SlavePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    const Outcome o = Run("read dev");
+    ::close(held);
+    EXPECT_EQ(o.exitCode, 3);
+    EXPECT_NE(o.err.find("занят процессом " + std::to_string(::getpid()) + " (cli_tests)"),
+              std::string::npos)
+        << o.err;
 }
 
 } // namespace

@@ -1,0 +1,183 @@
+#include "device/LinkScan.h"
+
+#include "device/DeviceLink.h"
+#include "device/NetRS485.h"
+#include "link/FrameCodec.h"
+#include "link/NetworkPort.h"
+#include "params/ChoiceList.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kHighestShortAddress = 254; // 255 is everybody's
+constexpr int kHighestLongAddress = 2047;
+
+int HighestAddress(int addressLength) {
+    return addressLength == kLongAddressLength ? kHighestLongAddress : kHighestShortAddress;
+}
+
+const char* ParityWord(int code) {
+    return code == kParityEven ? "четность" : code == kParityOdd ? "нечетность" : "без четности";
+}
+
+} // namespace
+
+ScanPlan ScanPlan::Full() {
+    ScanPlan plan;
+    plan.bauds = {9600, 19200, 38400, 57600, 115200, 4800, 2400, 14400, 28800};
+    plan.parities = {kParityNone, kParityEven, kParityOdd};
+    plan.stopBits = {1, 2};
+    plan.addressLengths = {8, kLongAddressLength};
+    return plan;
+}
+
+std::string LinkScan::SettingText(const LineSettings& line, int addressLength) {
+    return std::to_string(line.baud_rate) + " бит/с, " + std::to_string(line.byte_size) +
+           " бит, " + ParityWord(line.parity_code) + ", стоп-бит " +
+           std::to_string(line.stop_bits) + ", адрес " + std::to_string(addressLength) + " бит";
+}
+
+std::chrono::milliseconds LinkScan::Cost(const Setting& s, int probes) const {
+    return std::chrono::milliseconds(LineTiming(s.line).reply_timeout_ms()) * probes;
+}
+
+LinkScan::Answer LinkScan::Probe(int address, int addressLength, int& replyAddress) {
+    Frame request;
+    request.address = address;
+    request.request = true;
+    request.hash = hash_name(kAddressName);
+    const std::string text = encode_frame(request, addressLength);
+    std::string reply;
+    ++requests;
+    const int r = link.Port().transfer(text.data(), text.size(), reply);
+    ++done;
+    if (r == SerialPort::kTimedOut || (r == SerialPort::kDone && reply.empty()))
+        return Answer::None;
+    Frame frame;
+    if (r != SerialPort::kDone || decode_frame(reply, addressLength, frame) != kFrameOk)
+        return Answer::Garbled;
+    replyAddress = frame.address;
+    return Answer::Clean;
+}
+
+// Asks the controller for its own settings at the address that answered.
+void LinkScan::Confirm(ScanFind& find) {
+    NetRS485 device;
+    device.BuildParameters();
+    SerialPort& port = link.Port();
+    port.set_device_address(find.address);
+    port.set_address_length(find.addressLength);
+    std::vector<int> values;
+    for (const char* name : {kBaudName, kByteSizeName, kParityName, kStopBitsName,
+                             kAddressLengthName, kAddressName}) {
+        Parameter* p = device.FindByName(name);
+        if (link.exchange_parameter(kRead, *p) != kLinkOk)
+            return;
+        values.push_back(std::atoi(p->value.c_str()));
+        if (name == kParityName) {
+            constexpr int kCodes[] = {kParityNone, kParityEven, kParityOdd};
+            const int choice = find_choice(p->format, p->value);
+            values.back() = choice >= 0 && choice < 3 ? kCodes[choice] : kParityNone;
+        }
+    }
+    find.reported = values;
+}
+
+void LinkScan::Report(const Setting& s, int probesLeftHere) {
+    if (!progress)
+        return;
+    std::chrono::milliseconds left = Cost(s, probesLeftHere);
+    for (std::size_t i = current + 1; i < settings.size(); ++i)
+        left += Cost(settings[i], perSetting);
+    progress(ScanProgress{SettingText(s.line, s.addressLength), done, total, left});
+}
+
+bool LinkScan::Open(const Setting& s) {
+    link.Port().settings() = s.line;
+    return link.Port().open() == 0;
+}
+
+// Every address of the plan at one setting; true when the scan should end.
+bool LinkScan::Sweep(const Setting& s, const ScanPlan& plan, std::vector<ScanFind>& found) {
+    const int last = std::min(plan.lastAddress < 0 ? kHighestLongAddress : plan.lastAddress,
+                              HighestAddress(s.addressLength));
+    for (int address = plan.firstAddress; address <= last; ++address) {
+        if (link.Port().exit_event().is_set())
+            return true;
+        if (address == kBroadcastAddress)
+            continue;
+        int replyAddress = 0;
+        if (Probe(address, s.addressLength, replyAddress) == Answer::Clean) {
+            found.push_back({s.line, s.addressLength, address, {}});
+            if (!plan.all)
+                return true;
+        }
+        if (address % 16 == 0)
+            Report(s, last - address);
+    }
+    return false;
+}
+
+std::vector<ScanFind> LinkScan::Run(const ScanPlan& plan, const Progress& report) {
+    progress = report;
+    SerialPort& port = link.Port();
+    const std::string portName = port.settings().port_name;
+    // A device server keeps its own line settings: only addresses matter there.
+    const bool network = NetworkPort::is_network_name(portName);
+    settings.clear();
+    for (std::uint32_t baud : plan.bauds)
+        for (int parity : plan.parities)
+            for (int stop : plan.stopBits)
+                for (int length : plan.addressLengths) {
+                    LineSettings line;
+                    line.port_name = portName;
+                    line.baud_rate = baud;
+                    line.parity_code = parity;
+                    line.stop_bits = stop;
+                    if (!network || settings.size() < plan.addressLengths.size())
+                        settings.push_back({line, length});
+                }
+    const int last = plan.lastAddress < 0 ? kHighestShortAddress : plan.lastAddress;
+    const int sweep = std::max(1, last - plan.firstAddress + 1);
+    perSetting = plan.broadcast ? 1 : sweep;
+    total = static_cast<int>(settings.size()) * perSetting;
+    std::vector<ScanFind> found;
+    // Garbled broadcast answers: several controllers at once, or one at a
+    // setting close to this one. Their addresses are asked one by one only
+    // when no setting gave a clean answer.
+    std::vector<Setting> garbled;
+    for (current = 0; current < settings.size() && !port.exit_event().is_set(); ++current) {
+        const Setting& s = settings[current];
+        if (!Open(s))
+            continue; // the adapter cannot do this setting
+        Report(s, perSetting);
+        if (!plan.broadcast) {
+            if (Sweep(s, plan, found))
+                break;
+            continue;
+        }
+        int replyAddress = 0;
+        const Answer heard = Probe(kBroadcastAddress, s.addressLength, replyAddress);
+        if (heard == Answer::Clean) {
+            found.push_back({s.line, s.addressLength, replyAddress, {}});
+            if (!plan.all)
+                break;
+        } else if (heard == Answer::Garbled) {
+            garbled.push_back(s);
+        }
+    }
+    if (found.empty() || plan.all) {
+        total += static_cast<int>(garbled.size()) * sweep;
+        for (const Setting& s : garbled)
+            if (Open(s) && Sweep(s, plan, found))
+                break;
+    }
+    for (ScanFind& f : found) {
+        port.settings() = f.line;
+        if (port.open() == 0)
+            Confirm(f);
+    }
+    return found;
+}

@@ -1,0 +1,112 @@
+#include "device/LinkSettingsChange.h"
+
+#include "device/DeviceLink.h"
+#include "device/DeviceOperations.h"
+#include "device/NetRS485.h"
+#include "params/NumberFormats.h"
+
+namespace {
+
+constexpr const char* kResetAdvice =
+    "Верните прибору стандартные параметры связи сбросом с передней панели и подключитесь с "
+    "ними: 9600 бит/с, 8 бит данных, без четности, 1 стоп-бит, адрес 16, 8-битный адрес.";
+
+std::string Listed(const LinkSettingsChange::Settings& settings) {
+    std::string text;
+    for (const auto& [name, value] : settings)
+        text += (text.empty() ? "" : ", ") + name + " = " + value;
+    return text;
+}
+
+} // namespace
+
+bool LinkSettingsChange::Answers() {
+    Parameter probe(kAddressName);
+    probe.format = kDecDotFormat;
+    return ops.ReadParameter(&probe) == kLinkOk;
+}
+
+void LinkSettingsChange::UseProgramSettings(const Settings& settings) {
+    for (const auto& [name, value] : settings)
+        link.Settings().SetValueByName(name, value);
+    link.open_port();
+}
+
+// The controller's stored settings must again be the ones it works with.
+void LinkSettingsChange::WriteBack(const Settings& old, std::vector<std::string>& report) {
+    NetRS485 device;
+    device.BuildParameters();
+    for (const auto& [name, value] : old) {
+        Parameter* p = device.FindByName(name);
+        p->value = value;
+        if (ops.WriteParameter(p) != kLinkOk)
+            report.push_back("Не удалось вернуть " + name + " = " + value + ": " + p->message);
+    }
+}
+
+LinkChangeOutcome LinkSettingsChange::Run(const Settings& wanted,
+                                          std::vector<std::string>& report) {
+    NetRS485 device;
+    device.BuildParameters();
+    Settings old, changed, programOld;
+    for (const auto& [name, value] : wanted) {
+        Parameter* p = device.FindByName(name);
+        if (!p) {
+            report.push_back("Неизвестный параметр связи " + name);
+            return LinkChangeOutcome::Refused;
+        }
+        if (ops.ReadParameter(p) != kLinkOk) {
+            report.push_back("Прибор не ответил: " + p->message);
+            return LinkChangeOutcome::NoAnswer;
+        }
+        Parameter check = *p;
+        if (!check.SetValue(value, false)) {
+            report.push_back("Недопустимое значение " + name + " = " + value);
+            return LinkChangeOutcome::Refused;
+        }
+        if (check.value != p->value) {
+            old[name] = p->value;
+            changed[name] = check.value;
+            programOld[name] = link.Settings().GetValueByName(name);
+        }
+    }
+    if (changed.empty()) {
+        report.push_back("Параметры связи прибора уже такие: ничего не записано.");
+        return LinkChangeOutcome::Unchanged;
+    }
+    for (const auto& [name, value] : changed) {
+        Parameter* p = device.FindByName(name);
+        p->value = value;
+        if (ops.WriteParameter(p) != kLinkOk) {
+            report.push_back("Прибор не принял " + name + " = " + value + ": " + p->message);
+            WriteBack(Settings(old.begin(), old.find(name)), report);
+            return LinkChangeOutcome::Refused;
+        }
+    }
+    Parameter apply("APLY");
+    apply.format = kDecDotFormat;
+    apply.value.clear(); // a command: written without a value
+    if (ops.WriteParameter(&apply) != kLinkOk) {
+        report.push_back("Прибор не применил новые параметры связи (APLY): " + apply.message);
+        WriteBack(old, report);
+        report.push_back("Прибор работает с прежними параметрами связи.");
+        return LinkChangeOutcome::Refused;
+    }
+    report.push_back("Прибор применил: " + Listed(changed));
+    UseProgramSettings(changed);
+    if (link.Port().is_open() && Answers()) {
+        report.push_back("Прибор отвечает с новыми параметрами связи.");
+        return LinkChangeOutcome::Changed;
+    }
+    UseProgramSettings(programOld);
+    if (link.Port().is_open() && Answers()) {
+        WriteBack(old, report);
+        report.push_back("Прибор не ответил с новыми параметрами связи; программа вернулась к "
+                         "прежним, и прибор отвечает с ними.");
+        return LinkChangeOutcome::BackToOld;
+    }
+    report.push_back("Прибор не отвечает ни с новыми, ни с прежними параметрами связи; "
+                     "программа вернулась к прежним.");
+    report.push_back(kResetAdvice);
+    return LinkChangeOutcome::Lost;
+}

@@ -1,0 +1,88 @@
+#include "link/PortAccess.h"
+
+#include "link/NetworkPort.h"
+#include "link/PortNames.h"
+
+#include <filesystem>
+#include <fstream>
+#include <grp.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Named(const std::string& pid) {
+    std::string name;
+    std::getline(std::ifstream("/proc/" + pid + "/comm"), name);
+    return pid + " (" + name + ")";
+}
+
+// The process whose lock on the device keeps us out; /proc/locks lines read
+// "1: FLOCK  ADVISORY  WRITE 3619 00:18:4 0 EOF".
+std::string LockHolder(const struct stat& st) {
+    std::ifstream locks("/proc/locks");
+    std::string line;
+    while (std::getline(locks, line)) {
+        std::istringstream fields(line);
+        std::string id, kind, mode, access, pid, where;
+        fields >> id >> kind >> mode >> access >> pid >> where;
+        if (access == "->") // a waiter: "1: -> FLOCK ..." has one field more
+            continue;
+        const std::size_t last = where.rfind(':');
+        if (last != std::string::npos && where.substr(last + 1) == std::to_string(st.st_ino) &&
+            std::to_string(::getpid()) != pid)
+            return Named(pid);
+    }
+    return {};
+}
+
+} // namespace
+
+std::string PortAccess::Holder(const std::string& path) {
+    std::error_code error;
+    const fs::path target = fs::canonical(path, error);
+    if (error)
+        return {};
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        const std::string locker = LockHolder(st);
+        if (!locker.empty())
+            return locker;
+    }
+    const std::string self = std::to_string(::getpid());
+    for (const fs::directory_entry& process : fs::directory_iterator("/proc", error)) {
+        const std::string pid = process.path().filename();
+        if (pid.find_first_not_of("0123456789") != std::string::npos || pid == self)
+            continue;
+        std::error_code ignored;
+        for (const fs::directory_entry& fd :
+             fs::directory_iterator(process.path() / "fd", ignored)) {
+            if (fs::read_symlink(fd.path(), ignored) == target)
+                return Named(pid);
+        }
+    }
+    return {};
+}
+
+std::string PortAccess::Diagnose(const std::string& port_name) {
+    if (NetworkPort::is_network_name(port_name))
+        return {};
+    const std::string path = PortNames::device_path(port_name);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return "Порта " + path + " нет: адаптер не подключен или имя порта неверно.";
+    if (::access(path.c_str(), R_OK | W_OK) != 0) {
+        const group* g = ::getgrgid(st.st_gid);
+        const std::string name = g ? g->gr_name : std::to_string(st.st_gid);
+        return "Нет прав на порт " + path + ": он доступен группе " + name +
+               ". Добавьте себя в нее командой\n  sudo usermod -aG " + name +
+               " $USER\nи войдите в систему заново.";
+    }
+    const std::string holder = Holder(path);
+    if (!holder.empty())
+        return "Порт " + path + " занят процессом " + holder + ".";
+    return {};
+}

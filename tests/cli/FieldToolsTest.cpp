@@ -1,0 +1,186 @@
+// The field tools of zrk640ctl against the simulated controller: one flow
+// per tool, seen from the program's output, its exit code, the files it
+// writes and the controller's journal.
+
+#include "link/LineTiming.h"
+#include "sim/SimServer.h"
+#include "sim/Simulator.h"
+#include "tests/link/TempDir.h"
+#include "util/ProgramDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out, err;
+};
+
+class FieldToolsTest : public testing::Test {
+protected:
+    void Start(std::optional<LinkConfig> line = {}) {
+        Simulator::Options options;
+        options.basePath = ProgramDirectory() + "parameters_m.zip";
+        options.link = line;
+        std::string error;
+        ASSERT_TRUE(sim.Start(options, error)) << error;
+        SimServer::Options serverOptions;
+        serverOptions.tcp = "127.0.0.1:0";
+        serverOptions.trace = [this](const std::string& line) {
+            if (line.rfind("<< ", 0) == 0)
+                ++requests;
+        };
+        ASSERT_TRUE(server.Start(serverOptions, error)) << error;
+    }
+    void TearDown() override { server.Stop(); }
+
+    Outcome Run(const std::string& args) {
+        const std::string command = "ZRK640_CONFIG=" + dir.file("ZRK640.conf") + " " +
+                                    ZRK640CTL + " " + args + " >" + dir.file("out") + " 2>" +
+                                    dir.file("err");
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir.file("out")),
+                Slurp(dir.file("err"))};
+    }
+    std::string Pty() const { return "--port " + server.SlavePath() + " "; }
+    std::string Tcp() const { return "--port tcp://127.0.0.1:" + std::to_string(server.TcpPort()) + " "; }
+    // Journal lines from the n-th on.
+    std::vector<std::string> JournalFrom(std::size_t n) const {
+        const std::vector<std::string> all = sim.JournalLines();
+        return {all.begin() + static_cast<long>(std::min(n, all.size())), all.end()};
+    }
+
+    Simulator sim;
+    SimServer server{sim};
+    TempDir dir;
+    std::atomic<int> requests{0};
+};
+
+TEST_F(FieldToolsTest, DumpDiffRestoreBringsBackOnlyWhatDiffers) {
+    Start();
+    const std::string file = dir.file("zrk.cfg");
+    Outcome o = Run(Pty() + "dump " + file);
+    ASSERT_EQ(o.exitCode, 0) << o.err;
+    const std::string text = Slurp(file);
+    // The modification and the channel count lead; then groups by channel and block.
+    EXPECT_NE(text.find("# Модификация и каналы\nmod.v = 1  # Номер модификации прибора\n"
+                        "n.Ch = 1  # Количество задействованных каналов\n"),
+              std::string::npos)
+        << text.substr(0, 400);
+    EXPECT_NE(text.find("# Канал 1: Регулятор\nrEG.t[0] = ПИД  # Тип регулятора 1\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("rEAd"), std::string::npos); // measurements are no configuration
+
+    for (const char* change : {"write Pb:0 50", "write ind.t 00:10",
+                               "write rel.a:3 \"Выходной элемент №5\"", "write n.Ch 2"})
+        ASSERT_EQ(Run(Pty() + change).exitCode, 0) << change;
+    o = Run(Pty() + "diff " + file);
+    EXPECT_EQ(o.exitCode, 1);
+    for (const char* line : {"n.Ch: в файле 1, в приборе 2\n", "Pb[0]: в файле 30.000, в приборе 50.000\n",
+                             "ind.t: в файле 00:05, в приборе 00:10\n",
+                             "rel.a[3]: в файле Не подключен, в приборе Выходной элемент №5\n"})
+        EXPECT_NE(o.out.find(line), std::string::npos) << line << o.out;
+
+    const std::size_t before = sim.JournalLines().size();
+    std::ofstream(dir.file("bad.cfg")) << "ind.t = 00:05\nPb[0] = много  # typed by hand\n";
+    o = Run(Pty() + "restore " + dir.file("bad.cfg"));
+    EXPECT_EQ(o.exitCode, 2);
+    EXPECT_EQ(o.err, dir.file("bad.cfg") +
+                         ": Строка 2: недопустимое значение 'много' для параметра Pb\n");
+    EXPECT_EQ(sim.JournalLines().size(), before);
+
+    o = Run(Pty() + "restore " + file);
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_NE(o.out.find("Изменено: 4, не изменено: 0"), std::string::npos) << o.out;
+    // The second channel released as the channel configuration does it, then
+    // the three values; nothing the file and the controller agree on.
+    EXPECT_EQ(JournalFrom(before),
+              (std::vector<std::string>{"op[2]=Не подключен #0", "se.p[2]=Отключен #0",
+                                        "npc[16]=0", "od.tp[1]=Выключен #0",
+                                        "cal.t[8]=Выключен #9", "regl[1]=Выключен #0",
+                                        "n.Ch[0]=1", "ind.t[0]=00:05", "Pb[0]=30.000",
+                                        "rel.a[3]=Не подключен #0"}));
+    o = Run(Pty() + "diff " + file);
+    EXPECT_EQ(o.exitCode, 0) << o.out;
+    EXPECT_EQ(o.out, "Различий нет.\n");
+}
+
+TEST_F(FieldToolsTest, ScanFindsAControllerNobodyRemembers) {
+    LinkConfig line;
+    line.baud = 19200;
+    line.parity = 1;
+    line.address = 200;
+    line.addressLength = 11;
+    Start(line);
+    const Outcome o = Run(Pty() + "scan");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_NE(o.out.find("Параметры связи: --baud 19200 --parity even --bits 8 --stop 1 "
+                         "--addr 200 --addr-len 11\n"),
+              std::string::npos)
+        << o.out;
+    EXPECT_NE(o.err.find("Поиск: 9600 бит/с, 8 бит, без четности, стоп-бит 1, адрес 8 бит - 0 из "),
+              std::string::npos)
+        << o.err;
+}
+
+// Without broadcast each address costs one request and at most one time-out.
+TEST_F(FieldToolsTest, AddressSweepCostsOneTimeOutPerAddress) {
+    Start();
+    LineSettings settings;
+    settings.baud_rate = 115200;
+    const auto timeout = std::chrono::milliseconds(LineTiming(settings).reply_timeout_ms());
+    const auto start = std::chrono::steady_clock::now();
+    const Outcome o = Run(Pty() + "--baud 115200 --parity none --stop 1 --addr-len 8 scan "
+                                  "--no-broadcast --addresses 0-7");
+    const auto spent = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.err.substr(o.err.rfind("Приборы")), "Приборы не найдены (запросов: 8)\n");
+    EXPECT_EQ(requests, 8);
+    EXPECT_LT(spent, 8 * timeout + std::chrono::milliseconds(400));
+}
+
+TEST_F(FieldToolsTest, RelinkGoesBackWhenTheControllerRefusesTheSettings) {
+    Start();
+    // 300 is no 8-bit address: the controller refuses to apply it.
+    Outcome o = Run(Pty() + "relink --addr 300");
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_NE(o.err.find("Прибор не применил новые параметры связи (APLY)"), std::string::npos)
+        << o.err;
+    EXPECT_NE(o.err.find("Прибор работает с прежними параметрами связи."), std::string::npos);
+    EXPECT_EQ(sim.JournalLines(), (std::vector<std::string>{"Addr[0]=300", "Addr[0]=16"}));
+
+    o = Run(Pty() + "relink --baud 19200");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_NE(o.out.find("Прибор отвечает с новыми параметрами связи.\nПараметры связи: --baud 19200 "),
+              std::string::npos)
+        << o.out;
+    EXPECT_EQ(sim.ActiveLink().baud, 19200u);
+}
+
+TEST_F(FieldToolsTest, TcpPortReadsAndWrites) {
+    Start();
+    Outcome o = Run(Tcp() + "write Pb:1 12.5");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    o = Run(Tcp() + "read Pb:1");
+    EXPECT_EQ(o.out, "12.500\n");
+    EXPECT_EQ(sim.JournalLines(), (std::vector<std::string>{"Pb[1]=12.500"}));
+    o = Run("--port tcp://127.0.0.1 read Pb:1");
+    EXPECT_EQ(o.exitCode, 3);
+    EXPECT_NE(o.err.find("ожидается tcp://АДРЕС:ПОРТ"), std::string::npos) << o.err;
+}
+
+} // namespace
