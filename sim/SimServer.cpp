@@ -125,8 +125,23 @@ void SimServer::Answer(int fd, std::string_view frame, bool pty) {
     }
     if (out.text.empty())
         return;
-    pending_.push_back({Clock::now() + out.delay, fd, std::move(out.text)});
+    const Clock::time_point due = Clock::now() + out.delay + Pace(frame.size() + out.text.size());
+    // Paced replies differ in length, so a later one may be due earlier.
+    const auto at = std::upper_bound(pending_.begin(), pending_.end(), due,
+                                     [](Clock::time_point t, const Pending& p) { return t < p.due; });
+    pending_.insert(at, {due, fd, std::move(out.text)});
     SendDue();
+}
+
+SimServer::Clock::duration SimServer::Pace(std::size_t characters) const {
+    if (!options_.pace)
+        return Clock::duration::zero();
+    const LinkConfig line = sim_.ActiveLink();
+    // Start bit, data bits, parity bit when there is one, stop bits.
+    const int bits = 1 + line.dataBits + (line.parity != 0 ? 1 : 0) + line.stopBits;
+    const auto wire = std::chrono::nanoseconds(static_cast<long long>(
+        1e9 * static_cast<double>(bits) * static_cast<double>(characters) / line.baud));
+    return wire + *options_.pace;
 }
 
 void SimServer::SendDue() {
