@@ -17,6 +17,8 @@
 #include <string>
 #include <thread>
 
+#include <time.h>
+
 class SimServer {
 public:
     struct Options {
@@ -52,7 +54,8 @@ private:
 
     void Run();
     void FollowLine();
-    int PollTimeout() const;
+    // The wait until the next due reply or wake-up; null: none is due.
+    const timespec* PollTimeout(timespec& left) const;
     void SendDue();
     void ReadFrom(int fd, RequestAssembler& assembler, bool pty);
     void Answer(int fd, std::string_view frame, bool pty);
