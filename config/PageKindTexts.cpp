@@ -49,8 +49,8 @@ constexpr KindTextRow kRows[] = {
      "работ провести юстировку датчика положения задвижки. Юстировку датчика положения можно "
      "провести через меню конфигуратора или с передней панели прибора. Подробнее о юстировке "
      "датчика положения смотрите в руководстве по эксплуатации на прибор."},
-    {17, 24, 0, Number::None, "Задание параметров Вычислителя", "Задайте тип Вычислителя:",
-     "Задайте параметры Вычислителя:"},
+    {17, 24, 0, Number::None, "Задание параметров Вычислителя",
+     "Задайте тип Вычислителя:", "Задайте параметры Вычислителя:"},
     // Regulator-type kinds are the odd ones of 25..39, setpoints the even ones.
     {25, 39, Mods({3}), Number::Regulator, "Задание типа и пар-ров Регулятора в канале №%d",
      "Задайте тип Регулятора в канале:", "Задайте параметры регулятора:"},
@@ -143,8 +143,8 @@ KindTexts TextsOfKind(int kind, int modification, int position, const std::strin
     return {};
 }
 
-std::string PwmElementText(int kind, int modification, int position,
-                           const ParameterTable& table, const OutputElementMasks& masks) {
+std::string PwmElementText(int kind, int modification, int position, const ParameterTable& table,
+                           const OutputElementMasks& masks) {
     constexpr int kFirstPwmKind = 50;
     if (modification == 1) {
         const Parameter* link = table.FindParameter("OP", 2 * (kind - kFirstPwmKind));
@@ -157,4 +157,6 @@ std::string PwmElementText(int kind, int modification, int position,
     return std::to_string(ChannelIndexOf(modification, position) + kind - 49);
 }
 
-int PwmElementNumber(const std::string& element) { return std::atoi(element.c_str()); }
+int PwmElementNumber(const std::string& element) {
+    return std::atoi(element.c_str());
+}

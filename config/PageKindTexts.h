@@ -21,8 +21,8 @@ KindTexts TextsOfKind(int kind, int modification, int position, const std::strin
 // E of a PWM screen (kinds 50-57): in modification 1 the element linked to
 // that channel ("OP" 2i), in 4 and 5 the element the channel pages gave the
 // position, else the channel number. Empty when no element is linked.
-std::string PwmElementText(int kind, int modification, int position,
-                           const ParameterTable& table, const OutputElementMasks& masks);
+std::string PwmElementText(int kind, int modification, int position, const ParameterTable& table,
+                           const OutputElementMasks& masks);
 
 // The number E stands for; 0 when it has none.
 int PwmElementNumber(const std::string& element);

@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr int kPidOption = 1;           // "rEG.t"
-constexpr int kWithoutPwmOption = 0;    // "Pou"
+constexpr int kPidOption = 1;        // "rEG.t"
+constexpr int kWithoutPwmOption = 0; // "Pou"
 constexpr int kFirstAutotuningKind = 41;
 constexpr int kFirstPwmKind = 50;
 constexpr int kFirstRegulatorKind = 25;
@@ -116,7 +116,8 @@ bool ScreenTableRead::FollowRegulator(const ScreenRequest& request) {
     const int offset = (request.kind - kFirstRegulatorKind) / 2;
     const int regulator = RegulatorIndex(request.kind, request.position);
     const Parameter* type = link.FindParameter("rEG.t", regulator);
-    const bool pid = type && request.selected && request.selection == choice_text(*type, kPidOption);
+    const bool pid =
+        type && request.selected && request.selection == choice_text(*type, kPidOption);
     const ModificationFeatures features = state.Features();
     state.SetPageEnabled(k, kFirstAutotuningKind + offset, pid && features[kFeatureAutotuning]);
     state.SetPageEnabled(k, kFirstPwmKind + offset, pid && features[kFeaturePwm]);
@@ -154,8 +155,7 @@ void ScreenTableRead::ReadRows(const ScreenRequest& request, bool pid) {
     context.modification = request.modification;
     context.position = request.position;
     context.channelCount = request.channelCount;
-    if (const auto selector =
-            SelectorOfKind(request.kind, request.modification, request.position))
+    if (const auto selector = SelectorOfKind(request.kind, request.modification, request.position))
         context.selector = link.FindParameter(selector->name, selector->index);
     context.selected = request.selected;
     context.selection = request.selection;
@@ -167,4 +167,6 @@ bool AsksSquareRoot(int kind, int modification) {
     return modification == 2 && ScreenOfKind(kind, true) == Screen::Inputs;
 }
 
-int SquareRootIndex(int kind) { return 8 * (kind - 1); }
+int SquareRootIndex(int kind) {
+    return 8 * (kind - 1);
+}

@@ -35,6 +35,9 @@ namespace {
 // "EditSettings": values editable from column 2.
 constexpr std::uint8_t kEditFromValueColumn = 10;
 constexpr int kRowHeight = 20;
+constexpr int kPromptPixels = 11; // "MS Shell Dlg" 8
+constexpr int kAdvicePixels = 10; // the position sensor's long advice
+const QSize kPictureSize(164, 313);
 constexpr int kPidOption = 1; // "rEG.t"
 constexpr int kFirstAutotuningKind = 41;
 constexpr int kFirstPwmKind = 50;
@@ -45,7 +48,12 @@ constexpr int kGoOn = 0;
 constexpr int kStay = 1;
 constexpr int kReread = 2;
 
-// Dialog units given as corners.
+// A rectangle given by its corners, in dialog units.
+QRect Units(int left, int top, int right, int bottom) {
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// The same in pixels.
 QRect Corners(int left, int top, int right, int bottom) {
     return DialogUnits::Rect(left, top, right - left, bottom - top);
 }
@@ -67,7 +75,9 @@ ParameterListPage::ParameterListPage(QWidget* parent) : WizardPage(kDialogId, pa
 // The worker goes first (last member): it may be reading for this page.
 ParameterListPage::~ParameterListPage() = default;
 
-WizardState& ParameterListPage::State() const { return Services()->State(); }
+WizardState& ParameterListPage::State() const {
+    return Services()->State();
+}
 
 bool ParameterListPage::OnInitDialog() {
     if (Services() == nullptr)
@@ -99,7 +109,8 @@ bool ParameterListPage::OnPageCreated() {
 void ParameterListPage::BuildControls() {
     QLabel* picture = AddPicture(kPictureId);
     channelLabel = new QLabel(this);
-    channelLabel->setGeometry(picture->geometry().adjusted(5, 0, -10, -5));
+    // Placed by the picture's own size (bitmap 151), also while it loads.
+    channelLabel->setGeometry(QRect(picture->pos(), kPictureSize).adjusted(5, 0, -10, -5));
     channelLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     QFont labelFont("Times New Roman");
     labelFont.setPixelSize(14);
@@ -110,17 +121,17 @@ void ParameterListPage::BuildControls() {
     channelLabel->setPalette(blue);
     channelLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    promptA = AddText(kPromptAId, Corners(118, 2, 313, 22), "");
+    promptA = AddText(kPromptAId, Units(118, 1, 313, 25), "");
     selector = new CmyComboBox1(false, this);
     selector->setObjectName(QString::number(kSelectorId));
-    selector->setGeometry(Corners(118, 23, 313, 35));
+    selector->setGeometry(Corners(118, 26, 313, 38));
     connect(selector, &QComboBox::activated, this, &ParameterListPage::OnSelectorChosen);
     separator = new QFrame(this);
     separator->setObjectName(QString::number(kSeparatorId));
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
-    separator->setGeometry(Corners(118, 37, 313, 39));
-    promptB = AddText(kPromptBId, Corners(118, 41, 313, 57), "");
+    separator->setGeometry(Corners(118, 39, 313, 41));
+    promptB = AddText(kPromptBId, Units(118, 42, 313, 57), "");
 
     list = new CmyListCtrl(this);
     list->setObjectName(QString::number(kListId));
@@ -133,14 +144,20 @@ void ParameterListPage::BuildControls() {
     connect(list, &CmyListCtrl::ControlHover, this,
             [this](bool has, Parameter* p) { ControlHover(p, has); });
 
-    squareRootText = AddText(kSquareRootTextId, Corners(118, 171, 232, 191),
+    squareRootText = AddText(kSquareRootTextId, Units(118, 170, 256, 192),
                              "Необходимо ли вычисление квадратного корня из входной величины:");
     auto* root = new CmyComboBox1(false, this);
     root->setObjectName(QString::number(kSquareRootId));
-    root->setGeometry(Corners(236, 172, 313, 184));
+    root->setGeometry(Corners(260, 172, 313, 184));
     root->addItems({"Нет", "Да"});
     connect(root, &QComboBox::activated, this, &ParameterListPage::OnSquareRootChosen);
     squareRoot = root;
+
+    // The prompts in the layouts' own letter size, so that the long ones fit.
+    QFont prompt = font();
+    prompt.setPixelSize(kPromptPixels);
+    for (QLabel* text : {promptA, promptB, squareRootText})
+        text->setFont(prompt);
 
     comment = new CmyRichEditCtrl(this);
     comment->setObjectName(QString::number(kCommentId));
@@ -223,8 +240,11 @@ void ParameterListPage::LayOut(int kind) {
     // The position sensor's long advice needs room; without a selector the
     // prompt takes its place.
     promptB->setGeometry(sensor        ? Corners(118, 40, 313, 115)
-                         : hasSelector ? Corners(118, 41, 313, 57)
+                         : hasSelector ? Corners(118, 42, 313, 57)
                                        : Corners(118, 10, 313, 57));
+    QFont prompt = promptB->font();
+    prompt.setPixelSize(sensor ? kAdvicePixels : kPromptPixels);
+    promptB->setFont(prompt);
     const int top = sensor ? 122 : 58;
     const int bottom = root || HasGraph(kind, modification) ? 168 : 188;
     list->setGeometry(Corners(117, top, 313, bottom));
@@ -277,9 +297,13 @@ void ParameterListPage::SelectorFilled(const std::vector<std::string>& entries, 
     selector->Select(selection);
 }
 
-void ParameterListPage::SquareRootRead(int answer) { squareRoot->setCurrentIndex(answer); }
+void ParameterListPage::SquareRootRead(int answer) {
+    squareRoot->setCurrentIndex(answer);
+}
 
-void ParameterListPage::RowsCleared() { list->ClearRows(); }
+void ParameterListPage::RowsCleared() {
+    list->ClearRows();
+}
 
 void ParameterListPage::RowAdded(int row, const std::string& description, Parameter* parameter,
                                  bool deferred) {
@@ -376,8 +400,7 @@ void ParameterListPage::OnSelectorChosen(int index) {
 }
 
 void ParameterListPage::OnSquareRootChosen(int index) {
-    Parameter* type =
-        Services()->Link().FindParameter("CAL.t", SquareRootIndex(State().PageKind));
+    Parameter* type = Services()->Link().FindParameter("CAL.t", SquareRootIndex(State().PageKind));
     if (type == nullptr || index < 0)
         return;
     SetChoice(*type, index == 1 ? kSquareRootOption : kNoSquareRootOption);
@@ -409,7 +432,7 @@ int ParameterListPage::GetNextPageId() {
             const LinkWriteOutcome outcome = kind == kOutputLinksKind
                                                  ? links.WriteOutputLinks(count)
                                                  : links.WriteGateValveOutputs(k, kind, {});
-            return outcome == LinkWriteOutcome::Written ? kGoOn
+            return outcome == LinkWriteOutcome::Written  ? kGoOn
                    : outcome == LinkWriteOutcome::Failed ? kReread
                                                          : kStay;
         };

@@ -96,7 +96,8 @@ private:
     std::unique_ptr<ParameterHelpPopup> popup;
     bool keep = false;
     bool reading = false;
-    int generation = 0; // counts table requests; a worker's later calls for an older one are dropped
+    int generation =
+        0; // counts table requests; a worker's later calls for an older one are dropped
     // Last: stopped before anything it reads for goes.
     std::unique_ptr<ParameterListWorker> worker;
 };

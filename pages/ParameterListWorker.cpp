@@ -9,7 +9,9 @@ ParameterListWorker::ParameterListWorker(const AbortEvent& exitEvent, Reader rea
                                          QObject* parent)
     : QThread(parent), exitEvent(exitEvent), reader(std::move(reader)) {}
 
-ParameterListWorker::~ParameterListWorker() { Stop(); }
+ParameterListWorker::~ParameterListWorker() {
+    Stop();
+}
 
 void ParameterListWorker::Request(const ScreenRequest& request,
                                   std::shared_ptr<ScreenTableSink> sink) {
@@ -31,7 +33,7 @@ void ParameterListWorker::run() {
     while (!stopping) {
         if (wake.until(POLLIN, AbortableWait::Clock::time_point::max()) !=
             AbortableWait::Outcome::Ready)
-            return; // the exit
+            return;           // the exit
         tableRequest.reset(); // an auto-reset event: one wake per request
         std::optional<Pending> next;
         {

@@ -16,8 +16,7 @@ void QueuedScreenTableSink::Post(std::function<void(ScreenTableSink&)> call) {
         Qt::QueuedConnection);
 }
 
-void QueuedScreenTableSink::SelectorFilled(const std::vector<std::string>& entries,
-                                           int selection) {
+void QueuedScreenTableSink::SelectorFilled(const std::vector<std::string>& entries, int selection) {
     Post([entries, selection](ScreenTableSink& s) { s.SelectorFilled(entries, selection); });
 }
 
@@ -29,8 +28,8 @@ void QueuedScreenTableSink::RowsCleared() {
     Post([](ScreenTableSink& s) { s.RowsCleared(); });
 }
 
-void QueuedScreenTableSink::RowAdded(int row, const std::string& description,
-                                     Parameter* parameter, bool deferred) {
+void QueuedScreenTableSink::RowAdded(int row, const std::string& description, Parameter* parameter,
+                                     bool deferred) {
     Post([=](ScreenTableSink& s) { s.RowAdded(row, description, parameter, deferred); });
 }
 

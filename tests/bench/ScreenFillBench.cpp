@@ -134,8 +134,11 @@ void Modifications(benchmark::internal::Benchmark* b) {
             b->Args({modification, baud});
 }
 
-BENCHMARK(BM_FillLargestScreen)->Apply(Modifications)->Iterations(5)->UseRealTime()->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_FillLargestScreen)
+    ->Apply(Modifications)
+    ->Iterations(5)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

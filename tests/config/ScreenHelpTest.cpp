@@ -29,7 +29,8 @@ TEST(ScreenHelpTest, EveryParameterOfEveryScreenHasAHelpText) {
             missing.insert(name);
     };
     for (int modification = 1; modification <= 6; ++modification) {
-        for (const ScreenUse& use : ReachableScreens(modification, ControllerModel::MaxChannels(modification))) {
+        for (const ScreenUse& use :
+             ReachableScreens(modification, ControllerModel::MaxChannels(modification))) {
             for (const ResolvedReference& ref :
                  ResolveReferenceList(ScreenReferences(use.screen), use.baseIndex, modification))
                 check(ref.name, ref.index);

@@ -1,6 +1,7 @@
 // The parameter-list page against the simulated controller: the walk over
 // every screen of each modification, and the flows around the selector,
 // the square-root question, refused writes, failed reads and the exit.
+#include "Screenshot.h"
 #include "WizardOnSim.h"
 
 #include "config/ModificationFeatures.h"
@@ -17,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QTextEdit>
 
 #include <set>
 
@@ -24,7 +26,9 @@ namespace {
 
 using Page = ParameterListPage;
 
-std::string Text(const QString& text) { return text.toStdString(); }
+std::string Text(const QString& text) {
+    return text.toStdString();
+}
 
 class ParameterListOnSim : public WizardOnSim {
 protected:
@@ -125,7 +129,6 @@ protected:
     }
 };
 
-
 struct WalkCase {
     int modification;
     int channels;
@@ -164,14 +167,16 @@ const std::string kValve = "Задание параметров Блока Уп�
 std::vector<WalkCase> WalkCases() {
     return {
         {1, 8,
-         Joined({Numbered(kInput, 8), RegulatorsAndSetpoints(8),
+         Joined({Numbered(kInput, 8),
+                 RegulatorsAndSetpoints(8),
                  Numbered("Автонастройка Регулятора ", 8),
                  {"Параметры подключения Выходных Элементов"},
                  Numbered("Задание периода ШИМ ВЭ ", 8)}),
          ServicePage::kDialogId},
         {2, 8, Joined({Numbered(kInput, 8), Numbered("Задание параметров Инспектора ", 8)}),
          ServicePage::kDialogId},
-        {3, 1,
+        {3,
+         1,
          {kInput + "1", kSensor, kComputing, "Задание типа и пар-ров Регулятора в канале №1",
           "Задание уставки Регулятора в канале №1", "Автонастройка Регулятора", kValve},
          ServicePage::kDialogId},
@@ -183,10 +188,12 @@ std::vector<WalkCase> WalkCases() {
                   "Задание параметров LBA-аварии 1"}}),
          ChannelFunctionsPage::kDialogId},
         {5, 2,
-         Joined({Numbered(kInput, 2), RegulatorsAndSetpoints(1),
+         Joined({Numbered(kInput, 2),
+                 RegulatorsAndSetpoints(1),
                  {"Автонастройка Регулятора 1", "Задание периода ШИМ ВЭ 1"}}),
          GraphPage::kDialogId},
-        {6, 1,
+        {6,
+         1,
          {kInput + "1", kSensor, kComputing, "Задание типа и параметров регулятора 1",
           "Задание уставки Регулятора в канале №1", "Автонастройка Регулятора 1",
           "Задание параметров Инспектора 1", "Задание параметров LBA-аварии 1", kValve},
@@ -208,11 +215,11 @@ TEST_P(ParameterListWalk, EveryScreenByNext) {
             const int kind = Kind();
             SCOPED_TRACE("kind " + std::to_string(kind));
             captions.push_back(Title());
-            const bool hasSelector =
-                SelectorOfKind(kind, walk.modification, 0).has_value();
+            const bool hasSelector = SelectorOfKind(kind, walk.modification, 0).has_value();
             EXPECT_EQ(Control<QLabel>(Page::kPromptAId)->isVisible(), hasSelector);
             EXPECT_FALSE(Control<QLabel>(Page::kPromptBId)->text().isEmpty());
-            EXPECT_EQ(Control<QWidget>(Page::kSquareRootId)->isVisible(), walk.modification == 2 && kind <= 8);
+            EXPECT_EQ(Control<QWidget>(Page::kSquareRootId)->isVisible(),
+                      walk.modification == 2 && kind <= 8);
             EXPECT_EQ(Control<QWidget>(Page::kGraphButtonId) != nullptr,
                       ScreenOfKind(kind, true) == Screen::Setpoint && walk.modification != 2 &&
                           walk.modification != 5);
@@ -238,6 +245,9 @@ TEST_P(ParameterListWalk, EveryScreenByNext) {
             } else if (screen == Screen::PositionSensor) {
                 EXPECT_EQ(Selector().count(), 4);
             }
+            const std::string picture =
+                "list-m" + std::to_string(walk.modification) + "-k" + std::to_string(kind);
+            SaveScreenshot(wizard().grab(), picture.c_str());
             Satisfy(kind);
             Next();
         }
@@ -270,10 +280,10 @@ TEST_F(ParameterListOnSim, ComputingBlockTypesFollowTheInputCount) {
     ASSERT_TRUE(WaitTable());
     Next();
     ASSERT_EQ(Kind(), 17);
-    EXPECT_EQ(Entries(Selector()),
-              (std::vector<std::string>{"Взвешенная сумма", "Разность", "Минимум", "Максимум",
-                                        "Медиана", "Среднее арифметическое", "Резервирование",
-                                        "Выключен"}));
+    EXPECT_EQ(
+        Entries(Selector()),
+        (std::vector<std::string>{"Взвешенная сумма", "Разность", "Минимум", "Максимум", "Медиана",
+                                  "Среднее арифметическое", "Резервирование", "Выключен"}));
     EXPECT_EQ(Selector().currentIndex(), -1); // the base's repeater is not offered
     EXPECT_FALSE(Button(WizardSheet::kNextId)->isEnabled());
     Choose(Selector(), "Разность");
@@ -287,9 +297,9 @@ TEST_F(ParameterListOnSim, ComputingBlockOfModificationSixWithFourInputs) {
     Start(6, 1, 17);
     Table("n.in.c", 0).value = "4";
     Show();
-    EXPECT_EQ(Entries(Selector()), (std::vector<std::string>{"Взвешенная сумма", "Минимум",
-                                                             "Максимум",
-                                                             "Среднее арифметическое"}));
+    EXPECT_EQ(Entries(Selector()),
+              (std::vector<std::string>{"Взвешенная сумма", "Минимум", "Максимум",
+                                        "Среднее арифметическое"}));
     EXPECT_EQ(List().rowCount(), 5); // four weights and the main signal
 }
 
@@ -339,6 +349,11 @@ TEST_F(ParameterListOnSim, OnOffRegulatorDropsItsAutotuningAndPwmScreens) {
         names.push_back(List().CellText(row, 1));
     EXPECT_EQ(names, (std::vector<std::string>{"db", "hys.c", "del", "hold"}));
     EXPECT_EQ(List().RowParameter(1)->index, 8);
+    // The help box explains the regulator's hysteresis, not the inspector's.
+    List().FocusRow(1);
+    auto* help = Control<QTextEdit>(Page::kCommentId);
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_TRUE(help->toPlainText().contains("гистерезис двухпозиционного регулятора"));
     EXPECT_EQ(NewJournal(), std::vector<std::string>{"rEG.t[0]=Двухпозиционный #0"});
     Next();
     EXPECT_EQ(Kind(), 26);
@@ -433,9 +448,10 @@ TEST_F(ParameterListOnSim, RefusedGateValveLinksDisconnectTheBlock) {
     sim().SetMenu(false);
     Next();
     EXPECT_EQ(ActivePageId(), ServicePage::kDialogId);
-    EXPECT_EQ(NewJournal(), (std::vector<std::string>{"op[0]=Не подключен #0",
-                                "op[1]=Не подключен #0", "se.p[0]=Два выходных элемента #2",
-                                "op[0]=Выходной элемент №1 #1", "op[1]=Выходной элемент №2 #2"}));
+    EXPECT_EQ(NewJournal(), (std::vector<std::string>{
+                                "op[0]=Не подключен #0", "op[1]=Не подключен #0",
+                                "se.p[0]=Два выходных элемента #2", "op[0]=Выходной элемент №1 #1",
+                                "op[1]=Выходной элемент №2 #2"}));
 }
 
 // Exit while a slow controller is being read: the worker ends with the line.
