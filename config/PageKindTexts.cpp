@@ -145,7 +145,6 @@ KindTexts TextsOfKind(int kind, int modification, int position, const std::strin
 
 std::string PwmElementText(int kind, int modification, int position, const ParameterTable& table,
                            const OutputElementMasks& masks) {
-    constexpr int kFirstPwmKind = 50;
     if (modification == 1) {
         const Parameter* link = table.FindParameter("OP", 2 * (kind - kFirstPwmKind));
         return link ? AfterNumberSign(link->value) : std::string();

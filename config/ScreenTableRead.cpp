@@ -19,9 +19,6 @@ namespace {
 
 constexpr int kPidOption = 1;        // "rEG.t"
 constexpr int kWithoutPwmOption = 0; // "Pou"
-constexpr int kFirstAutotuningKind = 41;
-constexpr int kFirstPwmKind = 50;
-constexpr int kFirstRegulatorKind = 25;
 
 std::string ReplaceNumberMark(const std::string& caption, int number) {
     const std::string mark = "№...";
@@ -113,17 +110,14 @@ bool ScreenTableRead::FollowRegulator(const ScreenRequest& request) {
     if (!IsRegulatorKind(request.kind))
         return false;
     const int k = ChannelIndexOf(request.modification, request.position);
-    const int offset = (request.kind - kFirstRegulatorKind) / 2;
     const int regulator = RegulatorIndex(request.kind, request.position);
     const Parameter* type = link.FindParameter("rEG.t", regulator);
     const bool pid =
         type && request.selected && request.selection == choice_text(*type, kPidOption);
-    const ModificationFeatures features = state.Features();
-    state.SetPageEnabled(k, kFirstAutotuningKind + offset, pid && features[kFeatureAutotuning]);
-    state.SetPageEnabled(k, kFirstPwmKind + offset, pid && features[kFeaturePwm]);
+    state.FollowRegulatorType(k, request.kind, pid);
     Parameter* output = link.FindParameter("Pou", regulator);
     if (output && Read(*output) && output->value == choice_text(*output, kWithoutPwmOption))
-        state.SetPageEnabled(k, kFirstPwmKind + offset, 0);
+        state.SetPageEnabled(k, kFirstPwmKind + (request.kind - kFirstRegulatorKind) / 2, 0);
     return pid;
 }
 

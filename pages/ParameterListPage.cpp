@@ -39,9 +39,6 @@ constexpr int kPromptPixels = 11; // "MS Shell Dlg" 8
 constexpr int kAdvicePixels = 10; // the position sensor's long advice
 const QSize kPictureSize(164, 313);
 constexpr int kPidOption = 1; // "rEG.t"
-constexpr int kFirstAutotuningKind = 41;
-constexpr int kFirstPwmKind = 50;
-constexpr int kFirstRegulatorKind = 25;
 
 // Results of the device procedure Next starts.
 constexpr int kGoOn = 0;
@@ -373,16 +370,9 @@ void ParameterListPage::OnSelectorChosen(int index) {
     p->value = text;
     const int attempts = screen == Screen::ComputingBlock ? 1 : 2;
     Sheet()->EnableNext(false);
-    if (IsRegulatorKind(kind)) {
-        const WizardState& s = State();
-        const ModificationFeatures features = s.Features();
-        const bool pid = text == choice_text(*p, kPidOption);
-        const int k = s.CurrentChannelIndex();
-        const int offset = (kind - kFirstRegulatorKind) / 2;
-        Services()->State().SetPageEnabled(k, kFirstAutotuningKind + offset,
-                                           pid && features[kFeatureAutotuning]);
-        Services()->State().SetPageEnabled(k, kFirstPwmKind + offset, pid && features[kFeaturePwm]);
-    }
+    if (IsRegulatorKind(kind))
+        State().FollowRegulatorType(State().CurrentChannelIndex(), kind,
+                                    text == choice_text(*p, kPidOption));
     DeviceServices& device = *Services();
     Sheet()->RunProcedure(
         this, [&device, p, attempts] { return device.WriteParameterRequest(*p, attempts); },
