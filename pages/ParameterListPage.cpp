@@ -25,6 +25,7 @@
 #include "shell/WorkerRegistry.h"
 
 #include <QFrame>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -285,6 +286,15 @@ void ParameterListPage::RequestTable(int kind, bool keepSelector) {
     auto sink = std::make_shared<QueuedScreenTableSink>(
         this, target, [this, request] { return generation == request; });
     worker->Request(MakeRequest(kind, keepSelector), std::move(sink));
+}
+
+// Only the sheet hides the page; a minimised window is no leaving.
+void ParameterListPage::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) {
+        ++generation;
+        reading = false;
+    }
+    WizardPage::hideEvent(event);
 }
 
 void ParameterListPage::SelectorFilled(const std::vector<std::string>& entries, int selection) {

@@ -54,6 +54,8 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    // A read for a screen no longer shown must not reach the next page's buttons.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // ScreenTableSink, on the GUI thread (the worker's calls are queued here).
