@@ -11,9 +11,6 @@ namespace {
 constexpr int kInputKind = 1;
 constexpr int kPositionSensorKind = 9;
 constexpr int kComputingBlockKind = 17;
-constexpr int kRegulatorKind = 25;
-constexpr int kAutotuningKind = 41;
-constexpr int kPwmKind = 50;
 constexpr int kInspectorKind = 58;
 constexpr int kLbaKind = 66;
 constexpr int kGateValveKind = 74;
@@ -52,10 +49,10 @@ PageEnableRow InitialPageEnableRow(int modification, int channelCount) {
             f[kFeatureInputs] && inCount && (!OneChannelAtATime(modification) || i < 2);
         row[kPositionSensorKind + i] = f[kFeaturePositionSensor] && on;
         row[kComputingBlockKind + i] = f[kFeatureComputingBlock] && on;
-        row[kRegulatorKind + 2 * i] = f[kFeatureRegulatorType] && on;
-        row[kRegulatorKind + 2 * i + 1] = f[kFeatureSetpoint] && on;
-        row[kAutotuningKind + i] = f[kFeatureAutotuning] && on;
-        row[kPwmKind + i] = f[kFeaturePwm] && on;
+        row[kFirstRegulatorKind + 2 * i] = f[kFeatureRegulatorType] && on;
+        row[kFirstRegulatorKind + 2 * i + 1] = f[kFeatureSetpoint] && on;
+        row[kFirstAutotuningKind + i] = f[kFeatureAutotuning] && on;
+        row[kFirstPwmKind + i] = f[kFeaturePwm] && on;
         row[kInspectorKind + i] = f[kFeatureInspector] && on;
         row[kLbaKind + i] = f[kFeatureLba] && on;
         row[kGateValveKind + i] = f[kFeatureGateValveControl] && on;
@@ -107,7 +104,7 @@ std::optional<KindSelector> SelectorOfKind(int kind, int modification, int posit
         return KindSelector{"in-t", kind - kInputKind + m * position};
     if (kind >= kPositionSensorKind && kind < kComputingBlockKind)
         return KindSelector{"in-t", m * position + (modification == 6 ? 3 : 1)};
-    if (kind >= kComputingBlockKind && kind < kRegulatorKind)
+    if (kind >= kComputingBlockKind && kind < kFirstRegulatorKind)
         return KindSelector{"CAL.t", 8 * (kind - kComputingBlockKind + position)};
     if (IsRegulatorKind(kind))
         return KindSelector{"rEG.t", RegulatorIndex(kind, position)};
@@ -115,7 +112,8 @@ std::optional<KindSelector> SelectorOfKind(int kind, int modification, int posit
 }
 
 bool IsRegulatorKind(int kind) {
-    return kind >= kRegulatorKind && kind < kAutotuningKind && (kind - kRegulatorKind) % 2 == 0;
+    return kind >= kFirstRegulatorKind && kind < kFirstAutotuningKind &&
+           (kind - kFirstRegulatorKind) % 2 == 0;
 }
 
 Screen ScreenOfKind(int kind, bool pid) {
@@ -123,9 +121,9 @@ Screen ScreenOfKind(int kind, bool pid) {
         return Screen::Inputs;
     if (kind < kComputingBlockKind)
         return Screen::PositionSensor;
-    if (kind < kRegulatorKind)
+    if (kind < kFirstRegulatorKind)
         return Screen::ComputingBlock;
-    if (kind < kAutotuningKind)
+    if (kind < kFirstAutotuningKind)
         return IsRegulatorKind(kind) ? (pid ? Screen::Pid : Screen::OnOff) : Screen::Setpoint;
     if (kind < kOutputLinksKind)
         return Screen::Autotuning;
@@ -141,25 +139,25 @@ Screen ScreenOfKind(int kind, bool pid) {
 }
 
 int RegulatorIndex(int kind, int position) {
-    return position + (kind - kRegulatorKind) / 2;
+    return position + (kind - kFirstRegulatorKind) / 2;
 }
 
 int BaseIndexOfKind(int kind, int modification, int position, int outputElement) {
     if (kind < kComputingBlockKind)
         return SelectorOfKind(kind, modification, position)->index;
-    if (kind < kRegulatorKind)
+    if (kind < kFirstRegulatorKind)
         return position + kind - kComputingBlockKind;
-    if (kind < kAutotuningKind)
+    if (kind < kFirstAutotuningKind)
         return IsRegulatorKind(kind)
                    ? RegulatorIndex(kind, position)
-                   : ChannelIndexOf(modification, position) + (kind - kRegulatorKind) / 2;
+                   : ChannelIndexOf(modification, position) + (kind - kFirstRegulatorKind) / 2;
     if (kind < kOutputLinksKind)
-        return position + kind - kAutotuningKind;
+        return position + kind - kFirstAutotuningKind;
     if (kind == kOutputLinksKind)
         return 0;
     if (kind < kInspectorKind)
         return PwmFollowsElement(modification) ? std::max(outputElement - 1, 0)
-                                               : position + kind - kPwmKind;
+                                               : position + kind - kFirstPwmKind;
     if (kind < kLbaKind)
         return position + kind - kInspectorKind;
     if (kind < kGateValveKind)

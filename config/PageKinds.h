@@ -13,6 +13,10 @@
 inline constexpr int kFirstPageKind = 1;
 inline constexpr int kLastPageKind = 81;
 inline constexpr int kOutputLinksKind = 49;
+// First kinds of the blocks the regulator type switches on and off.
+inline constexpr int kFirstRegulatorKind = 25;
+inline constexpr int kFirstAutotuningKind = 41;
+inline constexpr int kFirstPwmKind = 50;
 
 // One row of the page-enable table: column = page kind, nonzero = shown.
 using PageEnableRow = std::array<std::uint8_t, 100>;

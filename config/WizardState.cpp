@@ -57,3 +57,10 @@ bool IsChoiceAllowed(std::uint8_t mask, int modification) {
 int WizardState::CurrentChannelIndex() const {
     return ChannelIndexOf(Modification.load(), ChannelPosition.load());
 }
+
+void WizardState::FollowRegulatorType(int k, int kind, bool pid) {
+    const ModificationFeatures blocks = Features();
+    const int offset = (kind - kFirstRegulatorKind) / 2;
+    SetPageEnabled(k, kFirstAutotuningKind + offset, pid && blocks[kFeatureAutotuning]);
+    SetPageEnabled(k, kFirstPwmKind + offset, pid && blocks[kFeaturePwm]);
+}

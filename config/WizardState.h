@@ -35,6 +35,10 @@ public:
     void SetPageEnableRow(int row, const PageEnableRow& values);
     void ClearPageEnableTable();
 
+    // A regulator-type kind's autotuning and PWM screens of channel index k:
+    // shown for a PID regulator where the modification has them.
+    void FollowRegulatorType(int k, int kind, bool pid);
+
     // The channel index of the current channel position (pairs in modification 5).
     int CurrentChannelIndex() const;
 

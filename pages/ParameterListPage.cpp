@@ -1,13 +1,507 @@
 #include "pages/ParameterListPage.h"
 
+#include "config/KindRowRules.h"
+#include "config/OutputLinks.h"
+#include "config/PageKindTexts.h"
+#include "config/PageKinds.h"
+#include "config/ParametersByIndex.h"
+#include "config/WizardState.h"
+#include "controls/CmyComboBox1.h"
+#include "controls/CmyListCtrl.h"
+#include "controls/CmyRichEditCtrl.h"
+#include "device/DeviceLink.h"
+#include "pages/ChannelCountPage.h"
+#include "pages/ChannelFunctionsPage.h"
+#include "pages/GateValveChannelPage.h"
+#include "pages/GraphPage.h"
+#include "pages/ParameterListWorker.h"
+#include "pages/QueuedScreenTableSink.h"
+#include "pages/ServicePage.h"
+#include "shell/StatusLineProgress.h"
+#include "shell/DeviceServices.h"
+#include "shell/DialogUnits.h"
+#include "shell/ParameterHelpPopup.h"
 #include "shell/WizardSheet.h"
+#include "shell/WorkerRegistry.h"
+
+#include <QFrame>
+#include <QHideEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+// "EditSettings": values editable from column 2.
+constexpr std::uint8_t kEditFromValueColumn = 10;
+constexpr int kRowHeight = 20;
+constexpr int kPromptPixels = 11; // "MS Shell Dlg" 8
+constexpr int kAdvicePixels = 10; // the position sensor's long advice
+const QSize kPictureSize(164, 313);
+constexpr int kPidOption = 1; // "rEG.t"
+
+// Results of the device procedure Next starts.
+constexpr int kGoOn = 0;
+constexpr int kStay = 1;
+constexpr int kReread = 2;
+
+// A rectangle given by its corners, in dialog units.
+QRect Units(int left, int top, int right, int bottom) {
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// The same in pixels.
+QRect Corners(int left, int top, int right, int bottom) {
+    return DialogUnits::Rect(left, top, right - left, bottom - top);
+}
+
+bool HasGraph(int kind, int modification) {
+    return ScreenOfKind(kind, true) == Screen::Setpoint && modification != 2 && modification != 5;
+}
+
+bool WritesLinksOnNext(int kind, int modification) {
+    return (kind == kOutputLinksKind && modification == 1) ||
+           (ScreenOfKind(kind, true) == Screen::GateValveControl &&
+            (modification == 3 || modification == 6));
+}
+
+} // namespace
 
 ParameterListPage::ParameterListPage(QWidget* parent) : WizardPage(kDialogId, parent) {}
 
+// The worker goes first (last member): it may be reading for this page.
+ParameterListPage::~ParameterListPage() = default;
+
+WizardState& ParameterListPage::State() const {
+    return Services()->State();
+}
+
 bool ParameterListPage::OnInitDialog() {
-    AddPicture(151);
-    AddHeading("Задание параметров входа 1");
+    if (Services() == nullptr)
+        return false;
+    BuildControls();
     return true;
 }
 
-void ParameterListPage::OnPageShown() { Sheet()->setWindowTitle("Задание параметров входа 1"); }
+bool ParameterListPage::OnPageCreated() {
+    // The channel pages may already have chosen where the walk starts.
+    if (State().PageKind == 0)
+        State().PageKind = kFirstPageKind;
+    if (!worker) {
+        DeviceServices* device = Services();
+        worker = std::make_unique<ParameterListWorker>(
+            device->Link().Port().exit_event(),
+            [device](const ScreenRequest& request, ScreenTableSink& sink) {
+                ScreenTableRead(device->Link(), device->Operations(), device->State(),
+                                device->Status(), sink)
+                    .Run(request);
+            });
+        worker->setObjectName("parameter list worker");
+        device->Workers().Register(worker.get());
+        worker->start();
+    }
+    return true;
+}
+
+void ParameterListPage::BuildControls() {
+    QLabel* picture = AddPicture(kPictureId);
+    channelLabel = new QLabel(this);
+    // Placed by the picture's own size (bitmap 151), also while it loads.
+    channelLabel->setGeometry(QRect(picture->pos(), kPictureSize).adjusted(5, 0, -10, -5));
+    channelLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    QFont labelFont("Times New Roman");
+    labelFont.setPixelSize(14);
+    labelFont.setWeight(QFont::DemiBold);
+    channelLabel->setFont(labelFont);
+    QPalette blue = channelLabel->palette();
+    blue.setColor(QPalette::WindowText, QColor(159, 206, 248));
+    channelLabel->setPalette(blue);
+    channelLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    promptA = AddText(kPromptAId, Units(118, 1, 313, 25), "");
+    selector = new CmyComboBox1(false, this);
+    selector->setObjectName(QString::number(kSelectorId));
+    selector->setGeometry(Corners(118, 26, 313, 38));
+    connect(selector, &QComboBox::activated, this, &ParameterListPage::OnSelectorChosen);
+    separator = new QFrame(this);
+    separator->setObjectName(QString::number(kSeparatorId));
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setGeometry(Corners(118, 39, 313, 41));
+    promptB = AddText(kPromptBId, Units(118, 42, 313, 57), "");
+
+    list = new CmyListCtrl(this);
+    list->setObjectName(QString::number(kListId));
+    list->Setup(kEditFromValueColumn);
+    list->SetRequests(Services());
+    list->SetColumn(0, "Описание", 150);
+    list->SetColumn(1, "Параметр", 55);
+    list->SetColumn(2, "Значение", 81);
+    list->SetRowHeight(kRowHeight);
+    connect(list, &CmyListCtrl::ControlHover, this,
+            [this](bool has, Parameter* p) { ControlHover(p, has); });
+
+    squareRootText = AddText(kSquareRootTextId, Units(118, 170, 256, 192),
+                             "Необходимо ли вычисление квадратного корня из входной величины:");
+    auto* root = new CmyComboBox1(false, this);
+    root->setObjectName(QString::number(kSquareRootId));
+    root->setGeometry(Corners(260, 172, 313, 184));
+    root->addItems({"Нет", "Да"});
+    connect(root, &QComboBox::activated, this, &ParameterListPage::OnSquareRootChosen);
+    squareRoot = root;
+
+    // The prompts in the layouts' own letter size, so that the long ones fit.
+    QFont prompt = font();
+    prompt.setPixelSize(kPromptPixels);
+    for (QLabel* text : {promptA, promptB, squareRootText})
+        text->setFont(prompt);
+
+    comment = new CmyRichEditCtrl(this);
+    comment->setObjectName(QString::number(kCommentId));
+    comment->setReadOnly(true);
+    QPalette grey = comment->palette();
+    grey.setColor(QPalette::Base, QColor(220, 220, 220));
+    comment->setPalette(grey);
+    comment->hide();
+    DeviceServices* device = Services();
+    popup = std::make_unique<ParameterHelpPopup>(
+        *this, *comment, [device](const Parameter& p) { return device->GetParameterHelp(p); });
+}
+
+// A walk that ended on this page (kind above 81) resumes at its last screen
+// when the operator comes back to it.
+void ParameterListPage::OnPageShown() {
+    WizardState& s = State();
+    if (s.PageKind > kLastPageKind) {
+        int kind = kLastPageKind;
+        while (kind > kFirstPageKind && !s.PageEnabled(s.CurrentChannelIndex(), kind))
+            --kind;
+        s.PageKind = kind;
+    }
+    Setup(false);
+}
+
+bool ParameterListPage::Setup(bool keepSelector) {
+    delete graphButton;
+    graphButton = nullptr;
+    keep = keepSelector;
+    const int kind = State().PageKind;
+    if (kind > kLastPageKind)
+        return FinishChannel();
+    ShowTexts(kind);
+    LayOut(kind);
+    ShowGraphButton(kind);
+    UpdateChannelLabel();
+    RequestTable(kind, keep);
+    return true;
+}
+
+// The channel is done: the next channel starts on its channel page in the
+// modifications that walk one channel at a time.
+bool ParameterListPage::FinishChannel() {
+    WizardState& s = State();
+    const int modification = s.Modification;
+    const int next = s.ChannelPosition + 1;
+    if (next >= s.ChannelCount || (modification != 3 && modification != 4 && modification != 6))
+        return false;
+    s.ChannelPosition = next;
+    s.PageKind = kFirstPageKind;
+    Sheet()->ShowPageById(modification == 4 ? ChannelFunctionsPage::kDialogId
+                                            : GateValveChannelPage::kDialogId);
+    return true;
+}
+
+void ParameterListPage::ShowTexts(int kind) {
+    const WizardState& s = State();
+    std::string element;
+    if (ScreenOfKind(kind, true) == Screen::Pwm)
+        element = PwmElementText(kind, s.Modification, s.ChannelPosition,
+                                 Services()->Link().Table(), s.OutputMasks);
+    const KindTexts texts = TextsOfKind(kind, s.Modification, s.ChannelPosition, element);
+    Sheet()->setWindowTitle(QString::fromStdString(texts.caption));
+    promptA->setText(QString::fromStdString(texts.promptA));
+    promptB->setText(QString::fromStdString(texts.promptB));
+}
+
+void ParameterListPage::LayOut(int kind) {
+    const int modification = State().Modification;
+    const Screen screen = ScreenOfKind(kind, true);
+    const bool hasSelector = SelectorOfKind(kind, modification, 0).has_value();
+    const bool sensor = screen == Screen::PositionSensor;
+    const bool root = AsksSquareRoot(kind, modification);
+    promptA->setVisible(hasSelector);
+    selector->setVisible(hasSelector);
+    separator->setVisible(hasSelector && !sensor);
+    squareRootText->setVisible(root);
+    squareRoot->setVisible(root);
+    // The position sensor's long advice needs room; without a selector the
+    // prompt takes its place.
+    promptB->setGeometry(sensor        ? Corners(118, 40, 313, 115)
+                         : hasSelector ? Corners(118, 42, 313, 57)
+                                       : Corners(118, 10, 313, 57));
+    QFont prompt = promptB->font();
+    prompt.setPixelSize(sensor ? kAdvicePixels : kPromptPixels);
+    promptB->setFont(prompt);
+    const int top = sensor ? 122 : 58;
+    const int bottom = root || HasGraph(kind, modification) ? 168 : 188;
+    list->setGeometry(Corners(117, top, 313, bottom));
+}
+
+void ParameterListPage::ShowGraphButton(int kind) {
+    if (!HasGraph(kind, State().Modification))
+        return;
+    graphButton = new QPushButton("Редактирование графика", this);
+    graphButton->setObjectName(QString::number(kGraphButtonId));
+    graphButton->setFont(font());
+    graphButton->setGeometry(Corners(117, 173, 313, 187));
+    connect(graphButton, &QPushButton::clicked, this,
+            [this] { Sheet()->ShowPageById(GraphPage::kDialogId); });
+    graphButton->show();
+}
+
+ScreenRequest ParameterListPage::MakeRequest(int kind, bool keepSelector) const {
+    const WizardState& s = State();
+    ScreenRequest request;
+    request.kind = kind;
+    request.modification = s.Modification;
+    request.position = s.ChannelPosition;
+    request.channelCount = s.ChannelCount;
+    if (ScreenOfKind(kind, true) == Screen::Pwm)
+        request.element = PwmElementText(kind, s.Modification, s.ChannelPosition,
+                                         Services()->Link().Table(), s.OutputMasks);
+    request.keep = keepSelector;
+    request.selected = selector->currentIndex() >= 0;
+    request.selection = selector->currentText().toStdString();
+    return request;
+}
+
+void ParameterListPage::RequestTable(int kind, bool keepSelector) {
+    const int request = ++generation;
+    reading = true;
+    Sheet()->EnableBack(false);
+    Sheet()->EnableNext(false);
+    setEnabled(false);
+    ScreenTableSink& target = *this;
+    auto sink = std::make_shared<QueuedScreenTableSink>(
+        this, target, [this, request] { return generation == request; });
+    worker->Request(MakeRequest(kind, keepSelector), std::move(sink));
+}
+
+// Only the sheet hides the page; a minimised window is no leaving.
+void ParameterListPage::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) {
+        ++generation;
+        reading = false;
+    }
+    WizardPage::hideEvent(event);
+}
+
+void ParameterListPage::SelectorFilled(const std::vector<std::string>& entries, int selection) {
+    selector->clear();
+    for (const std::string& entry : entries)
+        selector->addItem(QString::fromStdString(entry));
+    selector->Select(selection);
+}
+
+void ParameterListPage::SquareRootRead(int answer) {
+    squareRoot->setCurrentIndex(answer);
+}
+
+void ParameterListPage::RowsCleared() {
+    list->ClearRows();
+}
+
+void ParameterListPage::RowAdded(int row, const std::string& description, Parameter* parameter,
+                                 bool deferred) {
+    list->InsertRow(row, QString::fromStdString(description),
+                    deferred ? CmyListCtrl::kRowDeferred : 0);
+    list->SetCellText(row, 1, parameter->name);
+    list->SetCellText(row, 2, "читаю...");
+    list->SetRowParameter(row, parameter);
+}
+
+void ParameterListPage::RowRead(int row, const std::string& value) {
+    list->SetCellText(row, 2, value);
+}
+
+void ParameterListPage::TableRead(const std::vector<RowState>& states, bool selected) {
+    list->FitColumns();
+    for (const RowState& state : states)
+        list->SetRowDisabled(state.row, state.disabled);
+    list->viewport()->update();
+    Sheet()->EnableBack(true);
+    // A screen without a selector has nothing to choose before Next.
+    const bool hasSelector = !selector->isHidden();
+    list->ApplyRowRules(hasSelector ? selected : true);
+    setEnabled(true);
+    reading = false;
+}
+
+std::vector<const Parameter*> ParameterListPage::RowParameters() const {
+    std::vector<const Parameter*> rows;
+    for (int row = 0; row < list->rowCount(); ++row)
+        rows.push_back(list->RowParameter(row));
+    return rows;
+}
+
+Parameter* ParameterListPage::SelectorParameter(int kind) const {
+    const WizardState& s = State();
+    const auto chosen = SelectorOfKind(kind, s.Modification, s.ChannelPosition);
+    return chosen ? Services()->Link().FindParameter(chosen->name, chosen->index) : nullptr;
+}
+
+void ParameterListPage::ApplyRowStates(const std::string& selection) {
+    const WizardState& s = State();
+    KindRowContext context;
+    context.kind = s.PageKind;
+    context.modification = s.Modification;
+    context.position = s.ChannelPosition;
+    context.channelCount = s.ChannelCount;
+    context.selector = SelectorParameter(s.PageKind);
+    context.selected = true;
+    context.selection = selection;
+    for (const RowState& state :
+         KindRowStates(context, RowParameters(), Services()->Link().Table()))
+        list->SetRowDisabled(state.row, state.disabled);
+    list->viewport()->update();
+}
+
+void ParameterListPage::OnSelectorChosen(int index) {
+    const int kind = State().PageKind;
+    Parameter* p = SelectorParameter(kind);
+    if (p == nullptr || index < 0)
+        return;
+    const std::string text = selector->itemText(index).toStdString();
+    const Screen screen = ScreenOfKind(kind, true);
+    if (screen == Screen::Inputs || screen == Screen::ComputingBlock)
+        ApplyRowStates(text);
+    const std::string old = p->value;
+    p->value = text;
+    const int attempts = screen == Screen::ComputingBlock ? 1 : 2;
+    Sheet()->EnableNext(false);
+    if (IsRegulatorKind(kind))
+        State().FollowRegulatorType(State().CurrentChannelIndex(), kind,
+                                    text == choice_text(*p, kPidOption));
+    DeviceServices& device = *Services();
+    Sheet()->RunProcedure(
+        this, [&device, p, attempts] { return device.WriteParameterRequest(*p, attempts); },
+        [this, p, old, kind](int result) {
+            // A refused value is not shown as if the device had it.
+            if (result != 0) {
+                p->value = old;
+                selector->Select(selector->findText(QString::fromStdString(old)));
+            }
+            if (IsRegulatorKind(kind))
+                Setup(true);
+            else if (result == 0)
+                Sheet()->EnableNext(true);
+        });
+}
+
+void ParameterListPage::OnSquareRootChosen(int index) {
+    Parameter* type = Services()->Link().FindParameter("CAL.t", SquareRootIndex(State().PageKind));
+    if (type == nullptr || index < 0)
+        return;
+    SetChoice(*type, index == 1 ? kSquareRootOption : kNoSquareRootOption);
+    DeviceServices& device = *Services();
+    Sheet()->RunProcedure(this, [&device, type] { return device.WriteParameterRequest(*type, 2); });
+}
+
+int ParameterListPage::GetNextPageId() {
+    if (reading)
+        return -1;
+    list->CloseEditor();
+    const WizardState& s = State();
+    const int kind = s.PageKind;
+    const int modification = s.Modification;
+    DeviceServices& device = *Services();
+    DeviceWorker::Job job = [] { return kGoOn; };
+    if (ScreenOfKind(kind, true) == Screen::ComputingBlock) {
+        Parameter* inputs = device.Link().FindParameter("n.in.c", 8 * s.ChannelPosition);
+        if (inputs && inputs->pendingChange1)
+            job = [&device, inputs] {
+                return device.WriteParameterRequest(*inputs, 1) == 0 ? kGoOn : kStay;
+            };
+    } else if (WritesLinksOnNext(kind, modification)) {
+        const int k = s.CurrentChannelIndex();
+        const int count = s.ChannelCount;
+        job = [&device, kind, k, count] {
+            StatusLineProgress progress(device.Status());
+            OutputLinks links(device.Operations(), device.Link().Table(), progress);
+            const LinkWriteOutcome outcome = kind == kOutputLinksKind
+                                                 ? links.WriteOutputLinks(count)
+                                                 : links.WriteGateValveOutputs(k, kind, {});
+            return outcome == LinkWriteOutcome::Written  ? kGoOn
+                   : outcome == LinkWriteOutcome::Failed ? kReread
+                                                         : kStay;
+        };
+    }
+    // Also after an edit the closed editor is still writing: the jobs run in turn.
+    Sheet()->RunProcedure(this, std::move(job), [this](int result) {
+        if (result == kGoOn)
+            Advance();
+        else if (result == kReread)
+            Setup(false);
+    });
+    return -1;
+}
+
+void ParameterListPage::Advance() {
+    WizardState& s = State();
+    const int k = s.CurrentChannelIndex();
+    int kind = s.PageKind + 1;
+    while (kind <= kLastPageKind && !s.PageEnabled(k, kind))
+        ++kind;
+    s.PageKind = kind;
+    if (Setup(false))
+        return;
+    Sheet()->ShowPageById(s.Modification == 5 ? GraphPage::kDialogId : ServicePage::kDialogId);
+}
+
+int ParameterListPage::GetPrevPageId() {
+    if (reading)
+        return -1;
+    WizardState& s = State();
+    const int k = s.CurrentChannelIndex();
+    int kind = std::min(s.PageKind.load(), kLastPageKind + 1) - 1;
+    while (kind >= kFirstPageKind && !s.PageEnabled(k, kind))
+        --kind;
+    if (kind >= kFirstPageKind) {
+        StepTo(kind);
+        return -1;
+    }
+    switch (s.Modification) {
+    case 3:
+    case 6:
+        return GateValveChannelPage::kDialogId;
+    case 4:
+    case 5:
+        return ChannelFunctionsPage::kDialogId;
+    default:
+        return ChannelCountPage::kDialogId;
+    }
+}
+
+void ParameterListPage::StepTo(int kind) {
+    list->CloseEditor();
+    State().PageKind = kind;
+    Setup(false);
+}
+
+void ParameterListPage::OnControlHover(Parameter* parameter, bool hasParameter) {
+    if (popup)
+        popup->Hover(parameter, hasParameter);
+    UpdateChannelLabel();
+}
+
+// The channel's number over the picture, where the channels are walked one
+// at a time; the help box covers it.
+void ParameterListPage::UpdateChannelLabel() {
+    if (!channelLabel)
+        return;
+    const WizardState& s = State();
+    const int modification = s.Modification;
+    channelLabel->setText(QString("Канал №%1").arg(s.CurrentChannelIndex() + 1));
+    channelLabel->setVisible(comment->isHidden() && modification != 1 && modification != 2);
+}

@@ -1,19 +1,31 @@
 #pragma once
-// A configuration procedure that opens no busy window shows itself on the
-// wizard's status line and its progress bar.
+// The configuration procedures' progress on the wizard's status line: the
+// text and the bar under the buttons. Callable from the device worker.
 
 #include "config/ConfigurationProgress.h"
-#include "device/TransferStatus.h"
 
-class StatusLineProgress : public NullConfigurationProgress {
+#include <atomic>
+
+class TransferStatus;
+
+class StatusLineProgress : public ConfigurationProgress {
 public:
     explicit StatusLineProgress(TransferStatus& status) : status(status) {}
 
-    void SetStatus(bool shown, const std::string& text) override { status.ShowStatus(shown, text); }
+    // A page has no busy window of its own: it shows as the status line.
+    void OpenBusyWindow(const std::string& text, int step) override;
+    void StepBusyWindow() override { StepProgress(); }
+    void CloseBusyWindow() override { SetStatus(false, ""); }
+
+    void SetStatus(bool shown, const std::string& text) override;
     void SetProgressStep(int percent) override { step = percent; }
-    void StepProgress() override { status.AdvanceProgress(step); }
+    void StepProgress() override;
+    void SetProgressPosition(int position) override;
+    // The status line's bar has no flying block.
+    void SetFlying(bool) override {}
 
 private:
     TransferStatus& status;
-    int step = 0;
+    std::atomic<int> step{0};
+    std::atomic<int> position{0}; // where the bar stands since the text was shown
 };

@@ -76,6 +76,15 @@ bool SimOptions::Parse(const std::vector<std::string>& args, std::string& error)
             (a == "--menu" ? sim.menu : a == "--verbose" ? verbose : server.pty) = a != "--no-pty";
             continue;
         }
+        if (a == "--pace" || a.rfind("--pace=", 0) == 0) {
+            long ms = SimServer::kDefaultTurnaround.count();
+            if (a != "--pace" && !Number(a.substr(7), 0, 60000, ms)) {
+                error = "неверное значение для --pace";
+                return false;
+            }
+            server.pace = std::chrono::milliseconds(ms);
+            continue;
+        }
         const auto setter = Setters().find(a);
         if (setter == Setters().end()) {
             error = "неизвестный параметр: " + a;
@@ -111,6 +120,8 @@ std::string SimOptions::Usage() {
                "  --menu               прибор в меню передней панели: записи отклоняются\n"
                "  --drop|--corrupt|--foreign|--garbage PCT  доля испорченных ответов\n"
                "  --delay MS  --silent-after N  --hang-up-after N  --seed N\n"
+               "  --pace[=MS]          ответ задерживается на время запроса и ответа на линии\n"
+               "                       при скорости прибора плюс MS на обработку (5)\n"
                "  --verbose            кадры на stderr\n\n"
                "SIGUSR1 или команда reset: сброс сетевых настроек с передней панели\n"
                "(9600, 8 бит, без чётности, 1 стоп-бит, адрес 16, 8-битные адреса).\n"

@@ -62,14 +62,18 @@ void SimServer::FollowLine() {
     }
 }
 
-int SimServer::PollTimeout() const {
+// Exact to the nanosecond: a paced reply must not wait for the next millisecond.
+const timespec* SimServer::PollTimeout(timespec& left) const {
     std::optional<Clock::time_point> next = sim_.WakeAt();
     if (!pending_.empty())
         next = next ? std::min(*next, pending_.front().due) : pending_.front().due;
     if (!next)
-        return -1;
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now());
-    return static_cast<int>(std::max<long long>(left.count(), 0));
+        return nullptr;
+    const long long ns = std::max<long long>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(*next - Clock::now()).count(), 0);
+    left.tv_sec = static_cast<time_t>(ns / 1000000000);
+    left.tv_nsec = static_cast<long>(ns % 1000000000);
+    return &left;
 }
 
 void SimServer::Run() {
@@ -79,7 +83,8 @@ void SimServer::Run() {
         for (int fd : {pty_.Fd(), tcp_.ListenFd(), tcp_.ClientFd()})
             if (fd >= 0)
                 fds.push_back({fd, POLLIN, 0});
-        if (::poll(fds.data(), fds.size(), PollTimeout()) < 0 && errno != EINTR)
+        timespec left{};
+        if (::ppoll(fds.data(), fds.size(), PollTimeout(left), nullptr) < 0 && errno != EINTR)
             break;
         wake_.reset();
         sim_.Settle();
@@ -125,8 +130,23 @@ void SimServer::Answer(int fd, std::string_view frame, bool pty) {
     }
     if (out.text.empty())
         return;
-    pending_.push_back({Clock::now() + out.delay, fd, std::move(out.text)});
+    const Clock::time_point due = Clock::now() + out.delay + Pace(frame.size() + out.text.size());
+    // Paced replies differ in length, so a later one may be due earlier.
+    const auto at = std::upper_bound(pending_.begin(), pending_.end(), due,
+                                     [](Clock::time_point t, const Pending& p) { return t < p.due; });
+    pending_.insert(at, {due, fd, std::move(out.text)});
     SendDue();
+}
+
+SimServer::Clock::duration SimServer::Pace(std::size_t characters) const {
+    if (!options_.pace)
+        return Clock::duration::zero();
+    const LinkConfig line = sim_.ActiveLink();
+    // Start bit, data bits, parity bit when there is one, stop bits.
+    const int bits = 1 + line.dataBits + (line.parity != 0 ? 1 : 0) + line.stopBits;
+    const auto wire = std::chrono::nanoseconds(static_cast<long long>(
+        1e9 * static_cast<double>(bits) * static_cast<double>(characters) / line.baud));
+    return wire + *options_.pace;
 }
 
 void SimServer::SendDue() {

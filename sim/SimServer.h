@@ -13,8 +13,11 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
+
+#include <time.h>
 
 class SimServer {
 public:
@@ -23,7 +26,12 @@ public:
         std::string linkPath;                        //!< stable symlink to the pty; empty: none
         std::string tcp;                             //!< "HOST:PORT"; empty: no TCP
         std::function<void(const std::string&)> trace; //!< every frame in and out
+        //!< Set: every reply waits as long as the request and the reply take
+        //!< on a real line at the controller's rate, plus this turnaround.
+        std::optional<std::chrono::milliseconds> pace;
     };
+
+    static constexpr std::chrono::milliseconds kDefaultTurnaround{5};
 
     explicit SimServer(Simulator& sim) : sim_(sim) {}
     ~SimServer() { Stop(); }
@@ -46,10 +54,13 @@ private:
 
     void Run();
     void FollowLine();
-    int PollTimeout() const;
+    // The wait until the next due reply or wake-up; null: none is due.
+    const timespec* PollTimeout(timespec& left) const;
     void SendDue();
     void ReadFrom(int fd, RequestAssembler& assembler, bool pty);
     void Answer(int fd, std::string_view frame, bool pty);
+    // The wait --pace adds to a reply: both frames on the wire and the turnaround.
+    Clock::duration Pace(std::size_t characters) const;
     void Trace(const char* direction, std::string_view text) const;
 
     Simulator& sim_;
@@ -57,7 +68,7 @@ private:
     PtyEndpoint pty_;
     TcpEndpoint tcp_;
     RequestAssembler ptyFrames_, tcpFrames_;
-    std::deque<Pending> pending_; // ordered by due time: every reply has the same delay
+    std::deque<Pending> pending_; // ordered by due time
     AbortEvent stop_{"sim-stop"};
     AbortEvent wake_{"sim-wake"};
     mutable std::mutex pathMutex_; //!< Guards slavePath_ (re-plugging changes it).

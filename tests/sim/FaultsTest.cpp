@@ -124,7 +124,7 @@ TEST(TcpTest, AnswersOnLoopback) {
     Simulator::Options o = SimBench::Defaults();
     ASSERT_TRUE(sim.Start(o, error)) << error;
     SimServer server(sim);
-    ASSERT_TRUE(server.Start({false, "", "127.0.0.1:0", {}}, error)) << error;
+    ASSERT_TRUE(server.Start({false, "", "127.0.0.1:0", {}, {}}, error)) << error;
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;

@@ -12,6 +12,7 @@ TEST(SimOptionsTest, ValuesOutOfRangeOrUnknownOptionsAreRefused) {
         {"--modification", "7"}, {"--modification", "x"}, {"--address", "2048"},
         {"--drop", "101"},       {"--change-time"},       {"--frobnicate"},
         {"--parity", "3"},       {"--no-pty"},            {"--model", ""},
+        {"--pace=x"},            {"--pace=-1"},           {"--pace="},
     };
     for (const auto& args : bad) {
         SimOptions o;
@@ -36,6 +37,11 @@ TEST(SimOptionsTest, GoodValuesLand) {
     EXPECT_EQ(o.sim.faults.silentAfter, 4);
     EXPECT_TRUE(o.sim.menu);
     EXPECT_EQ(o.sim.model.changeTime.count(), 10);
+    EXPECT_FALSE(o.server.pace.has_value());
+    ASSERT_TRUE(o.Parse({"--pace"}, error)) << error;
+    EXPECT_EQ(o.server.pace, SimServer::kDefaultTurnaround);
+    ASSERT_TRUE(o.Parse({"--pace=12"}, error)) << error;
+    EXPECT_EQ(o.server.pace, std::chrono::milliseconds(12));
 }
 
 TEST(LineProbeTest, ComparesWhatTheLineShows) {
