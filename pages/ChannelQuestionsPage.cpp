@@ -1,0 +1,149 @@
+#include "pages/ChannelQuestionsPage.h"
+
+#include "config/WizardState.h"
+#include "config/ParametersByIndex.h"
+#include "device/DeviceLink.h"
+#include "shell/DeviceServices.h"
+#include "shell/DialogUnits.h"
+#include "shell/WizardSheet.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+
+namespace {
+
+constexpr int kLabelX = 7;
+constexpr int kLabelWidth = 200;
+constexpr int kListX = 212;
+constexpr int kListWidth = 101;
+constexpr int kListHeight = 14;
+
+} // namespace
+
+ChannelQuestionsPage::ChannelQuestionsPage(int dialogId, int questionCount, QWidget* parent)
+    : WizardPage(dialogId, parent),
+      answers(kChannels, std::vector<std::uint8_t>(questionCount, kUnanswered)) {}
+
+void ChannelQuestionsPage::AddChannelHeading(const QString& text) {
+    heading = AddText(kHeadingId, QRect(kLabelX, 4, 306, 24), text);
+    heading->setFont(SmallFont());
+}
+
+ChannelQuestionsPage::Question ChannelQuestionsPage::AddQuestion(int labelId, int comboId, int y,
+                                                                 int labelHeight,
+                                                                 const QString& text,
+                                                                 std::function<void(int)> answered) {
+    Question q;
+    q.label = AddText(labelId, QRect(kLabelX, y, kLabelWidth, labelHeight), text);
+    q.combo = new QComboBox(this);
+    q.combo->setObjectName(QString::number(comboId));
+    q.combo->setGeometry(DialogUnits::Rect(kListX, y, kListWidth, kListHeight));
+    q.label->setBuddy(q.combo);
+    connect(q.combo, &QComboBox::activated, this, std::move(answered));
+    combos.push_back(q.combo);
+    return q;
+}
+
+void ChannelQuestionsPage::ShowChannel(int number) {
+    Sheet()->setWindowTitle("Задание общих параметров канала");
+    heading->setText(QString("Задайте основные параметры канала №%1").arg(number));
+}
+
+void ChannelQuestionsPage::SetShown(const Question& q, bool on) {
+    q.combo->setVisible(on);
+    q.label->setVisible(on);
+}
+
+void ChannelQuestionsPage::SetUsable(const Question& q, bool on) {
+    q.combo->setEnabled(on);
+    q.label->setEnabled(on);
+}
+
+void ChannelQuestionsPage::Fill(QComboBox* combo, const QStringList& entries) {
+    combo->clear();
+    combo->addItems(entries);
+    combo->setCurrentIndex(-1);
+}
+
+void ChannelQuestionsPage::SelectText(QComboBox* combo, const QString& text) {
+    combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text));
+}
+
+int ChannelQuestionsPage::Answer(int channel, int question) const {
+    if (channel < 0 || channel >= kChannels)
+        return -1;
+    const std::uint8_t a = answers[channel].at(question);
+    return a == kUnanswered ? -1 : a;
+}
+
+void ChannelQuestionsPage::Store(int channel, int question, int selection) {
+    if (channel < 0 || channel >= kChannels)
+        return;
+    answers[channel].at(question) = selection < 0 ? kUnanswered : std::uint8_t(selection);
+}
+
+void ChannelQuestionsPage::ForgetAnswers() {
+    for (auto& channel : answers)
+        std::fill(channel.begin(), channel.end(), kUnanswered);
+}
+
+void ChannelQuestionsPage::SelectAnswer(QComboBox* combo, int channel, int question) {
+    const int a = Answer(channel, question);
+    combo->setCurrentIndex(a < combo->count() ? a : -1);
+}
+
+void ChannelQuestionsPage::ApplyNextRule() {
+    bool missing = false;
+    for (const QComboBox* combo : combos)
+        missing = missing || (combo->isVisibleTo(this) && combo->isEnabledTo(this) &&
+                               combo->currentIndex() < 0);
+    Sheet()->EnableNext(!missing);
+}
+
+void ChannelQuestionsPage::WriteChoices(std::vector<ChoiceWrite> writes,
+                                        std::function<void(bool)> then) {
+    DeviceServices& device = *Services();
+    // The operator goes on answering with the keyboard where he was.
+    QPointer<QWidget> focus = focusWidget();
+    Sheet()->RunProcedure(
+        this,
+        [&device, writes] {
+            int first = -1;
+            for (const auto& [p, number] : writes) {
+                int result = 1;
+                if (p) {
+                    SetChoice(*p, number);
+                    result = device.WriteParameterRequest(*p, 1);
+                }
+                if (first < 0)
+                    first = result;
+            }
+            return first;
+        },
+        [then, focus](int result) {
+            if (then)
+                then(result == 0);
+            if (focus && focus->isEnabled())
+                focus->setFocus();
+        });
+}
+
+void ChannelQuestionsPage::SetInputCount(int position, int question, int selection) {
+    if (selection < 0)
+        return;
+    if (Parameter* inputs = Find("n.in.c", 8 * position)) {
+        inputs->value = std::to_string(selection + 1);
+        inputs->pendingChange1 = true;
+    }
+    Store(State().CurrentChannelIndex(), question, selection);
+    ApplyNextRule();
+}
+
+Parameter* ChannelQuestionsPage::Find(const char* name, int index) const {
+    return Services()->Link().FindParameter(name, index);
+}
+
+WizardState& ChannelQuestionsPage::State() const { return Services()->State(); }
+
+int ChannelQuestionsPage::Modification() const { return State().Modification; }
