@@ -2,6 +2,8 @@
 
 #include "shell/WizardPage.h"
 
+#include <QComboBox>
+
 void WizardOnSim::StartWizard(Simulator::Options options) {
     std::string error;
     ASSERT_TRUE(device.Start(error, options)) << error;
@@ -43,4 +45,28 @@ std::vector<std::string> WizardOnSim::NewJournal() {
     std::vector<std::string> fresh(all.begin() + std::min(journalSeen, all.size()), all.end());
     journalSeen = all.size();
     return fresh;
+}
+
+void WizardOnSim::ShowPage(int dialogId) {
+    ASSERT_TRUE(dialog->ShowPageById(dialogId)) << "page " << dialogId;
+    ASSERT_TRUE(WaitIdle());
+}
+
+void WizardOnSim::Choose(int listId, const QString& text) {
+    auto* list = Control<QComboBox>(listId);
+    ASSERT_NE(list, nullptr) << "list " << listId;
+    ASSERT_TRUE(list->isVisible() && list->isEnabled()) << "list " << listId;
+    const int index = list->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString() << " in list " << listId;
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+    ASSERT_TRUE(WaitIdle());
+}
+
+QStringList WizardOnSim::Entries(int listId) const {
+    QStringList entries;
+    if (auto* list = Control<QComboBox>(listId))
+        for (int i = 0; i < list->count(); ++i)
+            entries << list->itemText(i);
+    return entries;
 }
