@@ -121,10 +121,10 @@ bool ChannelCountPage::OnInitDialog() {
     AddText(kLabelId, QRect(118, 11, 194, 40),
             "Укажите необходимое количество подключённых каналов в приборе")
         ->setFont(LargeFont());
-    explanation = AddText(kExplanationId, QRect(118, 56, 194, 80), {});
+    explanation = AddText(kExplanationId, QRect(118, 56, 194, 64), {});
     count = new QComboBox(this);
     count->setObjectName(QString::number(kCountId));
-    count->setGeometry(DialogUnits::Rect(118, 140, 60, 14));
+    count->setGeometry(DialogUnits::Rect(118, 124, 60, 14));
     connect(count, &QComboBox::activated, this, [this](int index) {
         if (index >= 0)
             Sheet()->EnableNext(true);

@@ -11,13 +11,17 @@
 #include <QLabel>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kLabelX = 7;
-constexpr int kLabelWidth = 200;
-constexpr int kListX = 212;
-constexpr int kListWidth = 101;
+constexpr int kLabelWidth = 180;
+constexpr int kListX = 190;
+// Wide enough for "Выходной элемент №8" with its arrow.
+constexpr int kListWidth = 123;
 constexpr int kListHeight = 14;
+const QColor kUnusableText(128, 128, 128);
 
 } // namespace
 
@@ -40,6 +44,10 @@ ChannelQuestionsPage::Question ChannelQuestionsPage::AddQuestion(int labelId, in
     q.combo->setObjectName(QString::number(comboId));
     q.combo->setGeometry(DialogUnits::Rect(kListX, y, kListWidth, kListHeight));
     q.label->setBuddy(q.combo);
+    // The page's look paints every text black; a question out of use is grey.
+    QPalette look = q.label->palette();
+    look.setColor(QPalette::Disabled, QPalette::WindowText, kUnusableText);
+    q.label->setPalette(look);
     connect(q.combo, &QComboBox::activated, this, std::move(answered));
     combos.push_back(q.combo);
     return q;
@@ -91,6 +99,21 @@ void ChannelQuestionsPage::ForgetAnswers() {
 void ChannelQuestionsPage::SelectAnswer(QComboBox* combo, int channel, int question) {
     const int a = Answer(channel, question);
     combo->setCurrentIndex(a < combo->count() ? a : -1);
+}
+
+// Tab walks the questions in use, then on to the wizard's buttons.
+bool ChannelQuestionsPage::focusNextPrevChild(bool next) {
+    const auto at = std::find(combos.begin(), combos.end(), focusWidget());
+    if (at != combos.end()) {
+        const int step = next ? 1 : -1;
+        for (int i = int(at - combos.begin()) + step; i >= 0 && i < int(combos.size()); i += step) {
+            if (combos[i]->isVisibleTo(this) && combos[i]->isEnabledTo(this)) {
+                combos[i]->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+    }
+    return WizardPage::focusNextPrevChild(next);
 }
 
 void ChannelQuestionsPage::ApplyNextRule() {

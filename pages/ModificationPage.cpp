@@ -11,12 +11,17 @@
 #include "util/Prompter.h"
 
 #include <QBitmap>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QListWidget>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kPictureSize = 32;
+constexpr int kSmallestPixels = 9;
 const QColor kMaskColour(191, 191, 194);
 const QColor kDescriptionBackground(234, 244, 255);
 
@@ -36,8 +41,10 @@ bool ModificationPage::OnInitDialog() {
     list->setMovement(QListView::Static);
     list->setIconSize(QSize(kPictureSize, kPictureSize));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int i = 0; i < kModificationCount; ++i)
         list->addItem(new QListWidgetItem(QIcon(pictures[i]), QString("Модификация №%1").arg(i + 1)));
+    FitEntries();
     connect(list, &QListWidget::itemSelectionChanged, this, &ModificationPage::SelectionChanged);
 
     description = new CmyRichEditCtrl(this);
@@ -50,6 +57,21 @@ bool ModificationPage::OnInitDialog() {
     description->setPalette(look);
     Detect();
     return true;
+}
+
+// All six entries with their whole names in the list's height, each name on
+// one line under its picture.
+void ModificationPage::FitEntries() {
+    // The viewport has no size of its own before the page is first shown.
+    const int width = list->width() - 2 * list->frameWidth();
+    const QString longest = list->item(kModificationCount - 1)->text();
+    QFont font = list->font();
+    for (int pixels = QFontInfo(font).pixelSize();
+         QFontMetrics(font).horizontalAdvance(longest) > width - 12 && pixels > kSmallestPixels;)
+        font.setPixelSize(--pixels);
+    list->setFont(font);
+    const int height = (list->height() - 2 * list->frameWidth()) / kModificationCount;
+    list->setGridSize(QSize(width, std::max(height, kPictureSize + QFontMetrics(font).height())));
 }
 
 // Bitmap 183 holds the six pictures side by side on the mask colour.
@@ -73,6 +95,7 @@ void ModificationPage::Detect() {
             Services()->State().Modification = modification;
             list->setCurrentRow(modification - 1);
             list->scrollToItem(list->currentItem());
+            list->setFocus();
         });
 }
 

@@ -39,6 +39,7 @@ protected:
 
 private:
     void BuildPictures();
+    void FitEntries();
     void Detect();
     void SelectionChanged();
     void ShowDescription();
