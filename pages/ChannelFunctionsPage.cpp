@@ -1,5 +1,6 @@
 #include "pages/ChannelFunctionsPage.h"
 
+#include "config/PageKinds.h"
 #include "config/WizardState.h"
 #include "pages/ChannelCountPage.h"
 #include "pages/GraphPage.h"
@@ -11,12 +12,6 @@
 #include <QLabel>
 
 namespace {
-
-// Columns of the page-enable table the answers switch.
-constexpr int kFirstInputKind = 1;
-constexpr int kComputingKind = 17;
-constexpr int kInspectorKind = 58;
-constexpr int kLbaKind = 66;
 
 constexpr const char* kDuplicateText =
     "Были найдены одинаковые номера Выходных элементов! Это не допустимо!\nВыберите, "
@@ -131,19 +126,14 @@ void ChannelFunctionsPage::ComputingChosen(int s) {
 }
 
 void ChannelFunctionsPage::ComputingWritten(int k, int s, bool written) {
-    const bool mod4 = Modification() == 4;
-    // A refused type is no answer: the operator must choose again.
+    if (Modification() == 4) {
+        ComputingAnswered(computing, inputs, k, s, written);
+        return;
+    }
+    // Modification 5 has no computing screen and no inputs to choose.
     Store(k, kComputing, written ? s : -1);
     if (!written)
         computing.combo->setCurrentIndex(-1);
-    if (mod4) {
-        if (s == 0) {
-            SelectText(inputs.combo, "1");
-            SetInputCount(State().ChannelPosition, kInputs, inputs.combo->currentIndex());
-        }
-        SetUsable(inputs, s == 1);
-        State().SetPageEnabled(k, kComputingKind, s != 0);
-    }
     ApplyNextRule();
 }
 
@@ -194,8 +184,8 @@ int ChannelFunctionsPage::GetNextPageId() {
     const int s = inputs.combo->currentIndex();
     if (s >= 0) {
         const int k = State().CurrentChannelIndex();
-        State().SetPageEnabled(k, kFirstInputKind, true);
-        State().SetPageEnabled(k, kFirstInputKind + 1, s >= 1);
+        State().SetPageEnabled(k, kInputKind, true);
+        State().SetPageEnabled(k, kInputKind + 1, s >= 1);
     }
     return ParameterListPage::kDialogId;
 }

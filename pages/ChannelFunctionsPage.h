@@ -25,7 +25,8 @@ protected:
     bool OnInitDialog() override;
 
 private:
-    enum Answers { kInspector, kComputing, kInputs, kLba, kAnswerCount };
+    // Besides kComputing and kInputs of the base.
+    enum Answers { kInspector, kLba = kInputs + 1, kAnswerCount };
 
     void InspectorChosen(int s);
     void ComputingChosen(int s);

@@ -1,5 +1,6 @@
 #include "pages/ChannelQuestionsPage.h"
 
+#include "config/PageKinds.h"
 #include "config/WizardState.h"
 #include "config/ParametersByIndex.h"
 #include "device/DeviceLink.h"
@@ -160,6 +161,20 @@ void ChannelQuestionsPage::SetInputCount(int position, int question, int selecti
         inputs->pendingChange1 = true;
     }
     Store(State().CurrentChannelIndex(), question, selection);
+    ApplyNextRule();
+}
+
+void ChannelQuestionsPage::ComputingAnswered(const Question& computing, const Question& inputs,
+                                             int k, int s, bool written) {
+    Store(k, kComputing, written ? s : -1);
+    if (!written)
+        computing.combo->setCurrentIndex(-1);
+    if (s == 0) {
+        SelectText(inputs.combo, "1");
+        SetInputCount(State().ChannelPosition, kInputs, inputs.combo->currentIndex());
+    }
+    SetUsable(inputs, s == 1);
+    State().SetPageEnabled(k, kComputingBlockKind, s != 0);
     ApplyNextRule();
 }
 

@@ -30,6 +30,9 @@ protected:
     using ChoiceWrite = std::pair<Parameter*, int>; // parameter, choice number
 
     static constexpr std::uint8_t kUnanswered = 0xFF;
+    // Where both pages keep these two answers.
+    static constexpr int kComputing = 1;
+    static constexpr int kInputs = 2;
     static constexpr int kChannels = 4;
 
     ChannelQuestionsPage(int dialogId, int questionCount, QWidget* parent);
@@ -69,6 +72,12 @@ protected:
     // The computing block's number of inputs of channel position p: written
     // when its screen is left.
     void SetInputCount(int position, int question, int selection);
+
+    // The computing block answered s for channel k (written: the controller
+    // took it). A refused answer is no answer; without the block the channel
+    // uses one input.
+    void ComputingAnswered(const Question& computing, const Question& inputs, int k, int s,
+                           bool written);
 
     // A parameter of the table; null (with the table's message) when missing.
     Parameter* Find(const char* name, int index) const;

@@ -1,23 +1,12 @@
 #include "pages/GateValveChannelPage.h"
 
+#include "config/PageKinds.h"
 #include "config/WizardState.h"
 #include "pages/ParameterListPage.h"
 #include "shell/WizardSheet.h"
 
 #include <QComboBox>
 #include <QLabel>
-
-namespace {
-
-// Columns of the page-enable table the answers switch.
-constexpr int kFirstInputKind = 1;
-constexpr int kInputKinds = 8;
-constexpr int kSensorKind = 9;
-constexpr int kComputingKind = 17;
-constexpr int kInspectorKind = 58;
-constexpr int kLbaKind = 66;
-
-} // namespace
 
 GateValveChannelPage::GateValveChannelPage(QWidget* parent)
     : ChannelQuestionsPage(kDialogId, kAnswerCount, parent) {}
@@ -94,7 +83,7 @@ void GateValveChannelPage::SensorChosen(int s) {
                 SelectText(computing.combo, "Нет");
             SetUsable(computing, s == 0);
         }
-        State().SetPageEnabled(k, kSensorKind, s == 1);
+        State().SetPageEnabled(k, kPositionSensorKind, s == 1);
         ComputingChosen(computing.combo->currentIndex());
         ApplyNextRule();
     });
@@ -113,16 +102,7 @@ void GateValveChannelPage::ComputingChosen(int s) {
 }
 
 void GateValveChannelPage::ComputingWritten(int k, int s, bool written) {
-    Store(k, kComputing, written ? s : -1);
-    if (!written)
-        computing.combo->setCurrentIndex(-1);
-    if (s == 0) {
-        SelectText(inputs.combo, "1");
-        SetInputCount(State().ChannelPosition, kInputs, inputs.combo->currentIndex());
-    }
-    SetUsable(inputs, s == 1);
-    State().SetPageEnabled(k, kComputingKind, s != 0);
-    ApplyNextRule();
+    ComputingAnswered(computing, inputs, k, s, written);
 }
 
 void GateValveChannelPage::InspectorChosen(int s) {
@@ -149,8 +129,8 @@ int GateValveChannelPage::GetNextPageId() {
     const int s = inputs.combo->currentIndex();
     if (s >= 0) {
         const int k = State().CurrentChannelIndex();
-        for (int i = 0; i < kInputKinds; ++i)
-            State().SetPageEnabled(k, kFirstInputKind + i, s >= i);
+        for (int i = 0; i < kKindsPerBlock; ++i)
+            State().SetPageEnabled(k, kInputKind + i, s >= i);
     }
     return ParameterListPage::kDialogId;
 }

@@ -24,7 +24,8 @@ protected:
     bool OnInitDialog() override;
 
 private:
-    enum Answers { kSensor, kComputing, kInputs, kInspector, kLba, kAnswerCount };
+    // Besides kComputing and kInputs of the base.
+    enum Answers { kSensor, kInspector = kInputs + 1, kLba, kAnswerCount };
 
     void OfferInputs(int sensor);
     void SensorChosen(int s);

@@ -18,7 +18,6 @@ using Page = ChannelFunctionsPage;
 using Gate = GateValveChannelPage;
 
 constexpr int kParameterList = 107;
-constexpr int kInspectorKind = 58;
 
 QString Element(int n) { return QString("Выходной элемент №%1").arg(n); }
 
