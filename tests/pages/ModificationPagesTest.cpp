@@ -13,7 +13,10 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
+
+#include <unistd.h>
 
 namespace {
 
@@ -129,12 +132,14 @@ class ChannelCountCases : public ModificationPages, public testing::WithParamInt
 
 TEST_P(ChannelCountCases, OffersTheCountsWritesThemAndLeadsOn) {
     const CountCase& c = GetParam();
-    const std::string state = testing::TempDir() + "zrk-count-state.txt";
+    // The simulator keeps its values in this file: one of its own per run.
+    const std::string state = testing::TempDir() + "zrk-count-" + std::to_string(getpid()) + ".txt";
     std::ofstream(state) << "n.Ch:0=" << c.stored << "\n";
     Simulator::Options options;
     options.model.modification = c.modification;
     options.statePath = state;
     StartWizard(options);
+    std::remove(state.c_str());
     ShowPage(ModificationPage::kDialogId);
     prompter.Script(PromptAnswer::No); // keep the controller's settings
     Press(WizardSheet::kNextId);

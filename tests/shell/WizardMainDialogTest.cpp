@@ -35,6 +35,12 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
     }
     QLabel* Status() { return wizard.findChild<QLabel*>("1044"); }
+    // The modification page reads the device's modification when it is first
+    // shown; without a device it says so.
+    void ExpectNoModification() { prompter.Script(PromptAnswer::Ok); }
+    bool Idle() {
+        return WaitUntil([this] { return !wizard.IsProcedureRunning(); });
+    }
     QWidget* Progress() { return wizard.findChild<QWidget*>("1043"); }
 
     ScriptedBoxes prompter;
@@ -64,6 +70,7 @@ const PageRow kPages[] = {
 
 TEST_F(WizardMainDialogTest, EveryPageSitsAtItsListPositionAndNamesItself) {
     ASSERT_EQ(wizard.PageCount(), 12);
+    ExpectNoModification();
     for (const PageRow& row : kPages) {
         SCOPED_TRACE(row.dialogId);
         ASSERT_TRUE(wizard.ShowPageAt(row.position));
@@ -110,15 +117,18 @@ TEST_F(WizardMainDialogTest, NextLeadsThroughTheConnectionPagesToTheWrongDeviceP
 }
 
 TEST_F(WizardMainDialogTest, BackFromTheModificationPageJumpsToWelcome) {
+    ExpectNoModification();
     wizard.ShowPageAt(4);
+    ASSERT_TRUE(Idle());
     Click(12323);
     EXPECT_EQ(ActiveId(), 137);
     EXPECT_FALSE(Button(12323)->isEnabled());
 }
 
+// The pages before the parameter list need a device to go on (see tests/pages).
 TEST_F(WizardMainDialogTest, TheChannelWalkEndsOnTheFinishPageAndBackRestoresExit) {
-    wizard.ShowPageAt(4);
-    const int expected[] = {177, 191, 194, 107, 196, 154, 142};
+    wizard.ShowPageAt(8);
+    const int expected[] = {196, 154, 142};
     for (int id : expected) {
         Click(12324);
         EXPECT_EQ(ActiveId(), id);
@@ -255,6 +265,7 @@ void ExpectTextsFit(const QWidget& root) {
 
 // With ZRK_SCREENSHOT_DIR set, each page is also saved as a picture.
 TEST_F(WizardMainDialogTest, NothingOnAnyPageIsClipped) {
+    ExpectNoModification();
     for (const PageRow& row : kPages) {
         SCOPED_TRACE(row.dialogId);
         ASSERT_TRUE(wizard.ShowPageAt(row.position));
