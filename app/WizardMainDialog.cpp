@@ -1,5 +1,6 @@
 #include "app/WizardMainDialog.h"
 
+#include "config/ChannelConfiguration.h"
 #include "util/Prompter.h"
 #include "config/WizardState.h"
 #include "shell/DialogUnits.h"
@@ -28,13 +29,16 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
       servicePage(this), modificationPage(this), channelCountPage(this), portSelectionPage(this),
       parameterListPage(this), graphPage(this), channelFunctionsPage(this),
       connectionCheckPage(this), gateValveChannelPage(this),
-      progressBar(new StatusProgressBar(this)), statusText(new QLabel(this)), statusTimer(this) {
+      progressBar(new StatusProgressBar(this)), statusText(new QLabel(this)), statusTimer(this),
+      configurationProgress(*this, *progressBar, *this) {
     setWindowTitle("Мастер конфигурирования ZRK640");
     setWindowIcon(QIcon(":/icons/165.png"));
     deviceLink.UseState(wizardState);
     deviceLink.LoadBase();
     deviceLink.Settings().BuildParameters();
     deviceLink.configure_port();
+    // Every write of "n.Ch" reshapes the channels of the modification chosen.
+    PlugChannelConfiguration(operations, deviceLink.Table(), configurationProgress, wizardState);
     BuildLayout();
     AddPages();
     workers.Register(Worker().Thread());

@@ -21,6 +21,7 @@
 #include "device/TransferStatus.h"
 #include "shell/DeviceServices.h"
 #include "shell/ExitProcedure.h"
+#include "shell/GuiConfigurationProgress.h"
 #include "shell/StatusProgressBar.h"
 #include "shell/WizardSheet.h"
 #include "shell/WorkerRegistry.h"
@@ -59,6 +60,7 @@ public:
     DeviceOperations& Operations() override { return operations; }
     TransferStatus& Status() override { return *this; }
     WorkerRegistry& Workers() override { return workers; }
+    ConfigurationProgress& Progress() override { return configurationProgress; }
     ExitProcedure& Exit() { return exitProcedure; }
 
     void RunOnDevice(QObject* receiver, std::function<int()> job,
@@ -111,6 +113,7 @@ private:
     StatusProgressBar* progressBar;
     QLabel* statusText;
     QTimer statusTimer;
+    GuiConfigurationProgress configurationProgress;
     WorkerRegistry workers;
     ExitProcedure exitProcedure;
     // Set once the workers are gone; the cancel command that follows then

@@ -6,14 +6,6 @@
 
 namespace {
 
-// First kind of each block; block kinds run first + i for i = 0..7, except
-// the regulator and setpoint kinds, which interleave (25 + 2i, 26 + 2i).
-constexpr int kInputKind = 1;
-constexpr int kPositionSensorKind = 9;
-constexpr int kComputingBlockKind = 17;
-constexpr int kInspectorKind = 58;
-constexpr int kLbaKind = 66;
-constexpr int kGateValveKind = 74;
 
 bool OneChannelAtATime(int modification) {
     return modification >= 3 && modification <= 6;

@@ -13,10 +13,19 @@
 inline constexpr int kFirstPageKind = 1;
 inline constexpr int kLastPageKind = 81;
 inline constexpr int kOutputLinksKind = 49;
-// First kinds of the blocks the regulator type switches on and off.
+// First kind of each block; block kinds run first + i for i = 0..7, except
+// the regulator and setpoint kinds, which interleave (25 + 2i, 26 + 2i).
+inline constexpr int kInputKind = 1;
+inline constexpr int kPositionSensorKind = 9;
+inline constexpr int kComputingBlockKind = 17;
 inline constexpr int kFirstRegulatorKind = 25;
 inline constexpr int kFirstAutotuningKind = 41;
 inline constexpr int kFirstPwmKind = 50;
+inline constexpr int kInspectorKind = 58;
+inline constexpr int kLbaKind = 66;
+inline constexpr int kGateValveKind = 74;
+// Kinds of one block: its first kind + i for input or channel i = 0..7.
+inline constexpr int kKindsPerBlock = 8;
 
 // One row of the page-enable table: column = page kind, nonzero = shown.
 using PageEnableRow = std::array<std::uint8_t, 100>;

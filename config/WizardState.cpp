@@ -41,6 +41,13 @@ void WizardState::ClearPageEnableTable() {
         row.fill(0);
 }
 
+int WizardState::HighestEnabledKind(int row) const {
+    for (int kind = kLastPageKind; kind >= kFirstPageKind; --kind)
+        if (PageEnabled(row, kind))
+            return kind;
+    return 0;
+}
+
 bool IsChoiceAllowed(std::uint8_t mask, int modification) {
     constexpr std::uint8_t kNeverShown = 0x80;
     if (mask == 0)

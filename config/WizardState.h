@@ -34,6 +34,8 @@ public:
     void SetPageEnabled(int row, int kind, std::uint8_t value);
     void SetPageEnableRow(int row, const PageEnableRow& values);
     void ClearPageEnableTable();
+    // The last kind (81 down to 1) the row shows; 0 when it shows none.
+    int HighestEnabledKind(int row) const;
 
     // A regulator-type kind's autotuning and PWM screens of channel index k:
     // shown for a PID regulator where the modification has them.

@@ -6,6 +6,7 @@
 #include "controls/ParameterRequests.h"
 #include "params/ParameterHelp.h"
 
+class ConfigurationProgress;
 class DeviceLink;
 class DeviceOperations;
 class TransferStatus;
@@ -21,5 +22,7 @@ public:
     virtual TransferStatus& Status() = 0;
     // Page workers register here so that the exit waits for them.
     virtual WorkerRegistry& Workers() = 0;
+    // What the configuration procedures show; callable from any thread.
+    virtual ConfigurationProgress& Progress() = 0;
     virtual ParameterHelp GetParameterHelp(const Parameter& parameter) = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "shell/WizardPage.h"
 
+#include <QComboBox>
+
 void WizardOnSim::StartWizard(Simulator::Options options) {
     std::string error;
     ASSERT_TRUE(device.Start(error, options)) << error;
@@ -18,7 +20,13 @@ void WizardOnSim::StartWizard(Simulator::Options options) {
 }
 
 bool WizardOnSim::WaitIdle(int limitMs) {
-    return WaitUntil([this] { return !dialog->IsProcedureRunning(); }, limitMs);
+    // A page that reads on its own worker takes no input until it is done.
+    return WaitUntil(
+        [this] {
+            const WizardPage* page = dialog->GetActivePage();
+            return !dialog->IsProcedureRunning() && (page == nullptr || page->isEnabled());
+        },
+        limitMs);
 }
 
 void WizardOnSim::Press(int buttonId) {
@@ -50,4 +58,28 @@ std::vector<std::string> WizardOnSim::ColumnTexts(const CmyListCtrl& list, int c
     for (int row = 0; row < list.rowCount(); ++row)
         texts.push_back(list.CellText(row, column));
     return texts;
+}
+
+void WizardOnSim::ShowPage(int dialogId) {
+    ASSERT_TRUE(dialog->ShowPageById(dialogId)) << "page " << dialogId;
+    ASSERT_TRUE(WaitIdle());
+}
+
+void WizardOnSim::Choose(int listId, const QString& text) {
+    auto* list = Control<QComboBox>(listId);
+    ASSERT_NE(list, nullptr) << "list " << listId;
+    ASSERT_TRUE(list->isVisible() && list->isEnabled()) << "list " << listId;
+    const int index = list->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString() << " in list " << listId;
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+    ASSERT_TRUE(WaitIdle());
+}
+
+QStringList WizardOnSim::Entries(int listId) const {
+    QStringList entries;
+    if (auto* list = Control<QComboBox>(listId))
+        for (int i = 0; i < list->count(); ++i)
+            entries << list->itemText(i);
+    return entries;
 }

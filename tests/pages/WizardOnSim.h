@@ -10,6 +10,7 @@
 #include "controls/CmyListCtrl.h"
 
 #include <QPushButton>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -29,7 +30,15 @@ protected:
     // Presses a button of the sheet (Back 12323, Next 12324, Exit 2) after
     // checking it can be pressed, then waits until the procedure it started ends.
     void Press(int buttonId);
-    // Waits until no device procedure runs; false after the limit.
+    // Shows a page as a procedure's end would, then waits for what it started.
+    void ShowPage(int dialogId);
+    // Accepts the entry with text in the active page's list id, as the
+    // operator does, then waits for the procedure the answer started.
+    void Choose(int listId, const QString& text);
+    // The entries of the active page's list id.
+    QStringList Entries(int listId) const;
+    // Waits until no device procedure runs and the active page takes input
+    // again; false after the limit.
     bool WaitIdle(int limitMs = 10000);
     // The active page's template id; 0 when none.
     int ActivePageId() const;
