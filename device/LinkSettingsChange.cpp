@@ -26,6 +26,14 @@ bool LinkSettingsChange::Answers() {
     return ops.ReadParameter(&probe) == kLinkOk;
 }
 
+bool LinkSettingsChange::Confirm(std::vector<std::string>& report) {
+    if (link.Port().is_open() && Answers())
+        return true;
+    report.push_back("Прибор не отвечает после применения параметров связи.");
+    report.push_back(kResetAdvice);
+    return false;
+}
+
 void LinkSettingsChange::UseProgramSettings(const Settings& settings) {
     for (const auto& [name, value] : settings)
         link.Settings().SetValueByName(name, value);

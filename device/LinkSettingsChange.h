@@ -38,6 +38,11 @@ public:
         return o == LinkChangeOutcome::Unchanged || o == LinkChangeOutcome::Changed;
     }
 
+    // After new settings were applied by other means (the wizard's port page
+    // writes its own): true when the controller answers on the program's
+    // settings; else the report says how the operator gets it back.
+    bool Confirm(std::vector<std::string>& report);
+
 private:
     bool Answers();
     void UseProgramSettings(const Settings& settings);

@@ -2,6 +2,7 @@
 
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
+#include "device/LinkSettingsChange.h"
 #include "device/TransferStatus.h"
 #include "link/PortNames.h"
 #include "pages/ConnectionCheckPage.h"
@@ -131,8 +132,17 @@ int PortSelectionPage::GetNextPageId() {
                 return kNoLink;
             }
             device.Status().ShowStatus(true, "Применение настроек...");
-            const int result = WriteLinkSettings(device);
+            int result = WriteLinkSettings(device);
             device.Status().ShowStatus(false, "");
+            std::vector<std::string> report;
+            if (result == kLinkOk &&
+                !LinkSettingsChange(device.Link(), device.Operations()).Confirm(report)) {
+                std::string text;
+                for (const std::string& line : report)
+                    text += (text.empty() ? "" : "\n\n") + line;
+                ShowMessage(text, "Применение настроек", PromptIcon::Warning);
+                result = kNoLink;
+            }
             if (result == kLinkOk)
                 device.Link().State().SettingsChanged = false;
             return result;
