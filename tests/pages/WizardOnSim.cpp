@@ -13,9 +13,6 @@ void WizardOnSim::StartWizard(Simulator::Options options) {
     dialog = std::make_unique<WizardMainDialog>();
     NetRS485prg& settings = dialog->Link().Settings();
     settings.SetValueByName(kPortName, path);
-    // A controller started at another rate is talked to at that rate.
-    if (options.link)
-        settings.SetValueByName(kBaudName, std::to_string(options.link->baud));
     dialog->Link().Port().close();
     dialog->Link().configure_port();
     ASSERT_EQ(dialog->Link().Port().open(), 0);
