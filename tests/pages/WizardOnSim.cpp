@@ -5,11 +5,15 @@
 #include <QComboBox>
 
 void WizardOnSim::StartWizard(Simulator::Options options) {
+    // A second start begins afresh: a new controller and a new wizard.
+    dialog.reset();
+    device = std::make_unique<SimulatedDevice>();
+    journalSeen = 0;
     std::string error;
-    ASSERT_TRUE(device.Start(error, options)) << error;
-    const std::string path = device.Link().Port().settings().port_name;
+    ASSERT_TRUE(device->Start(error, options)) << error;
+    const std::string path = device->Link().Port().settings().port_name;
     // The test's own link only started the simulator: the wizard takes the line.
-    device.Link().Port().close();
+    device->Link().Port().close();
     dialog = std::make_unique<WizardMainDialog>();
     NetRS485prg& settings = dialog->Link().Settings();
     settings.SetValueByName(kPortName, path);
@@ -47,7 +51,7 @@ QPushButton* WizardOnSim::Button(int id) const {
 }
 
 std::vector<std::string> WizardOnSim::NewJournal() {
-    const std::vector<std::string> all = device.Sim().JournalLines();
+    const std::vector<std::string> all = device->Sim().JournalLines();
     std::vector<std::string> fresh(all.begin() + std::min(journalSeen, all.size()), all.end());
     journalSeen = all.size();
     return fresh;

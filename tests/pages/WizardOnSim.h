@@ -24,7 +24,7 @@ protected:
     void StartWizard(Simulator::Options options = {});
 
     WizardMainDialog& wizard() { return *dialog; }
-    Simulator& sim() { return device.Sim(); }
+    Simulator& sim() { return device->Sim(); }
     DeviceLink& link() { return dialog->Link(); }
 
     // Presses a button of the sheet (Back 12323, Next 12324, Exit 2) after
@@ -58,7 +58,7 @@ protected:
     ScriptedBoxes prompter;
 
 private:
-    SimulatedDevice device;
+    std::unique_ptr<SimulatedDevice> device;
     std::unique_ptr<WizardMainDialog> dialog;
     std::size_t journalSeen = 0;
 };
