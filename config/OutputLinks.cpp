@@ -77,23 +77,40 @@ LinkWriteOutcome OutputLinks::WriteOutputLinks(int channelCount) {
     progress.SetStatus(true, kWritingStatus);
     progress.SetProgressStep(6);
     std::array<std::string, kOutputElementCount> chosen;
+    std::string failed; // links the controller did not take, with its reasons
     for (int i = 0; i < kOutputElementCount; ++i) {
         progress.StepProgress();
         if (!links[i])
             continue;
         chosen[i] = links[i]->value;
         SetChoice(*links[i], 0);
-        ops.WriteParameter(links[i]);
+        if (!WriteLink(*links[i]))
+            failed += "\n" + links[i]->DisplayName() + ": " + links[i]->message;
     }
     for (int i = 0; i < kOutputElementCount; ++i) {
         progress.StepProgress();
         if (!links[i])
             continue;
         links[i]->value = chosen[i];
-        ops.WriteParameter(links[i]);
+        if (!WriteLink(*links[i]))
+            failed += "\n" + links[i]->DisplayName() + ": " + links[i]->message;
     }
     progress.SetStatus(false, "");
-    return LinkWriteOutcome::Written;
+    if (failed.empty())
+        return LinkWriteOutcome::Written;
+    // Said, never passed over: the page reads back what the controller holds.
+    ShowMessage("Подключение выходных элементов записано не полностью:" + failed, kCheckCaption,
+                PromptIcon::Warning);
+    return LinkWriteOutcome::Failed;
+}
+
+// A link is written in turn with the others; a lost reply is tried again.
+bool OutputLinks::WriteLink(Parameter& link) {
+    constexpr int kAttempts = 3;
+    for (int attempt = 0; attempt < kAttempts; ++attempt)
+        if (ops.WriteParameter(&link) == kLinkOk)
+            return true;
+    return false;
 }
 
 LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,

@@ -7,6 +7,7 @@
 
 class ConfigurationProgress;
 class DeviceOperations;
+class Parameter;
 class OutputElementMasks;
 class ParameterTable;
 
@@ -28,6 +29,7 @@ public:
                                 int channelCount);
 
     // Page kind 49 (modification 1): the links "op" 2i of the table's values.
+    // A link the controller does not take is named in a box: Failed.
     LinkWriteOutcome WriteOutputLinks(int channelCount);
 
     // Page kinds 74-81 (modifications 3 and 6) for channel index k. On a
@@ -43,6 +45,7 @@ public:
     void DisconnectOutputElements();
 
 private:
+    bool WriteLink(Parameter& link);
     DeviceOperations& ops;
     const ParameterTable& table;
     ConfigurationProgress& progress;

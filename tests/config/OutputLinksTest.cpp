@@ -50,15 +50,21 @@ TEST_F(OutputLinksTest, DuplicateRegulatorLinksAreRefusedBeforeAnyWrite) {
 }
 
 // Only the channels in use are compared; the controller itself refuses the
-// link beyond them that repeats an element.
+// link beyond them that repeats an element, and that is said, not passed over.
 TEST_F(OutputLinksTest, RegulatorLinksAreDisconnectedThenConnected) {
     Start(1);
     const std::string chosen[8] = {Element(1), Element(2), Element(3), Element(1),
                                    kOff,       kOff,       kOff,       kOff};
     for (int i = 0; i < 8; ++i)
         Choose("op", 2 * i, chosen[i]);
+    prompter.Script(PromptAnswer::Ok);
 
-    EXPECT_EQ(links.WriteOutputLinks(3), LinkWriteOutcome::Written);
+    EXPECT_EQ(links.WriteOutputLinks(3), LinkWriteOutcome::Failed);
+    ASSERT_EQ(prompter.Shown().size(), 1u);
+    EXPECT_EQ(prompter.Shown()[0].caption, "Проверка Выходных элементов");
+    const std::string& refusal = device.Table("op", 6).message;
+    EXPECT_FALSE(refusal.empty());
+    EXPECT_NE(prompter.Shown()[0].text.find(refusal), std::string::npos) << prompter.Shown()[0].text;
 
     Lines expected;
     for (int i = 0; i < 8; ++i)

@@ -64,7 +64,7 @@ const std::vector<WalkRow> kRows = {
     {"M1x2", 1, 2, true, {}, "Pb", "12.5", true, 2,
      "service page: Next stays off after a failed read, Back is off too: no way on"},
     {"M1x1", 1, 1, false, {}, "", "", false, -1,
-     "output links of Next: a failed write of the second pass is lost without a word"},
+     "journal differs from the clean walk beyond repeats"},
     {"M2x2", 2, 2, false, {}, "", "", false, 1},
     {"M2x3", 2, 3, true, {}, "", "", false, -1, "controller state differs from the clean walk"},
     {"M3x1", 3, 1, false, {{Gate::kSensorId, "Да"}}},
