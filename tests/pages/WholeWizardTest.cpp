@@ -382,8 +382,8 @@ TEST_P(WholeWizard, FromWelcomeToDoneAsTheOperatorChose) {
 // modification 1, then a count far from the controller's.
 class ChannelConfigurationFaults : public WholeWizard {
 protected:
-    // Call with the operator's boxes installed.
-    void ToCount() {
+    // Call with the operator's boxes installed; line takes effect on the count page.
+    void ToCount(const FaultSettings& line) {
         Start(kRows[1], {});
         while (ActivePageId() != ChannelCountPage::kDialogId && !HasFatalFailure())
             Act(kRows[1]);
@@ -392,16 +392,16 @@ protected:
         target = stored == "8" ? "1" : "8";
         Choose(ChannelCountPage::kCountId, QString::fromStdString(target));
         NewJournal();
+        sim().SetFaults(line);
     }
     std::string target;
 };
 
 TEST_F(ChannelConfigurationFaults, SilentControllerIsSaidAndNothingIsClaimed) {
     OperatorBoxes boxes(false);
-    ToCount();
     FaultSettings silent;
     silent.silentAfter = 12;
-    sim().SetFaults(silent);
+    ToCount(silent);
     QElapsedTimer clock;
     clock.start();
     Press(WizardSheet::kNextId);
@@ -427,10 +427,9 @@ TEST_F(ChannelConfigurationFaults, SilentControllerIsSaidAndNothingIsClaimed) {
 // exited channel configuration outlives the dialog.
 TEST_F(ChannelConfigurationFaults, DISABLED_ExitDuringTheConfigurationEndsWithinASecond) {
     OperatorBoxes boxes(false);
-    ToCount();
     FaultSettings slow;
     slow.delayMs = 100;
-    sim().SetFaults(slow);
+    ToCount(slow);
     Button(WizardSheet::kNextId)->click();
     QTest::qWait(500);
     ASSERT_TRUE(wizard().IsProcedureRunning());
