@@ -81,8 +81,10 @@ const SimParameter* SimParameterBase::Find(std::string_view name, int index) con
 }
 
 void SimParameterBase::ResetValues() {
-    for (auto& [key, entry] : entries_)
-        entry.param.value = entry.initial;
+    for (auto& [key, entry] : entries_) {
+        if (entry.param.value != entry.initial)
+            entry.param.value = entry.initial;
+    }
 }
 
 void SimParameterBase::ForEach(const std::function<void(SimParameter&)>& visit) {

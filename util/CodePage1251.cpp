@@ -39,9 +39,7 @@ bool WellFormed(char32_t c, int length) {
     return c >= kMinimum[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
 }
 
-} // namespace
-
-char32_t CodePage1251::DecodeByte(unsigned char b) {
+constexpr char32_t CodePoint(unsigned char b) {
     if (b < 0x80)
         return b;
     if (b >= 0xC0)
@@ -49,11 +47,62 @@ char32_t CodePage1251::DecodeByte(unsigned char b) {
     return kUpper[b - 0x80];
 }
 
+// Writes the 1 to 4 bytes of c at out; returns the end.
+constexpr char* WriteUtf8(char* out, char32_t c) {
+    if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// The UTF-8 bytes of every byte of the page (none needs more than 3), so
+// converting is a lookup per byte rather than a chain of comparisons.
+struct Utf8Bytes {
+    char bytes[3];
+    unsigned char length;
+};
+
+constexpr std::array<Utf8Bytes, 256> kUtf8 = [] {
+    std::array<Utf8Bytes, 256> table{};
+    for (int b = 0; b < 256; ++b) {
+        char bytes[4]{};
+        const char* end = WriteUtf8(bytes, CodePoint(static_cast<unsigned char>(b)));
+        table[b] = {{bytes[0], bytes[1], bytes[2]}, static_cast<unsigned char>(end - bytes)};
+    }
+    return table;
+}();
+
+} // namespace
+
+char32_t CodePage1251::DecodeByte(unsigned char b) {
+    return CodePoint(b);
+}
+
 std::string CodePage1251::ToUtf8(std::string_view cp1251) {
-    std::string out;
-    out.reserve(cp1251.size() * 2);
-    for (char ch : cp1251)
-        AppendUtf8(out, DecodeByte(static_cast<unsigned char>(ch)));
+    // Written through a pointer: a push_back per byte made the long records
+    // of the parameter base slow to read.
+    std::string out(cp1251.size() * 3, '\0');
+    char* end = out.data();
+    for (char ch : cp1251) {
+        const Utf8Bytes& utf8 = kUtf8[static_cast<unsigned char>(ch)];
+        end[0] = utf8.bytes[0];
+        end[1] = utf8.bytes[1];
+        end[2] = utf8.bytes[2];
+        end += utf8.length;
+    }
+    out.resize(static_cast<std::size_t>(end - out.data()));
     return out;
 }
 
@@ -116,19 +165,6 @@ bool CodePage1251::DecodeUtf8(std::string_view utf8, std::size_t& pos, char32_t&
 }
 
 void CodePage1251::AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
+    char bytes[4];
+    out.append(bytes, WriteUtf8(bytes, c));
 }

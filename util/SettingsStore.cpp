@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <pwd.h>
 #include <strings.h>
 #include <unistd.h>
@@ -31,19 +32,21 @@ std::string home_dir() {
     return home;
 }
 
-std::string trim(const std::string& s) {
+// Views, not copies: every lookup walks all lines.
+std::string_view trim(std::string_view s) {
     const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return "";
+    if (first == std::string_view::npos)
+        return {};
     return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
 }
 
-bool same_name(const std::string& line, const std::string& name, std::string* value) {
+bool same_name(std::string_view line, const std::string& name, std::string* value) {
     const auto eq = line.find('=');
-    if (eq == std::string::npos)
+    if (eq == std::string_view::npos)
         return false;
-    const std::string key = trim(line.substr(0, eq));
-    if (key.size() != name.size() || ::strcasecmp(key.c_str(), name.c_str()) != 0)
+    const std::string_view key = trim(line.substr(0, eq));
+    if (key.size() != name.size() ||
+        (!key.empty() && ::strncasecmp(key.data(), name.c_str(), key.size()) != 0))
         return false;
     if (value)
         *value = trim(line.substr(eq + 1));
@@ -51,7 +54,7 @@ bool same_name(const std::string& line, const std::string& name, std::string* va
 }
 
 // A settings file is lines of text; control bytes mean it is something else.
-bool is_text(const std::string& line) {
+bool is_text(std::string_view line) {
     return std::none_of(line.begin(), line.end(), [](char c) {
         const auto u = static_cast<unsigned char>(c);
         return u < 0x20 && c != '\t' && c != '\r';
@@ -80,17 +83,30 @@ int SettingsStore::load() {
         return 0;
     const auto size = fs::file_size(path_, ec);
     std::ifstream in(path_, std::ios::binary);
-    bool ok = !ec && size <= kMaxFileSize && in;
-    std::string line;
-    while (ok && std::getline(in, line)) {
-        ok = is_text(line);
-        lines_.push_back(line);
+    if (!ec && size <= kMaxFileSize && in) {
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        if (!in.bad())
+            return load_text(text);
     }
-    if (ok && !in.bad())
-        return 0;
-    lines_.clear();
     unreadable_ = true;
     return -1;
+}
+
+int SettingsStore::load_text(std::string_view text) {
+    lines_.clear();
+    unreadable_ = false;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = text.substr(start, end - start);
+        if (!is_text(line)) {
+            lines_.clear();
+            unreadable_ = true;
+            return -1;
+        }
+        lines_.emplace_back(line);
+        start = end + 1;
+    }
+    return 0;
 }
 
 int SettingsStore::find(const std::string& name) const {

@@ -3,6 +3,7 @@
 // (other keys, comments, sections) are kept as they are when it is written.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class SettingsStore {
@@ -24,6 +25,8 @@ public:
     // or binary one loads as empty too and answers -1, so every value takes
     // its default, and save refuses to replace it.
     int load();
+    // The same for the file's content already in memory.
+    int load_text(std::string_view text);
 
     int get_int(const std::string& name, int fallback) const;
     std::string get_text(const std::string& name, const std::string& fallback) const;

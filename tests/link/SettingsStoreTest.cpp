@@ -96,6 +96,39 @@ TEST(SettingsStore, DamagedLinesGiveDefaultsAndForeignLinesSurviveAWrite) {
     EXPECT_NE(written.find("[General]\n"), std::string::npos);
 }
 
+// Content in memory reads as the same file would; a line with no name
+// before '=' matches only the empty name.
+TEST(SettingsStore, ContentFromMemoryReadsLikeTheFile) {
+    struct Case {
+        std::string content;
+        int loaded;
+        const char* address; // text of "address", "-" when absent
+    };
+    const Case cases[] = {
+        {"", 0, "-"},
+        {"address = 17\r\n=x\nport", 0, "17"},
+        {"=\naddress=18", 0, "18"},
+        {"address=5\n\x01 binary\n", -1, "-"},
+        {"address=5\n\0\n"s, -1, "-"},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        const std::string path = dir.file("s.conf");
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << c.content;
+        SettingsStore fromFile(path), fromMemory("");
+        EXPECT_EQ(fromFile.load(), c.loaded) << c.content;
+        EXPECT_EQ(fromMemory.load_text(c.content), c.loaded) << c.content;
+        for (const SettingsStore* store : {&fromFile, &fromMemory}) {
+            EXPECT_EQ(store->get_text("address", "-"), c.address) << c.content;
+            EXPECT_FALSE(store->contains("port")) << c.content;
+        }
+    }
+    SettingsStore store("");
+    ASSERT_EQ(store.load_text("=x\nAddress=1\n"), 0);
+    EXPECT_EQ(store.get_text("", "-"), "x");
+    EXPECT_EQ(store.get_int("ADDRESS", 0), 1);
+}
+
 TEST(SettingsStore, ValuesWithLineBreaksAreRefused) {
     TempDir dir;
     SettingsStore store(dir.file("s.conf"));
