@@ -11,9 +11,15 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 class SimParameterBase {
 public:
+    SimParameterBase() = default;
+    // all_ points into entries_, which a copy would not share.
+    SimParameterBase(const SimParameterBase&) = delete;
+    SimParameterBase& operator=(const SimParameterBase&) = delete;
+
     // false with error set when the file is missing, damaged or empty, or
     // two names share one hash (requests could not tell them apart).
     bool Load(const std::string& path, std::string& error);
@@ -36,4 +42,6 @@ private:
     };
     std::map<std::uint16_t, NameInfo> names_;
     std::map<std::pair<std::uint16_t, int>, SimParameter> entries_;
+    // The same entries in a flat list: a reset walks all of them.
+    std::vector<SimParameter*> all_;
 };

@@ -166,5 +166,5 @@ bool CodePage1251::DecodeUtf8(std::string_view utf8, std::size_t& pos, char32_t&
 
 void CodePage1251::AppendUtf8(std::string& out, char32_t c) {
     char bytes[4];
-    out.append(bytes, WriteUtf8(bytes, c));
+    out.append(bytes, static_cast<std::size_t>(WriteUtf8(bytes, c) - bytes));
 }
