@@ -8,23 +8,23 @@ namespace {
 
 constexpr int kExchanges = 3;
 
-template <typename Exchange> int UntilAnswered(Parameter& p, Exchange exchange) {
-    int result = exchange(&p);
-    for (int n = 1; n < kExchanges && IsLostReply(result, p); ++n)
-        result = exchange(&p);
-    return result;
-}
-
 } // namespace
 
 bool IsLostReply(int result, const Parameter& p) {
     return result == kLinkNoReply || (result == kLinkError && p.message == kReplyChecksumText);
 }
 
+int UntilAnswered(Parameter& p, const std::function<int()>& exchange) {
+    int result = exchange();
+    for (int n = 1; n < kExchanges && IsLostReply(result, p); ++n)
+        result = exchange();
+    return result;
+}
+
 int WriteUntilAnswered(DeviceOperations& ops, Parameter& p) {
-    return UntilAnswered(p, [&ops](Parameter* q) { return ops.WriteParameter(q); });
+    return UntilAnswered(p, [&ops, &p] { return ops.WriteParameter(&p); });
 }
 
 int ReadUntilAnswered(DeviceOperations& ops, Parameter& p) {
-    return UntilAnswered(p, [&ops](Parameter* q) { return ops.ReadParameter(q); });
+    return UntilAnswered(p, [&ops, &p] { return ops.ReadParameter(&p); });
 }
