@@ -106,8 +106,8 @@ int ChannelConfiguration::WriteCount(Parameter& channelCount, int count) {
     return WriteUntilAnswered(ops, channelCount);
 }
 
-// Results are not examined but for the links that may fall back; a lost
-// reply is no refusal and sends no link elsewhere.
+// Results are not examined but for the links that may fall back; for them a
+// lost reply is no refusal and sends no link elsewhere.
 void ChannelConfiguration::RunBlock(const std::vector<BlockWrite>& writes, int channel) {
     if (channel < 0)
         return;
@@ -120,7 +120,9 @@ void ChannelConfiguration::RunBlock(const std::vector<BlockWrite>& writes, int c
             SetChoice(*p, value);
         else
             p->value = std::to_string(value);
-        if (WriteUntilAnswered(ops, *p) != kLinkOk && w.fallback)
+        if (!w.fallback)
+            ops.WriteParameter(p);
+        else if (WriteUntilAnswered(ops, *p) != kLinkOk)
             ops.ConnectToFreeOutput(*p, report);
     }
 }

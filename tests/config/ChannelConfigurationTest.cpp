@@ -161,6 +161,25 @@ TEST_F(ChannelConfigurationTest, FailedReadOfTheCountWritesNothing) {
     EXPECT_EQ(device.Stored("n.Ch", 0), "1");
 }
 
+// Garbled replies say nothing of a refusal: the links set up keep the
+// elements of the sequence, no other element is looked for, no report shown.
+TEST_F(ChannelConfigurationTest, GarbledRepliesSendNoLinkToAnotherElement) {
+    StartAt(5, 2);
+    FaultSettings garbled;
+    garbled.corruptPercent = 40;
+    device.Sim().SetFaults(garbled);
+
+    EXPECT_EQ(WriteCount(4), kLinkOk);
+
+    device.Sim().SetFaults({});
+    for (const std::string& line : Journal())
+        if (line.rfind("op[", 0) == 0 || line.rfind("rel.a[", 0) == 0)
+            EXPECT_TRUE(line == "op[2]=Выходной элемент №3 #3" || line == "rel.a[2]=Выходной элемент №4 #4")
+                << line;
+    EXPECT_EQ(device.Stored("op", 2), "Выходной элемент №3");
+    EXPECT_EQ(device.Stored("rel.a", 2), "Выходной элемент №4");
+}
+
 TEST_F(ChannelConfigurationTest, UnknownModificationWritesNothing) {
     StartAt(1, 1);
     state.Modification = 0;
