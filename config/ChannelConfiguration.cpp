@@ -2,6 +2,7 @@
 
 #include "config/ConfigurationProgress.h"
 #include "device/DeviceLink.h"
+#include "device/LostReplies.h"
 #include "util/Prompter.h"
 #include "config/WizardState.h"
 
@@ -58,7 +59,7 @@ int ChannelConfiguration::Apply(Parameter& channelCount, int modification) {
         return kLinkNothing;
     }
     // Without the current count the steps cannot be known: nothing is written.
-    if (const int r = ops.ReadParameter(&channelCount); r != kLinkOk) {
+    if (const int r = ReadUntilAnswered(ops, channelCount); r != kLinkOk) {
         channelCount.message = "Ошибка команды 'n.Ch':\n" + channelCount.message;
         channelCount.value = requested;
         return r;
@@ -102,10 +103,11 @@ int ChannelConfiguration::RunSteps(Parameter& channelCount, int from, int to,
 
 int ChannelConfiguration::WriteCount(Parameter& channelCount, int count) {
     channelCount.value = std::to_string(count);
-    return ops.WriteParameter(&channelCount);
+    return WriteUntilAnswered(ops, channelCount);
 }
 
-// Results are not examined but for the links that may fall back.
+// Results are not examined but for the links that may fall back; for them a
+// lost reply is no refusal and sends no link elsewhere.
 void ChannelConfiguration::RunBlock(const std::vector<BlockWrite>& writes, int channel) {
     if (channel < 0)
         return;
@@ -118,7 +120,9 @@ void ChannelConfiguration::RunBlock(const std::vector<BlockWrite>& writes, int c
             SetChoice(*p, value);
         else
             p->value = std::to_string(value);
-        if (ops.WriteParameter(p) != kLinkOk && w.fallback)
+        if (!w.fallback)
+            ops.WriteParameter(p);
+        else if (WriteUntilAnswered(ops, *p) != kLinkOk)
             ops.ConnectToFreeOutput(*p, report);
     }
 }

@@ -6,6 +6,7 @@
 #include "device/DeviceLink.h"
 #include "util/Prompter.h"
 #include "device/DeviceOperations.h"
+#include "device/LostReplies.h"
 
 #include <array>
 #include <string>
@@ -29,6 +30,11 @@ bool IsChoice(const Parameter& p, int number) {
 // The first link index of the gate valve a screen of this kind is about.
 int GateValveIndex(int k, int kind) {
     return kLinksPerChannel * (k + kind - kFirstGateValveKind);
+}
+
+// One line of a report on links, with the controller's reason.
+std::string LinkLine(const Parameter& link) {
+    return "\n" + link.DisplayName() + ": " + link.message;
 }
 
 } // namespace
@@ -74,6 +80,17 @@ LinkWriteOutcome OutputLinks::WriteOutputLinks(int channelCount) {
                 ShowMessage(kDuplicateText, kCheckCaption, PromptIcon::Warning);
                 return LinkWriteOutcome::Duplicate;
             }
+    // A link not read would go off in the first pass and never on again.
+    std::string unread;
+    for (Parameter* link : links)
+        if (link && link->value == kNoData) {
+            link->message = kNotInitialisedNote;
+            unread += LinkLine(*link);
+        }
+    if (!unread.empty()) {
+        ShowMessage(unread.substr(1), kCheckCaption, PromptIcon::Warning);
+        return LinkWriteOutcome::Failed;
+    }
     progress.SetStatus(true, kWritingStatus);
     progress.SetProgressStep(6);
     std::array<std::string, kOutputElementCount> chosen;
@@ -85,7 +102,7 @@ LinkWriteOutcome OutputLinks::WriteOutputLinks(int channelCount) {
         chosen[i] = links[i]->value;
         SetChoice(*links[i], 0);
         if (!WriteLink(*links[i]))
-            failed += "\n" + links[i]->DisplayName() + ": " + links[i]->message;
+            failed += LinkLine(*links[i]);
     }
     for (int i = 0; i < kOutputElementCount; ++i) {
         progress.StepProgress();
@@ -93,7 +110,7 @@ LinkWriteOutcome OutputLinks::WriteOutputLinks(int channelCount) {
             continue;
         links[i]->value = chosen[i];
         if (!WriteLink(*links[i]))
-            failed += "\n" + links[i]->DisplayName() + ": " + links[i]->message;
+            failed += LinkLine(*links[i]);
     }
     progress.SetStatus(false, "");
     if (failed.empty())
@@ -106,11 +123,7 @@ LinkWriteOutcome OutputLinks::WriteOutputLinks(int channelCount) {
 
 // A link is written in turn with the others; a lost reply is tried again.
 bool OutputLinks::WriteLink(Parameter& link) {
-    constexpr int kAttempts = 3;
-    for (int attempt = 0; attempt < kAttempts; ++attempt)
-        if (ops.WriteParameter(&link) == kLinkOk)
-            return true;
-    return false;
+    return WriteUntilAnswered(ops, link) == kLinkOk;
 }
 
 LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,
@@ -134,14 +147,15 @@ LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,
         ops.WriteParameter(link);
     }
     progress.StepProgress();
-    bool good = ops.WriteParameter(mode) == kLinkOk;
+    // Only a refusal fails the block: a lost reply is no refusal.
+    bool good = WriteLink(*mode);
     if (good && (IsChoice(*mode, kOneLink) || IsChoice(*mode, kBothLinks))) {
         first->value = firstChosen;
-        good = ops.WriteParameter(first) == kLinkOk;
+        good = WriteLink(*first);
     }
     if (good && IsChoice(*mode, kBothLinks)) {
         second->value = secondChosen;
-        good = ops.WriteParameter(second) == kLinkOk;
+        good = WriteLink(*second);
     }
     if (good) {
         progress.SetStatus(false, "");

@@ -10,6 +10,7 @@
 #include "config/WizardState.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
+#include "device/LostReplies.h"
 #include "device/TransferStatus.h"
 #include "util/TextCase.h"
 
@@ -45,8 +46,9 @@ std::string RowDescription(const Parameter& p, int modification) {
     return p.caption;
 }
 
+// A lost reply is asked again: it is no value the controller holds.
 bool ScreenTableRead::Read(Parameter& p) {
-    if (ops.ReadParameter(&p) != kLinkOk) {
+    if (ReadUntilAnswered(ops, p) != kLinkOk) {
         p.value = kNoData;
         return false;
     }

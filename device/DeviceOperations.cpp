@@ -1,6 +1,7 @@
 #include "device/DeviceOperations.h"
 
 #include "device/DeviceLink.h"
+#include "device/LostReplies.h"
 #include "util/Prompter.h"
 #include "util/TextCase.h"
 
@@ -74,8 +75,9 @@ void DeviceOperations::ConnectToFreeOutput(Parameter& p, std::vector<std::string
     int free = -1;
     for (int i = 0; i < kOutputElements && free < 0; ++i) {
         state->index = i;
-        ReadParameter(state);
-        if (state->value == choice_text(*state, kFreeOutputChoice))
+        // An element whose state was not read is not taken for free.
+        if (ReadUntilAnswered(*this, *state) == kLinkOk &&
+            state->value == choice_text(*state, kFreeOutputChoice))
             free = i;
     }
     state->index = 0;

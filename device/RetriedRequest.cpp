@@ -3,6 +3,7 @@
 #include "device/DeviceLink.h"
 #include "util/Prompter.h"
 #include "device/DeviceOperations.h"
+#include "device/LostReplies.h"
 #include "util/TextCase.h"
 #include "device/TransferStatus.h"
 
@@ -53,7 +54,7 @@ int RetriedRequest::Run(bool write, Parameter& p, int attempts) {
         status.AdvanceProgress(100 / n);
         if (result == 0)
             continue;
-        result = write ? operations.WriteChannelParameter(&p) : operations.ReadParameter(&p);
+        result = Attempt(write, p);
         if (write && HasSiblings(p))
             WriteSiblings(p);
     }
@@ -62,6 +63,16 @@ int RetriedRequest::Run(bool write, Parameter& p, int attempts) {
     if (link.Port().exit_event().is_set())
         return 1;
     return Report(write, p, result);
+}
+
+// A lost reply is no answer: the same request goes again within the attempt.
+// "n.Ch" reshapes the channels, which repeat their own requests.
+int RetriedRequest::Attempt(bool write, Parameter& p) {
+    if (!write)
+        return ReadUntilAnswered(operations, p);
+    if (EqualsNoCase(p.name, "n.Ch"))
+        return operations.WriteChannelParameter(&p);
+    return UntilAnswered(p, [this, &p] { return operations.WriteChannelParameter(&p); });
 }
 
 void RetriedRequest::WriteSiblings(const Parameter& p) {

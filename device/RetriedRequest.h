@@ -20,6 +20,7 @@ public:
 
 private:
     int Run(bool write, Parameter& parameter, int attempts);
+    int Attempt(bool write, Parameter& parameter);
     void WriteSiblings(const Parameter& parameter);
     static int Report(bool write, const Parameter& parameter, int result);
 

@@ -5,6 +5,7 @@
 #include "controls/CmyGraf.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
+#include "device/LostReplies.h"
 #include "device/TransferStatus.h"
 #include "pages/GraphNodeList.h"
 #include "pages/GraphWrite.h"
@@ -130,14 +131,16 @@ void GraphPage::ReadGraph(DeviceServices& device, int c) {
     const AbortEvent& exitEvent = device.Link().Port().exit_event();
     Parameter* in = device.Link().FindParameter("in.gr", c);
     device.Status().AdvanceProgress(kReadStep);
-    ops.ReadParameter(in);
+    // A lost reply is asked again: what stands in for an unread value gets written on Next.
+    if (in)
+        ReadUntilAnswered(ops, *in);
     const bool inputRead = in && in->message.empty();
     Post([this, inputRead, value = in ? in->value : std::string()] { SelectInput(inputRead, value); });
 
     Parameter* node = device.Link().FindParameter("node", kNodesPerGraph * c);
     device.Status().AdvanceProgress(kReadStep);
     // An unread count is taken as no nodes.
-    const bool countRead = node && ops.ReadParameter(node) == 0;
+    const bool countRead = node && ReadUntilAnswered(ops, *node) == 0;
     const int k = countRead ? std::clamp(std::atoi(node->value.c_str()), 0, kRows) : 0;
     if (node && !countRead)
         node->value = std::to_string(k);
@@ -156,7 +159,8 @@ void GraphPage::ReadGraph(DeviceServices& device, int c) {
             Parameter* p = device.Link().FindParameter(name, index);
             const int column = name[0] == 'a' ? GraphNodeList::kXColumn : GraphNodeList::kYColumn;
             device.Status().AdvanceProgress(kReadStep);
-            ops.ReadParameter(p);
+            if (p)
+                ReadUntilAnswered(ops, *p);
             Post([this, n, column, value = p ? p->value : std::string(kNoData)] {
                 nodes->SetCellText(n, column, value);
             });

@@ -100,6 +100,14 @@ protected:
         Preset("n.Ch", 0, std::to_string(count));
     }
 
+    // The line from now on: replies dropped and garbled, in percent.
+    void Line(int dropPercent, int corruptPercent) {
+        FaultSettings faults;
+        faults.dropPercent = dropPercent;
+        faults.corruptPercent = corruptPercent;
+        device.Sim().SetFaults(faults);
+    }
+
     int WriteCount(int count) {
         Parameter& p = device.Table("n.Ch", 0);
         p.value = std::to_string(count);
@@ -146,9 +154,7 @@ TEST_F(ChannelConfigurationTest, SameCountWritesNothingAndOpensNoWindow) {
 // reported instead of a success that changed nothing.
 TEST_F(ChannelConfigurationTest, FailedReadOfTheCountWritesNothing) {
     StartAt(1, 1);
-    FaultSettings silent;
-    silent.dropPercent = 100;
-    device.Sim().SetFaults(silent);
+    Line(100, 0);
 
     EXPECT_EQ(WriteCount(3), kLinkNoReply);
 
@@ -159,6 +165,26 @@ TEST_F(ChannelConfigurationTest, FailedReadOfTheCountWritesNothing) {
     EXPECT_EQ(Journal(), Lines{});
     EXPECT_EQ(progress.events, Lines{});
     EXPECT_EQ(device.Stored("n.Ch", 0), "1");
+}
+
+// Garbled replies say nothing of a refusal: the links set up keep the
+// elements of the sequence, no other element is looked for, no report shown.
+TEST_F(ChannelConfigurationTest, GarbledRepliesSendNoLinkToAnotherElement) {
+    StartAt(5, 2);
+    Line(0, 40);
+
+    EXPECT_EQ(WriteCount(4), kLinkOk);
+
+    Line(0, 0);
+    for (const std::string& line : Journal()) {
+        if (line.rfind("op[", 0) == 0 || line.rfind("rel.a[", 0) == 0) {
+            EXPECT_TRUE(line == "op[2]=Выходной элемент №3 #3" ||
+                        line == "rel.a[2]=Выходной элемент №4 #4")
+                << line;
+        }
+    }
+    EXPECT_EQ(device.Stored("op", 2), "Выходной элемент №3");
+    EXPECT_EQ(device.Stored("rel.a", 2), "Выходной элемент №4");
 }
 
 TEST_F(ChannelConfigurationTest, UnknownModificationWritesNothing) {

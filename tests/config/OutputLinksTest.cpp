@@ -80,6 +80,24 @@ TEST_F(OutputLinksTest, RegulatorLinksAreDisconnectedThenConnected) {
     EXPECT_EQ(progress.events.back(), "hide");
 }
 
+// The first pass would switch an unread link off with no value to set it back.
+TEST_F(OutputLinksTest, AnUnreadLinkStopsTheWriteBeforeAnyLinkGoesOff) {
+    Start(1);
+    for (int i = 0; i < 8; ++i)
+        Choose("op", 2 * i, kOff);
+    device.Table("op", 6).value = "Нет данных";
+    prompter.Script(PromptAnswer::Ok);
+
+    EXPECT_EQ(links.WriteOutputLinks(1), LinkWriteOutcome::Failed);
+
+    EXPECT_EQ(Journal(), Lines{});
+    ASSERT_EQ(prompter.Shown().size(), 1u);
+    EXPECT_EQ(prompter.Shown()[0].caption, "Проверка Выходных элементов");
+    EXPECT_NE(prompter.Shown()[0].text.find("Значение не записанно, так как параметер не инициализирован"),
+              std::string::npos)
+        << prompter.Shown()[0].text;
+}
+
 struct GateValveCase {
     const char* title;
     const char* mode;

@@ -63,10 +63,9 @@ struct WalkRow {
 const std::vector<WalkRow> kRows = {
     {"M1x2", 1, 2, true, {}, "Pb", "12.5", true, 2,
      "service page: Next stays off after a failed read, Back is off too: no way on"},
-    {"M1x1", 1, 1, false, {}, "", "", false, -1,
-     "journal differs from the clean walk beyond repeats"},
+    {"M1x1", 1, 1, false, {}},
     {"M2x2", 2, 2, false, {}, "", "", false, 1},
-    {"M2x3", 2, 3, true, {}, "", "", false, -1, "controller state differs from the clean walk"},
+    {"M2x3", 2, 3, true, {}},
     {"M3x1", 3, 1, false, {{Gate::kSensorId, "Да"}}},
     {"M3x2", 3, 2, false, {{Gate::kSensorId, "Да"}}, "", "", false, 0,
      "a page whose read failed keeps Next off"},
@@ -79,7 +78,7 @@ const std::vector<WalkRow> kRows = {
     {"M5x2", 5, 2, false,
      {{Functions::kInspectorId, "Нет"}, {Functions::kLbaId, "Нет контроля"},
       {Functions::kComputingId, "Повторитель"}},
-     "", "", true, -1, "journal differs from the clean walk beyond repeats"},
+     "", "", true},
     {"M5x4", 5, 4, false,
      {{Functions::kInspectorId, "Нет"}, {Functions::kLbaId, "Нет контроля"},
       {Functions::kComputingId, "Квадратный корень"}},
@@ -87,8 +86,7 @@ const std::vector<WalkRow> kRows = {
     {"M6x1", 6, 1, false, {{Gate::kSensorId, "Датчик положения"}}},
     {"M6x2", 6, 2, false,
      {{Gate::kSensorId, "Датчик положения"}, {Gate::kComputingId, "Нет"},
-      {Gate::kInspectorId, "Использовать"}, {Gate::kLbaId, "Есть контроль"}},
-     "", "", false, -1, "controller state differs from the clean walk"},
+      {Gate::kInspectorId, "Использовать"}, {Gate::kLbaId, "Есть контроль"}}},
 };
 
 // Answers the questions as the row's operator, every other box with Ok,
@@ -195,10 +193,13 @@ protected:
     }
 
     // The row's answers first, then the first free entry of every open question.
+    // An answer the page took back after a failed write (and its box) is given again.
     void AnswerChannel(const WalkRow& row) {
         for (const Answer& a : row.answers) {
             auto* combo = Control<QComboBox>(a.id);
-            if (combo && combo->isVisible() && combo->isEnabled() && combo->currentText() != a.text)
+            for (int tries = 0; tries < 5 && combo && combo->isVisible() && combo->isEnabled() &&
+                                combo->currentText() != a.text;
+                 ++tries)
                 Choose(a.id, a.text);
         }
         for (int pass = 0; pass < 10; ++pass) {
@@ -348,14 +349,16 @@ protected:
         for (const auto& [key, written] : last) {
             const auto held = result.state.find(key);
             EXPECT_NE(held, result.state.end()) << key;
-            if (held != result.state.end())
+            if (held != result.state.end()) {
                 EXPECT_EQ(held->second, written) << key;
+            }
         }
-        if (clean)
+        if (clean) {
             for (const std::string& text : boxes.Texts())
                 EXPECT_TRUE(text.find(kChangeQuestion) != std::string::npos ||
                             text.find(kNeededQuestion) != std::string::npos)
                     << text;
+        }
         return result;
     }
 
