@@ -10,7 +10,6 @@
 #include "config/WizardState.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
-#include "device/LostReplies.h"
 #include "device/TransferStatus.h"
 #include "util/TextCase.h"
 
@@ -46,12 +45,9 @@ std::string RowDescription(const Parameter& p, int modification) {
     return p.caption;
 }
 
-// A lost reply is asked again: it is no value the controller holds.
 bool ScreenTableRead::Read(Parameter& p) {
-    if (ReadUntilAnswered(ops, p) != kLinkOk) {
-        p.value = kNoData;
+    if (!reads.Read(p))
         return false;
-    }
     p.SetValue(p.value, true);
     return true;
 }
@@ -83,7 +79,7 @@ void ScreenTableRead::ReadSelector(ScreenRequest& request) {
     const int inputs = ComputingBlockInputs(link.Table(), request.position);
     const std::vector<std::string> entries =
         SelectorChoices(request.kind, *p, request.modification, inputs);
-    Read(*p);
+    selectorUnread = !Read(*p);
     const auto found = std::find(entries.begin(), entries.end(), p->value);
     const int selection = found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
     request.selected = selection >= 0;
@@ -116,7 +112,8 @@ bool ScreenTableRead::FollowRegulator(const ScreenRequest& request) {
     const Parameter* type = link.FindParameter("rEG.t", regulator);
     const bool pid =
         type && request.selected && request.selection == choice_text(*type, kPidOption);
-    state.FollowRegulatorType(k, request.kind, pid);
+    if (!selectorUnread)
+        state.FollowRegulatorType(k, request.kind, pid);
     Parameter* output = link.FindParameter("Pou", regulator);
     if (output && Read(*output) && output->value == choice_text(*output, kWithoutPwmOption))
         state.SetPageEnabled(k, kFirstPwmKind + (request.kind - kFirstRegulatorKind) / 2, 0);
@@ -155,8 +152,9 @@ void ScreenTableRead::ReadRows(const ScreenRequest& request, bool pid) {
         context.selector = link.FindParameter(selector->name, selector->index);
     context.selected = request.selected;
     context.selection = request.selection;
-    sink.TableRead(KindRowStates(context, rows, link.Table()), request.selected);
     status.ShowStatus(false, "");
+    reads.ReportFailure();
+    sink.TableRead(KindRowStates(context, rows, link.Table()), request.selected);
 }
 
 bool AsksSquareRoot(int kind, int modification) {

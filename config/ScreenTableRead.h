@@ -3,6 +3,8 @@
 // page's worker does it: the selector and its entries, the regulator's
 // follow-up screens, then every row of the kind's list once, in order.
 
+#include "device/ReportedReads.h"
+
 #include <string>
 
 class DeviceLink;
@@ -28,9 +30,11 @@ class ScreenTableRead {
 public:
     ScreenTableRead(DeviceLink& link, DeviceOperations& ops, WizardState& state,
                     TransferStatus& status, ScreenTableSink& sink)
-        : link(link), ops(ops), state(state), status(status), sink(sink) {}
+        : link(link), ops(ops), state(state), status(status), sink(sink), reads(link, ops) {}
 
-    // Stops before the next row once the link's "ExitEvent" is set.
+    // Stops before the next row once the link's "ExitEvent" is set. A value
+    // that could not be read is named to the operator before the page takes
+    // input again.
     void Run(const ScreenRequest& request);
 
 private:
@@ -38,7 +42,6 @@ private:
     void ReadSquareRoot(const ScreenRequest& request);
     bool FollowRegulator(const ScreenRequest& request);
     void ReadRows(const ScreenRequest& request, bool pid);
-    // The plain device read; a failed one leaves "Нет данных", never an old value.
     bool Read(Parameter& p);
 
     DeviceLink& link;
@@ -46,6 +49,9 @@ private:
     WizardState& state;
     TransferStatus& status;
     ScreenTableSink& sink;
+    ReportedReads reads;
+    // The selector's value is unknown: the screens that follow it stay as they are.
+    bool selectorUnread = false;
 };
 
 // Modification 2 asks on its input screens whether to take the root.

@@ -17,12 +17,13 @@ public:
     // message text was shown in a warning box, else 0.
     int Write(Parameter& parameter, int attempts);
     int Read(Parameter& parameter, int attempts);
+    // The warning box of a request that ended with result: 1 when shown.
+    static int Report(bool write, const Parameter& parameter, int result);
 
 private:
     int Run(bool write, Parameter& parameter, int attempts);
     int Attempt(bool write, Parameter& parameter);
     void WriteSiblings(const Parameter& parameter);
-    static int Report(bool write, const Parameter& parameter, int result);
 
     DeviceLink& link;
     DeviceOperations& operations;

@@ -5,7 +5,7 @@
 #include "controls/CmyGraf.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
-#include "device/LostReplies.h"
+#include "device/ReportedReads.h"
 #include "device/TransferStatus.h"
 #include "pages/GraphNodeList.h"
 #include "pages/GraphWrite.h"
@@ -127,20 +127,18 @@ void GraphPage::Post(std::function<void()> onGuiThread) {
 }
 
 void GraphPage::ReadGraph(DeviceServices& device, int c) {
-    DeviceOperations& ops = device.Operations();
+    // An unread value is named to the operator once the graph is read.
+    ReportedReads reads(device.Link(), device.Operations());
     const AbortEvent& exitEvent = device.Link().Port().exit_event();
     Parameter* in = device.Link().FindParameter("in.gr", c);
     device.Status().AdvanceProgress(kReadStep);
-    // A lost reply is asked again: what stands in for an unread value gets written on Next.
-    if (in)
-        ReadUntilAnswered(ops, *in);
-    const bool inputRead = in && in->message.empty();
+    const bool inputRead = in && reads.Read(*in);
     Post([this, inputRead, value = in ? in->value : std::string()] { SelectInput(inputRead, value); });
 
     Parameter* node = device.Link().FindParameter("node", kNodesPerGraph * c);
     device.Status().AdvanceProgress(kReadStep);
     // An unread count is taken as no nodes.
-    const bool countRead = node && ReadUntilAnswered(ops, *node) == 0;
+    const bool countRead = node && reads.Read(*node);
     const int k = countRead ? std::clamp(std::atoi(node->value.c_str()), 0, kRows) : 0;
     if (node && !countRead)
         node->value = std::to_string(k);
@@ -160,13 +158,14 @@ void GraphPage::ReadGraph(DeviceServices& device, int c) {
             const int column = name[0] == 'a' ? GraphNodeList::kXColumn : GraphNodeList::kYColumn;
             device.Status().AdvanceProgress(kReadStep);
             if (p)
-                ReadUntilAnswered(ops, *p);
+                reads.Read(*p);
             Post([this, n, column, value = p ? p->value : std::string(kNoData)] {
                 nodes->SetCellText(n, column, value);
             });
         }
     }
-    Post([this] { EndReading(); });
+    const bool failed = reads.ReportFailure();
+    Post([this, failed] { EndReading(failed); });
 }
 
 void GraphPage::SelectInput(bool read, const std::string& value) {
@@ -184,12 +183,13 @@ void GraphPage::AddNodeRow(int row, int nodeCount, int c) {
     nodes->SetCellText(row, GraphNodeList::kYColumn, kReading);
 }
 
-void GraphPage::EndReading() {
+void GraphPage::EndReading(bool failed) {
+    readFailed = failed;
     nodes->FitColumns();
     DeviceOf(*this).Status().ShowStatus(false, "");
     RebuildCurve();
     setEnabled(true);
-    Sheet()->EnableNext(NodeCount() > 1);
+    Sheet()->EnableNext(NodeCount() > 1 || readFailed);
     Sheet()->EnableBack(true);
 }
 
@@ -202,7 +202,7 @@ void GraphPage::NodeCountChanged(int value) {
         nodes->SetRowDisabled(row, row >= value);
     nodes->viewport()->update();
     RebuildCurve();
-    Sheet()->EnableNext(value > 1);
+    Sheet()->EnableNext(value > 1 || readFailed);
 }
 
 void GraphPage::RebuildCurve() {
@@ -246,6 +246,11 @@ bool GraphPage::NodesAcceptable() const {
 
 int GraphPage::GetNextPageId() {
     nodes->CloseEditor();
+    if (readFailed) {
+        reader->wait(); // it has posted its end and is only returning
+        OnPageShown();
+        return -1;
+    }
     if (!NodesAcceptable())
         return -1;
     GraphWrite write;

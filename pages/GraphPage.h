@@ -50,7 +50,7 @@ private:
     // On the GUI thread, as the reader goes.
     void SelectInput(bool read, const std::string& value);
     void AddNodeRow(int row, int nodeCount, int channel);
-    void EndReading();
+    void EndReading(bool failed);
 
     int NodeCount() const;
     void NodeCountChanged(int count);
@@ -65,4 +65,7 @@ private:
     GraphNodeList* nodes = nullptr;
     PageThread* reader = nullptr;
     int channel = 0;
+    // A value of the last reading is unknown: OK reads the graph again
+    // rather than write what was never read.
+    bool readFailed = false;
 };

@@ -331,9 +331,12 @@ void ParameterListPage::TableRead(const std::vector<RowState>& states, bool sele
         list->SetRowDisabled(state.row, state.disabled);
     list->viewport()->update();
     Sheet()->EnableBack(true);
-    // A screen without a selector has nothing to choose before Next.
+    // A screen without a selector has nothing to choose before Next. An
+    // unread selector, named in its box, is read again with Next.
     const bool hasSelector = !selector->isHidden();
-    list->ApplyRowRules(hasSelector ? selected : true);
+    const Parameter* chosen = SelectorParameter(State().PageKind);
+    selectorUnread = hasSelector && chosen && chosen->value == kNoData;
+    list->ApplyRowRules(hasSelector ? selected || selectorUnread : true);
     setEnabled(true);
     reading = false;
 }
@@ -391,10 +394,12 @@ void ParameterListPage::OnSelectorChosen(int index) {
             if (result != 0) {
                 p->value = old;
                 selector->Select(selector->findText(QString::fromStdString(old)));
+            } else {
+                selectorUnread = false;
             }
             if (IsRegulatorKind(kind))
                 Setup(true);
-            else if (result == 0)
+            else if (result == 0 || selectorUnread)
                 Sheet()->EnableNext(true);
         });
 }
@@ -412,6 +417,10 @@ int ParameterListPage::GetNextPageId() {
     if (reading)
         return -1;
     list->CloseEditor();
+    if (selectorUnread) {
+        Setup(false);
+        return -1;
+    }
     const WizardState& s = State();
     const int kind = s.PageKind;
     const int modification = s.Modification;

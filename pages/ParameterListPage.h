@@ -98,6 +98,8 @@ private:
     std::unique_ptr<ParameterHelpPopup> popup;
     bool keep = false;
     bool reading = false;
+    // The selector's value could not be read: Next reads the screen again.
+    bool selectorUnread = false;
     int generation =
         0; // counts table requests; a worker's later calls for an older one are dropped
     // Last: stopped before anything it reads for goes.

@@ -8,6 +8,7 @@
 #include "controls/CmyRichEditCtrl.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
+#include "device/ReportedReads.h"
 #include "device/TransferStatus.h"
 #include "link/AbortableWait.h"
 #include "pages/BehvChoices.h"
@@ -126,33 +127,66 @@ void ServicePage::OnPageShown() {
     reaction->clear();
     device.FillChoices(*reaction, *behv);
     reaction->setCurrentIndex(-1);
+    ReadBehv(true);
+}
+
+void ServicePage::ReadBehv(bool thenTable) {
+    DeviceServices& device = *Services();
     behv->value = kNoData;
     device.Status().ShowStatus(true, "Чтение behv...");
     Parameter* p = behv;
     Sheet()->RunProcedure(
         this, [&device, p] { return device.ReadParameterRequest(*p, 2); },
-        [this](int result) { BehvRead(result); });
+        [this, thenTable](int result) { BehvRead(result, thenTable); });
 }
 
-void ServicePage::BehvRead(int result) {
-    if (result == 0) {
+// A failed read has been shown in its box; the list claims no reaction then.
+void ServicePage::BehvRead(int result, bool thenTable) {
+    behvUnread = result != 0;
+    if (!behvUnread) {
         const int found = reaction->findText(QString::fromStdString(behv->value));
         const bool second = Services()->State().Modification == 2;
         reaction->Select(found >= 0 ? found : (second ? 0 : -1));
         reaction->repaint();
     }
     Services()->Status().ShowStatus(false, "");
-    readRequest.set();
+    if (thenTable)
+        readRequest.set();
+    else
+        AllowNext();
+}
+
+// The operator told of an unread reaction reads it again with Next, or picks one.
+void ServicePage::AllowNext() {
+    Sheet()->EnableNext(reaction->currentIndex() >= 0 || behvUnread);
+}
+
+int ServicePage::GetNextPageId() {
+    if (!behv || !behvUnread)
+        return 0;
+    ReadBehv(false);
+    return -1;
 }
 
 void ServicePage::ReactionChosen(int index) {
     if (!behv || index < 0)
         return;
+    const std::string old = behv->value;
     behv->value = reaction->itemText(index).toStdString();
     DeviceServices& device = *Services();
     Parameter* p = behv;
-    Sheet()->RunProcedure(this, [&device, p] { return device.WriteParameterRequest(*p, 1); });
-    Sheet()->EnableNext(true);
+    Sheet()->RunProcedure(
+        this, [&device, p] { return device.WriteParameterRequest(*p, 1); },
+        [this, p, old](int result) {
+            // A refused reaction is not shown as the controller's.
+            if (result != 0) {
+                p->value = old;
+                reaction->Select(reaction->findText(QString::fromStdString(old)));
+            } else {
+                behvUnread = false;
+            }
+            AllowNext();
+        });
 }
 
 void ServicePage::OnControlHover(Parameter* parameter, bool hasParameter) {
@@ -190,6 +224,7 @@ void ServicePage::ReadIndicationTable(DeviceServices& device) {
             indication->ClearRows();
     });
     device.Status().ShowStatus(true, "Чтение таблицы...");
+    ReportedReads reads(device.Link(), device.Operations());
     const ReferenceList entries = ScreenReferences(Screen::Indication);
     const int step = 100 / std::max(1, CountApplicableReferences(entries, modification));
     int row = 0;
@@ -210,10 +245,11 @@ void ServicePage::ReadIndicationTable(DeviceServices& device) {
                 p->displayName = name.toStdString();
             AddIndicationRow(row, p);
         });
-        device.Operations().ReadParameter(p);
+        reads.Read(*p);
         Post([this, row, value = p->value] { indication->SetCellText(row, 2, value); });
         ++row;
     }
+    reads.ReportFailure();
     Post([this] { EndTableReading(); });
 }
 
@@ -226,8 +262,7 @@ void ServicePage::AddIndicationRow(int row, Parameter* parameter) {
 
 void ServicePage::EndTableReading() {
     indication->FitColumns();
-    if (reaction->currentIndex() >= 0)
-        Sheet()->EnableNext(true);
+    AllowNext();
     setEnabled(true);
     Services()->Status().ShowStatus(false, "");
 }

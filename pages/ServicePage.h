@@ -31,6 +31,7 @@ public:
 
     bool OnPageCreated() override;
     void OnPageShown() override;
+    int GetNextPageId() override;
     void OnPageDestroying() override;
     void OnControlHover(Parameter* parameter, bool hasParameter) override;
 
@@ -39,7 +40,10 @@ protected:
 
 private:
     void ReactionChosen(int index);
-    void BehvRead(int result);
+    // Reads behv into the reaction list; then the indication table too.
+    void ReadBehv(bool thenTable);
+    void BehvRead(int result, bool thenTable);
+    void AllowNext();
     void StopWorker();
 
     // The worker's body: one pass over the indication entries per request.
@@ -50,6 +54,8 @@ private:
     void EndTableReading();
 
     Parameter* behv = nullptr;
+    // The last read of behv failed: Next reads it again instead of leaving.
+    bool behvUnread = false;
     CmyComboBox1* reaction = nullptr;
     CmyRichEditCtrl* help = nullptr;
     CmyListCtrl* indication = nullptr;

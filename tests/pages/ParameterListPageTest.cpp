@@ -382,7 +382,8 @@ TEST_F(ParameterListOnSim, EditsAreWrittenAndRefusalsKeepTheOldValue) {
     EXPECT_TRUE(NewJournal().empty());
 }
 
-// A read that fails shows "Нет данных" in red, never the value of an earlier read.
+// A read that fails shows "Нет данных" in red, never the value of an earlier
+// read, and the first such row is named in a box.
 TEST_F(ParameterListOnSim, AFailedReadShowsNoDataInRed) {
     Open(1, 1, 50);
     ASSERT_EQ(List().rowCount(), 2);
@@ -390,7 +391,11 @@ TEST_F(ParameterListOnSim, AFailedReadShowsNoDataInRed) {
     FaultSettings broken;
     broken.corruptPercent = 100;
     sim().SetFaults(broken);
+    prompter.Script(PromptAnswer::Ok);
     Show(); // the screen read again
+    ASSERT_EQ(prompter.Shown().size(), 1u);
+    EXPECT_EQ(prompter.Shown()[0].caption, List().RowParameter(0)->name);
+    EXPECT_EQ(prompter.Shown()[0].text, "Ошибка в контрольной сумме ответа");
     for (int row = 0; row < 2; ++row)
         EXPECT_EQ(List().CellText(row, 2), "Нет данных");
     const QRect cell = List().visualRect(List().model()->index(0, 2));
@@ -403,6 +408,36 @@ TEST_F(ParameterListOnSim, AFailedReadShowsNoDataInRed) {
         }
     EXPECT_GT(red, 5);
     EXPECT_TRUE(Button(WizardSheet::kBackId)->isEnabled());
+}
+
+// A selector that could not be read claims no entry and changes nothing in
+// the controller; the operator, told in a box, reads it again with Next.
+TEST_F(ParameterListOnSim, AnUnreadSelectorIsNamedAndNextReadsItAgain) {
+    Open(3, 1);
+    NewJournal();
+    const std::string held = Text(Selector().currentText());
+    ASSERT_FALSE(held.empty());
+    FaultSettings broken;
+    broken.corruptPercent = 100;
+    sim().SetFaults(broken);
+    prompter.Script(PromptAnswer::Ok);
+    Show();
+    ASSERT_EQ(Shown(), std::vector<std::string>{"Ошибка в контрольной сумме ответа"});
+    EXPECT_EQ(Selector().currentIndex(), -1);
+    EXPECT_TRUE(Button(WizardSheet::kBackId)->isEnabled());
+    EXPECT_TRUE(Button(WizardSheet::kNextId)->isEnabled());
+    prompter.Script(PromptAnswer::Ok);
+    Next(); // still failing: the same screen, told again
+    EXPECT_EQ(Kind(), 1);
+    EXPECT_EQ(Shown().size(), 1u);
+    sim().SetFaults({});
+    Next();
+    EXPECT_EQ(Kind(), 1);
+    EXPECT_EQ(Text(Selector().currentText()), held);
+    EXPECT_TRUE(Shown().empty());
+    Next();
+    EXPECT_GT(Kind(), 1);
+    EXPECT_TRUE(NewJournal().empty());
 }
 
 // Links of modification 1: duplicates refused before anything is written,

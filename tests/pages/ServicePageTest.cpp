@@ -100,6 +100,33 @@ TEST_F(ServicePageOnSim, NextEndsOnTheFinishPageAndBackRestoresExit) {
     EXPECT_FALSE(Button(WizardSheet::kBackId)->isEnabled());
 }
 
+// A reaction that could not be read is named in a box and claimed by no
+// entry; with Back off, Next reads it again, and goes on once it is known.
+TEST_F(ServicePageOnSim, AnUnreadReactionIsReadAgainWithNext) {
+    StartWizard();
+    wizard().State().Modification = 1;
+    wizard().State().ChannelCount = 1;
+    FaultSettings broken;
+    broken.corruptPercent = 100;
+    sim().SetFaults(broken);
+    prompter.Script(PromptAnswer::Ok); // behv
+    prompter.Script(PromptAnswer::Ok); // the indication table
+    ShowService();
+    ASSERT_EQ(prompter.Shown().size(), 2u);
+    EXPECT_EQ(prompter.Shown()[0].caption, "behv");
+    EXPECT_EQ(prompter.Shown()[1].text, "Ошибка в контрольной сумме ответа");
+    EXPECT_EQ(Reaction()->currentIndex(), -1);
+    EXPECT_EQ(Column(2)[0], "Нет данных");
+    EXPECT_FALSE(Button(WizardSheet::kBackId)->isEnabled());
+    sim().SetFaults({});
+    Press(WizardSheet::kNextId);
+    EXPECT_EQ(ActivePageId(), ServicePage::kDialogId);
+    EXPECT_EQ(Reaction()->currentIndex(), 0);
+    Press(WizardSheet::kNextId);
+    EXPECT_EQ(ActivePageId(), FinishPage::kDialogId);
+    EXPECT_TRUE(NewJournal().empty());
+}
+
 const std::vector<std::string> kStartReactions{"Переход в \"Старт\"", "Продолжение работы",
                                                "Переход в \"Стоп\""};
 

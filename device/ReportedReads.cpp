@@ -1,0 +1,27 @@
+#include "device/ReportedReads.h"
+
+#include "device/DeviceLink.h"
+#include "device/DeviceOperations.h"
+#include "device/LostReplies.h"
+#include "device/RetriedRequest.h"
+
+bool ReportedReads::Read(Parameter& p) {
+    const int result =
+        link.Port().exit_event().is_set() ? kLinkNothing : ReadUntilAnswered(operations, p);
+    if (result == kLinkOk)
+        return true;
+    p.value = kNoData;
+    if (failed == nullptr) {
+        failed = &p;
+        failure = result;
+    }
+    return false;
+}
+
+bool ReportedReads::ReportFailure() const {
+    if (failed == nullptr)
+        return false;
+    if (!link.Port().exit_event().is_set())
+        RetriedRequest::Report(false, *failed, failure);
+    return true;
+}
