@@ -37,9 +37,13 @@ std::vector<std::string> OperatorBoxes::Texts() const {
 }
 
 void WizardWalk::WalkTo(const WalkRow& row, int pageId) {
-    for (int step = 0; step < 400 && ActivePageId() != pageId && !HasFatalFailure(); ++step)
+    WalkUntil(row, [this, pageId] { return ActivePageId() == pageId; });
+}
+
+void WizardWalk::WalkUntil(const WalkRow& row, const std::function<bool()>& done) {
+    for (int step = 0; step < 400 && !done() && !HasFatalFailure(); ++step)
         Act(row);
-    ASSERT_EQ(ActivePageId(), pageId);
+    ASSERT_TRUE(done()) << "walk stopped on page " << ActivePageId();
 }
 
 void WizardWalk::Start(const WalkRow& row, FaultSettings faults) {

@@ -8,6 +8,7 @@
 #include "util/Prompter.h"
 #include "util/PrompterGuard.h"
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -59,8 +60,10 @@ protected:
     void Start(const WalkRow& row, FaultSettings faults);
     // One operator action on whatever page is shown.
     void Act(const WalkRow& row);
-    // Acts until the page is shown; a fatal failure on the way stops it.
+    // Acts until the page is shown, or until done holds; a fatal failure on
+    // the way stops it.
     void WalkTo(const WalkRow& row, int pageId);
+    void WalkUntil(const WalkRow& row, const std::function<bool()>& done);
     // Until no procedure runs and the parameter list reads no table.
     bool WaitTable();
 
