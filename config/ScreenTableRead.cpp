@@ -11,6 +11,7 @@
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "device/TransferStatus.h"
+#include "util/Prompter.h"
 #include "util/TextCase.h"
 
 #include <algorithm>
@@ -46,8 +47,13 @@ std::string RowDescription(const Parameter& p, int modification) {
 }
 
 bool ScreenTableRead::Read(Parameter& p) {
-    if (ops.ReadParameter(&p) != kLinkOk) {
+    if (portLost || ops.ReadParameter(&p) != kLinkOk) {
         p.value = kNoData;
+        // A port that is gone is said once; the rest of the screen is not tried.
+        if (!portLost && !link.Port().is_open()) {
+            portLost = true;
+            ShowMessage(p.message, p.name);
+        }
         return false;
     }
     p.SetValue(p.value, true);

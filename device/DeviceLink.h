@@ -8,6 +8,7 @@
 #include "link/SerialPort.h"
 #include "params/ParameterTable.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -93,6 +94,9 @@ private:
     SerialPort port;
     NetRS485prg settings;
     std::mutex lock; //!< One transfer on the line at a time.
+    //! The port was closed because its device vanished; the next exchange
+    //! opens it again. Guarded by lock, read before an exchange.
+    std::atomic<bool> lost{false};
     ParameterTable table;
     AbortEvent breakEvent{"BreakEvent"};
     FrameTrace frameTrace;

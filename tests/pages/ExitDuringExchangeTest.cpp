@@ -153,21 +153,6 @@ protected:
         return button && button->isVisible() && button->isEnabled();
     }
 
-    // A procedure runs, or the page waits for its reader.
-    bool Busy() {
-        const WizardPage* page = wizard().GetActivePage();
-        const auto* list = dynamic_cast<const ParameterListPage*>(page);
-        return wizard().IsProcedureRunning() || (page && !page->isEnabled()) ||
-               (list && list->IsReadingTable());
-    }
-
-    // The controller took a write of name.
-    bool Written(const std::string& name) {
-        const std::vector<std::string> journal = sim().JournalLines();
-        return std::any_of(journal.begin(), journal.end(),
-                           [&](const std::string& line) { return line.rfind(name, 0) == 0; });
-    }
-
     // The file as it was, or whole and holding exactly the wizard's settings.
     void ExpectSettingsIntact(const std::string& before) {
         if (SettingsFileBytes() == before)

@@ -33,7 +33,8 @@ void WizardOnSim::StartWizard(Simulator::Options options) {
     device = std::make_unique<SimulatedDevice>();
     journalSeen = 0;
     std::string error;
-    ASSERT_TRUE(device->Start(error, options)) << error;
+    const std::string linkPath = lineByLink ? SettingsStore::default_path() + ".line" : "";
+    ASSERT_TRUE(device->Start(error, options, linkPath)) << error;
     const std::string path = device->Link().Port().settings().port_name;
     // The test's own link only started the simulator: the wizard takes the line.
     device->Link().Port().close();

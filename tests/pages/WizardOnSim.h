@@ -26,6 +26,9 @@ protected:
     // line, so that what an earlier wizard stored at its exit cannot reach it.
     // Call from the test (or SetUp) before touching wizard().
     void StartWizard(Simulator::Options options = {});
+    // Set before StartWizard: the wizard names the line by a symlink that
+    // follows it when it is unplugged and plugged again (as /dev/serial/by-id).
+    bool lineByLink = false;
     // The settings file's bytes as they are now.
     static std::string SettingsFileBytes();
 

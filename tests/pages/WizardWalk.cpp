@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QSpinBox>
 
+#include <algorithm>
+
 using namespace std::chrono_literals;
 using List = ParameterListPage;
 using Functions = ChannelFunctionsPage;
@@ -34,6 +36,19 @@ PromptAnswer OperatorBoxes::ask(const Prompt& prompt) {
 std::vector<std::string> OperatorBoxes::Texts() const {
     std::lock_guard<std::mutex> hold(mutex);
     return texts;
+}
+
+bool WizardWalk::Busy() {
+    const WizardPage* page = wizard().GetActivePage();
+    const auto* list = dynamic_cast<const ParameterListPage*>(page);
+    return wizard().IsProcedureRunning() || (page && !page->isEnabled()) ||
+           (list && list->IsReadingTable());
+}
+
+bool WizardWalk::Written(const std::string& prefix) {
+    const std::vector<std::string> journal = sim().JournalLines();
+    return std::any_of(journal.begin(), journal.end(),
+                       [&](const std::string& line) { return line.rfind(prefix, 0) == 0; });
 }
 
 void WizardWalk::WalkTo(const WalkRow& row, int pageId) {

@@ -66,6 +66,10 @@ protected:
     void WalkUntil(const WalkRow& row, const std::function<bool()>& done);
     // Until no procedure runs and the parameter list reads no table.
     bool WaitTable();
+    // A procedure runs, or the page waits for its reader.
+    bool Busy();
+    // The controller's journal holds a line that starts with prefix.
+    bool Written(const std::string& prefix);
 
     int screens = 0;
     bool wentBack = false, edited = false, graphed = false, reacted = false;
