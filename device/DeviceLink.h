@@ -95,7 +95,7 @@ private:
     NetRS485prg settings;
     std::mutex lock; //!< One transfer on the line at a time.
     //! The port was closed because its device vanished; the next exchange
-    //! opens it again. Guarded by lock, read before an exchange.
+    //! opens it again. Read before the lock is taken, hence atomic.
     std::atomic<bool> lost{false};
     ParameterTable table;
     AbortEvent breakEvent{"BreakEvent"};
