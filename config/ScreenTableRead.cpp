@@ -50,7 +50,7 @@ bool ScreenTableRead::Read(Parameter& p) {
     if (portLost || ops.ReadParameter(&p) != kLinkOk) {
         p.value = kNoData;
         // A port that is gone is said once; the rest of the screen is not tried.
-        if (!portLost && !link.Port().is_open()) {
+        if (!portLost && link.PortLost()) {
             portLost = true;
             ShowMessage(p.message, p.name);
         }

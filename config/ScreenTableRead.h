@@ -46,7 +46,7 @@ private:
     WizardState& state;
     TransferStatus& status;
     ScreenTableSink& sink;
-    bool portLost = false; // the port closed under the read (an adapter pulled out)
+    bool portLost = false; // the port vanished under the read (an adapter pulled out)
 };
 
 // Modification 2 asks on its input screens whether to take the root.

@@ -71,6 +71,8 @@ public:
     }
 
     SerialPort& Port() { return port; }
+    // Its device vanished (an adapter pulled out) and it has not opened since.
+    bool PortLost() const { return lost; }
     NetRS485prg& Settings() { return settings; }
     ParameterTable& Table() { return table; }
     AbortEvent& BreakEvent() { return breakEvent; }

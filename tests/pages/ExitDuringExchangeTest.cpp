@@ -4,12 +4,10 @@
 
 #include "WizardWalk.h"
 
-#include "controls/CmyComboBox1.h"
 #include "controls/CmyListCtrl.h"
 #include "device/NetRS485prg.h"
 #include "pages/ChannelCountPage.h"
 #include "pages/ConnectionCheckPage.h"
-#include "pages/GraphNodeList.h"
 #include "pages/GraphPage.h"
 #include "pages/ModificationPage.h"
 #include "pages/ParameterListPage.h"
