@@ -11,6 +11,7 @@
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "device/TransferStatus.h"
+#include "util/Prompter.h"
 #include "util/TextCase.h"
 
 #include <algorithm>

@@ -47,10 +47,13 @@ bool fail(int code, const std::string& text, std::string& message, int& result) 
     return true;
 }
 
-std::string DeviceGoneText(const SerialPort& port) {
+// Said when the port cannot be opened, with the cause where the port knows it.
+std::string PortOpenFailureText(const SerialPort& port) {
+    std::string text = "Неудается открыть порт " + port.settings().port_name +
+                       ". Связь с сетью отсутствует. Проверьте сетевые параметры";
     if (!port.error_text().empty())
-        return port.error_text();
-    return "Порт " + port.settings().port_name + " пропал (адаптер отключен?)";
+        text += "\n\n" + port.error_text();
+    return text;
 }
 
 } // namespace
@@ -112,6 +115,12 @@ bool DeviceLink::transfer_loop(const std::string& request, std::string& reply, s
     int timeOuts = 0, lineErrors = 0, lostStarts = 0;
     std::lock_guard<std::mutex> guard(lock);
     AbortEvent& exitEvent = port.exit_event();
+    // The operator plugged the adapter back in and tries again.
+    if (lost && !exitEvent.is_set() && !port.is_open()) {
+        if (port.open() != 0)
+            return fail(kLinkNothing, PortOpenFailureText(port), message, result);
+        lost = false;
+    }
     while (!exitEvent.is_set()) {
         trace(">>", request);
         result = port.transfer(request.data(), request.size(), reply);
@@ -127,7 +136,8 @@ bool DeviceLink::transfer_loop(const std::string& request, std::string& reply, s
             return fail(kLinkNothing, kPortNotOpenText, message, result);
         } else if (result == SerialPort::kDeviceGone) {
             // Retrying a vanished adapter only keeps the operator waiting.
-            return fail(kLinkError, DeviceGoneText(port), message, result);
+            lost = true;
+            return fail(kLinkError, PortOpenFailureText(port), message, result);
         } else if (reply.size() >= 2 || (!reply.empty() && reply[0] == '#')) {
             break;
         } else if (lostStarts++ == kLostStartRetries) {
@@ -168,7 +178,7 @@ void DeviceLink::trace(const char* direction, const std::string& frame) const {
 }
 
 int DeviceLink::exchange_parameter(int request, Parameter& p, ExchangeLog* log) {
-    if (!port.is_open()) {
+    if (!port.is_open() && !lost) {
         p.message = kPortNotOpenText;
         return kLinkNothing;
     }
@@ -291,13 +301,11 @@ int DeviceLink::open_port() {
     port.close();
     configure_port();
     const int result = port.open();
+    lost = false;
     if (result != 0) {
         Prompt prompt;
-        prompt.text = "Неудается открыть порт " + port.settings().port_name +
-                      ". Связь с сетью отсутствует. Проверьте сетевые параметры";
         // The cause, where the port knows it, tells the operator what to do.
-        if (!port.error_text().empty())
-            prompt.text += "\n\n" + port.error_text();
+        prompt.text = PortOpenFailureText(port);
         prompt.caption = "Ошибка драйвера последовательного порта";
         prompt.topmost = true;
         ActivePrompter().ask(prompt);

@@ -8,6 +8,7 @@
 #include "link/SerialPort.h"
 #include "params/ParameterTable.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -70,6 +71,8 @@ public:
     }
 
     SerialPort& Port() { return port; }
+    // Its device vanished (an adapter pulled out) and it has not opened since.
+    bool PortLost() const { return lost; }
     NetRS485prg& Settings() { return settings; }
     ParameterTable& Table() { return table; }
     AbortEvent& BreakEvent() { return breakEvent; }
@@ -93,6 +96,9 @@ private:
     SerialPort port;
     NetRS485prg settings;
     std::mutex lock; //!< One transfer on the line at a time.
+    //! The port was closed because its device vanished; the next exchange
+    //! opens it again. Read before the lock is taken, hence atomic.
+    std::atomic<bool> lost{false};
     ParameterTable table;
     AbortEvent breakEvent{"BreakEvent"};
     FrameTrace frameTrace;

@@ -6,12 +6,17 @@
 #include "device/RetriedRequest.h"
 
 bool ReportedReads::Read(Parameter& p) {
-    const int result =
-        link.Port().exit_event().is_set() ? kLinkNothing : ReadUntilAnswered(operations, p);
+    const int result = portLost || link.Port().exit_event().is_set() ? kLinkNothing
+                                                                      : ReadUntilAnswered(operations, p);
     if (result == kLinkOk)
         return true;
     p.value = kNoData;
-    if (failed == nullptr) {
+    if (portLost)
+        return false;
+    // A port that is gone fails every read alike: it is what the operator is
+    // told, and the rest of the pass is not tried.
+    portLost = link.PortLost();
+    if (failed == nullptr || portLost) {
         failed = &p;
         failure = result;
     }

@@ -25,4 +25,5 @@ private:
     DeviceOperations& operations;
     Parameter* failed = nullptr;
     int failure = 0;
+    bool portLost = false; // the port vanished under the pass (an adapter pulled out)
 };

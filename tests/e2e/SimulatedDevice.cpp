@@ -17,7 +17,8 @@ SimulatedDevice::~SimulatedDevice() {
         server->Stop();
 }
 
-bool SimulatedDevice::Start(std::string& error, Simulator::Options options) {
+bool SimulatedDevice::Start(std::string& error, Simulator::Options options,
+                            const std::string& linkPath) {
     if (options.basePath.empty())
         options.basePath = ProgramDirectory() + kBaseFile;
     sim = std::make_unique<Simulator>();
@@ -26,9 +27,10 @@ bool SimulatedDevice::Start(std::string& error, Simulator::Options options) {
     server = std::make_unique<SimServer>(*sim);
     SimServer::Options lineOptions;
     lineOptions.trace = [this](const std::string&) { ++frames; };
+    lineOptions.linkPath = linkPath;
     if (!server->Start(lineOptions, error))
         return false;
-    link.Port().settings().port_name = server->SlavePath();
+    link.Port().settings().port_name = linkPath.empty() ? server->SlavePath() : linkPath;
     if (link.Port().open() != 0) {
         error = "the link does not open " + server->SlavePath();
         return false;

@@ -19,8 +19,10 @@ public:
     SimulatedDevice& operator=(const SimulatedDevice&) = delete;
 
     // false with error when the simulator, the port or the base fails.
-    // options without a base path get the shipped base.
-    bool Start(std::string& error, Simulator::Options options = {});
+    // options without a base path get the shipped base. A link path names
+    // the line by a symlink that follows it across unplug and plug.
+    bool Start(std::string& error, Simulator::Options options = {},
+               const std::string& linkPath = {});
 
     Simulator& Sim() { return *sim; }
 

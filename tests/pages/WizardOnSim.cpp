@@ -2,7 +2,30 @@
 
 #include "shell/WizardPage.h"
 
+#include "util/SettingsStore.h"
+
 #include <QComboBox>
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+void WriteSettingsFile(const std::string& bytes) {
+    std::ofstream(SettingsStore::default_path(), std::ios::binary | std::ios::trunc) << bytes;
+}
+
+} // namespace
+
+WizardOnSim::~WizardOnSim() {
+    dialog.reset();
+    WriteSettingsFile(programSettings);
+}
+
+std::string WizardOnSim::SettingsFileBytes() {
+    std::ifstream in(SettingsStore::default_path(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 void WizardOnSim::StartWizard(Simulator::Options options) {
     // A second start begins afresh: a new controller and a new wizard.
@@ -10,16 +33,14 @@ void WizardOnSim::StartWizard(Simulator::Options options) {
     device = std::make_unique<SimulatedDevice>();
     journalSeen = 0;
     std::string error;
-    ASSERT_TRUE(device->Start(error, options)) << error;
+    const std::string linkPath = lineByLink ? SettingsStore::default_path() + ".line" : "";
+    ASSERT_TRUE(device->Start(error, options, linkPath)) << error;
     const std::string path = device->Link().Port().settings().port_name;
     // The test's own link only started the simulator: the wizard takes the line.
     device->Link().Port().close();
+    WriteSettingsFile("port_name=" + path + "\n");
     dialog = std::make_unique<WizardMainDialog>();
-    NetRS485prg& settings = dialog->Link().Settings();
-    settings.SetValueByName(kPortName, path);
-    dialog->Link().Port().close();
-    dialog->Link().configure_port();
-    ASSERT_EQ(dialog->Link().Port().open(), 0);
+    ASSERT_TRUE(dialog->Link().Port().is_open()) << dialog->Link().Port().error_text();
     dialog->show();
 }
 

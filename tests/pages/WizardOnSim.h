@@ -19,9 +19,18 @@
 
 class WizardOnSim : public testing::Test {
 protected:
+    ~WizardOnSim() override;
+
     // Starts the simulator with options and a wizard whose link goes to it.
+    // Each wizard gets a settings file of its own naming only the simulator's
+    // line, so that what an earlier wizard stored at its exit cannot reach it.
     // Call from the test (or SetUp) before touching wizard().
     void StartWizard(Simulator::Options options = {});
+    // Set before StartWizard: the wizard names the line by a symlink that
+    // follows it when it is unplugged and plugged again (as /dev/serial/by-id).
+    bool lineByLink = false;
+    // The settings file's bytes as they are now.
+    static std::string SettingsFileBytes();
 
     WizardMainDialog& wizard() { return *dialog; }
     Simulator& sim() { return device->Sim(); }
@@ -61,4 +70,5 @@ private:
     std::unique_ptr<SimulatedDevice> device;
     std::unique_ptr<WizardMainDialog> dialog;
     std::size_t journalSeen = 0;
+    std::string programSettings = SettingsFileBytes(); // the test program's own, put back at the end
 };
