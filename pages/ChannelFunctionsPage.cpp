@@ -94,10 +94,9 @@ void ChannelFunctionsPage::InspectorChosen(int s) {
     if (s == 0 && mod == 5)
         writes.push_back({Find("rel.a", p), 0});
     WriteChoices(std::move(writes), [this, k, s](bool written) {
-        if (written) {
-            Store(k, kInspector, s);
-            State().SetPageEnabled(k, kInspectorKind, s != 0);
-        }
+        if (!StoreWritten(inspector, k, kInspector, s, written))
+            return;
+        State().SetPageEnabled(k, kInspectorKind, s != 0);
         SetUsable(second, s != 0);
         if (s != 0) {
             FirstElementChosen();
@@ -140,11 +139,8 @@ void ChannelFunctionsPage::ComputingWritten(int k, int s, bool written) {
 void ChannelFunctionsPage::LbaChosen(int s) {
     const int k = State().CurrentChannelIndex();
     WriteChoices({{Find("lba", State().ChannelPosition), s}}, [this, k, s](bool written) {
-        if (written) {
-            Store(k, kLba, s);
+        if (StoreWritten(lba, k, kLba, s, written))
             State().SetPageEnabled(k, kLbaKind, s != 0);
-        }
-        ApplyNextRule();
     });
 }
 

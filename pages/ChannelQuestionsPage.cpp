@@ -153,6 +153,15 @@ void ChannelQuestionsPage::WriteChoices(std::vector<ChoiceWrite> writes,
         });
 }
 
+bool ChannelQuestionsPage::StoreWritten(const Question& q, int k, int question, int s,
+                                        bool written) {
+    Store(k, question, written ? s : -1);
+    if (!written)
+        q.combo->setCurrentIndex(-1);
+    ApplyNextRule();
+    return written;
+}
+
 void ChannelQuestionsPage::SetInputCount(int position, int question, int selection) {
     if (selection < 0)
         return;

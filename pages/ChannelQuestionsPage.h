@@ -69,6 +69,11 @@ protected:
     // learns whether the first was written. A missing parameter is skipped.
     void WriteChoices(std::vector<ChoiceWrite> writes, std::function<void(bool written)> then = {});
 
+    // Keeps answer s of channel k when the controller took it (written); a
+    // refused answer is no answer: the list is cleared for the operator to
+    // answer again. Applies the Next rule; answers written.
+    bool StoreWritten(const Question& q, int k, int question, int s, bool written);
+
     // The computing block's number of inputs of channel position p: written
     // when its screen is left.
     void SetInputCount(int position, int question, int selection);

@@ -108,21 +108,21 @@ void GateValveChannelPage::ComputingWritten(int k, int s, bool written) {
 void GateValveChannelPage::InspectorChosen(int s) {
     const int p = State().ChannelPosition;
     const int k = State().CurrentChannelIndex();
-    State().SetPageEnabled(k, kInspectorKind, s != 0);
-    Store(k, kInspector, s);
-    ApplyNextRule();
     std::vector<ChoiceWrite> writes{{Find("e.use", 6 * p), s}};
     if (s == 0)
         writes.push_back({Find("rel.a", k), 0});
-    WriteChoices(std::move(writes));
+    WriteChoices(std::move(writes), [this, k, s](bool written) {
+        if (StoreWritten(inspector, k, kInspector, s, written))
+            State().SetPageEnabled(k, kInspectorKind, s != 0);
+    });
 }
 
 void GateValveChannelPage::LbaChosen(int s) {
     const int k = State().CurrentChannelIndex();
-    State().SetPageEnabled(k, kLbaKind, s != 0);
-    Store(k, kLba, s);
-    ApplyNextRule();
-    WriteChoices({{Find("lba", State().ChannelPosition), s}});
+    WriteChoices({{Find("lba", State().ChannelPosition), s}}, [this, k, s](bool written) {
+        if (StoreWritten(lba, k, kLba, s, written))
+            State().SetPageEnabled(k, kLbaKind, s != 0);
+    });
 }
 
 int GateValveChannelPage::GetNextPageId() {

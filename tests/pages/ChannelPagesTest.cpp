@@ -127,7 +127,7 @@ TEST_F(ChannelPages, FunctionsAnswerWriteAndShareTheOutputElements) {
     EXPECT_EQ(List(Page::kFirstElementId)->currentText(), Element(1));
 }
 
-TEST_F(ChannelPages, RefusedComputingTypeLeavesNoAnswer) {
+TEST_F(ChannelPages, RefusedAnswersLeaveNoAnswer) {
     StartChannels(5, "2");
     ASSERT_EQ(ActivePageId(), Page::kDialogId);
     EXPECT_FALSE(List(Page::kInputsId)->isVisible());
@@ -142,12 +142,18 @@ TEST_F(ChannelPages, RefusedComputingTypeLeavesNoAnswer) {
     Choose(Page::kComputingId, "Квадратный корень");
     EXPECT_EQ(prompter.Shown().back().caption, "cal.t"); // the refusal, named
     EXPECT_EQ(List(Page::kComputingId)->currentIndex(), -1);
+    prompter.Script(PromptAnswer::Ok);
+    Choose(Page::kLbaId, "Есть контроль");
+    EXPECT_EQ(prompter.Shown().back().caption, "lba");
+    EXPECT_EQ(List(Page::kLbaId)->currentIndex(), -1);
     EXPECT_FALSE(NextOn());
 
     sim().SetMenu(false);
     Choose(Page::kComputingId, "Квадратный корень");
+    EXPECT_FALSE(NextOn());
+    Choose(Page::kLbaId, "Есть контроль");
     EXPECT_TRUE(NextOn());
-    EXPECT_EQ(NewJournal(), (Lines{"cal.t[0]=Квадратный корень #2"}));
+    EXPECT_EQ(NewJournal(), (Lines{"cal.t[0]=Квадратный корень #2", "lba[0]=Есть контроль #1"}));
 }
 
 struct GateCase {
@@ -185,6 +191,12 @@ TEST_P(GateValveCases, SensorShapesTheQuestionsAndTheWalk) {
         EXPECT_FALSE(NextOn());
         Choose(Gate::kComputingId, "Да");
         Choose(Gate::kInputsId, "3");
+        sim().SetMenu(true); // a refused answer is taken back
+        prompter.Script(PromptAnswer::Ok);
+        Choose(Gate::kInspectorId, "Использовать");
+        EXPECT_EQ(List(Gate::kInspectorId)->currentIndex(), -1);
+        EXPECT_FALSE(NextOn());
+        sim().SetMenu(false);
         Choose(Gate::kInspectorId, "Использовать");
         Choose(Gate::kLbaId, "Есть контроль");
         EXPECT_EQ(NewJournal(), (Lines{"e.use[0]=Включен #1", "lba[0]=Есть контроль #1"}));
