@@ -130,10 +130,7 @@ void ChannelFunctionsPage::ComputingWritten(int k, int s, bool written) {
         return;
     }
     // Modification 5 has no computing screen and no inputs to choose.
-    Store(k, kComputing, written ? s : -1);
-    if (!written)
-        computing.combo->setCurrentIndex(-1);
-    ApplyNextRule();
+    StoreWritten(computing, k, kComputing, s, written);
 }
 
 void ChannelFunctionsPage::LbaChosen(int s) {

@@ -175,9 +175,7 @@ void ChannelQuestionsPage::SetInputCount(int position, int question, int selecti
 
 void ChannelQuestionsPage::ComputingAnswered(const Question& computing, const Question& inputs,
                                              int k, int s, bool written) {
-    Store(k, kComputing, written ? s : -1);
-    if (!written)
-        computing.combo->setCurrentIndex(-1);
+    StoreWritten(computing, k, kComputing, s, written);
     if (s == 0) {
         SelectText(inputs.combo, "1");
         SetInputCount(State().ChannelPosition, kInputs, inputs.combo->currentIndex());

@@ -75,9 +75,7 @@ void GateValveChannelPage::SensorChosen(int s) {
     if (mod3 && s == 1)
         writes.push_back({Find("t.dp", 2 * p), 0});
     WriteChoices(std::move(writes), [this, mod3, k, s](bool written) {
-        Store(k, kSensor, written ? s : -1);
-        if (!written)
-            sensor.combo->setCurrentIndex(-1);
+        StoreWritten(sensor, k, kSensor, s, written);
         if (mod3) {
             if (s == 1)
                 SelectText(computing.combo, "Нет");
