@@ -2,8 +2,9 @@
 
 #include "config/ConfigurationProgress.h"
 #include "device/DeviceLink.h"
-#include "util/Prompter.h"
 #include "device/DeviceOperations.h"
+#include "device/LostReplies.h"
+#include "util/Prompter.h"
 
 #include <cstdlib>
 
@@ -12,6 +13,7 @@ namespace {
 constexpr const char* kModificationName = "mod.v";
 constexpr const char* kFactoryResetValue = "255";
 
+constexpr const char* kUndeterminedText = "Модификация прибора не была определена!";
 constexpr const char* kBusyText =
     "Нажмите кнопку \"Выход\" на приборе ZRK-640 не менее чем на 3\nсекунды, а затем нажмите "
     "кнопку \"Вперед\" для продолжения или \"Выход\"\nдля выхода из Brisko.";
@@ -46,7 +48,7 @@ bool AnsweredYes(const char* text, const char* caption, PromptIcon icon) {
 
 int ReadModification(DeviceOperations& ops, DeviceLink& link) {
     Parameter* p = link.FindParameter(kModificationName, 0);
-    if (!p || ops.ReadParameter(p) != kLinkOk || !p->message.empty())
+    if (!p || ReadUntilAnswered(ops, *p) != kLinkOk || !p->message.empty())
         return 0;
     const int n = std::atoi(p->value.c_str());
     return n >= 1 && n <= kModificationCount ? n : 1;
@@ -55,7 +57,7 @@ int ReadModification(DeviceOperations& ops, DeviceLink& link) {
 int DetectModification(DeviceOperations& ops, DeviceLink& link) {
     const int n = ReadModification(ops, link);
     if (n == 0)
-        ShowMessage("Модификация прибора не была определена!", {}, PromptIcon::Warning);
+        ShowMessage(kUndeterminedText, {}, PromptIcon::Warning);
     return n;
 }
 
@@ -64,10 +66,17 @@ ModificationOutcome ModificationChange::Run(int selected) {
     if (!current)
         return ModificationOutcome::Failed;
     Parameter change = ChangeParameter(selected);
+    // The probe writes back what the controller holds: unknown after a
+    // failed detection, it is read first; a value never read is not sent.
+    if (current->value == kNoData && ReadModification(ops, link) == 0) {
+        ShowMessage(kUndeterminedText, {}, PromptIcon::Warning);
+        return ModificationOutcome::Failed;
+    }
     // A controller in its own menu refuses writes; one that is silent may
-    // already be changing.
-    const int probe = ops.WriteChannelParameter(current);
-    if (probe != kLinkOk && probe != kLinkNoReply) {
+    // already be changing, and a reply lost on the line is no refusal.
+    const int probe =
+        UntilAnswered(*current, [this, current] { return ops.WriteChannelParameter(current); });
+    if (probe != kLinkOk && !IsLostReply(probe, *current)) {
         ShowMessage(kBusyText, "Прибор занят", PromptIcon::Warning);
         return ModificationOutcome::Busy;
     }

@@ -29,7 +29,7 @@ enum class ModificationOutcome {
     Changed,   // the controller reports the new modification: go on
     Busy,      // the probe was refused ("Прибор занят" shown): stay
     Declined,  // the user refused a needed change: propose to quit
-    Failed,    // no confirmation after every poll (message shown): stay
+    Failed,    // mod.v unreadable, or no confirmation after every poll (message shown): stay
     Aborted,   // the exit event ended the wait: stay, the program is ending
 };
 

@@ -164,7 +164,7 @@ int DeviceLink::parse_reply(const std::string& reply, std::uint16_t hash, std::u
             message = "Прибор сообщил об ошибке, не указав её код";
         return kLinkError;
     }
-    message = "Пришла посылка с кодом команды, отличным от посланной и от n.Err.\n";
+    message = kForeignReplyText;
     return kLinkError;
 }
 

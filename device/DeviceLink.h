@@ -26,6 +26,10 @@ inline constexpr int kLinkNegativeIndex = 6; // nothing sent
 inline constexpr int kAttributeFailed = 200; // the "M.s.t.r." exchange failed
 inline constexpr int kAttributeWrongSize = 201;
 
+// A reply about another request: a late one, or another master's.
+inline constexpr const char* kForeignReplyText =
+    "Пришла посылка с кодом команды, отличным от посланной и от n.Err.\n";
+
 // Request flags.
 inline constexpr int kWrite = 0;
 inline constexpr int kRead = 1;

@@ -11,7 +11,8 @@ constexpr int kExchanges = 3;
 } // namespace
 
 bool IsLostReply(int result, const Parameter& p) {
-    return result == kLinkNoReply || (result == kLinkError && p.message == kReplyChecksumText);
+    return result == kLinkNoReply || (result == kLinkError && (p.message == kReplyChecksumText ||
+                                                               p.message == kForeignReplyText));
 }
 
 int UntilAnswered(Parameter& p, const std::function<int()>& exchange) {

@@ -8,7 +8,8 @@
 class DeviceOperations;
 class Parameter;
 
-// A lost (no reply) or garbled (checksum) reply; not the controller's refusal.
+// A lost (no reply), garbled (checksum) or foreign (another request's) reply;
+// not the controller's refusal.
 bool IsLostReply(int result, const Parameter& p);
 
 // exchange, about p, made again while its reply is lost; up to three in all.

@@ -104,6 +104,29 @@ TEST_F(ModificationChangeTest, BusyControllerRefusesTheProbe) {
     EXPECT_EQ(prompter.Shown()[0].text.rfind("Нажмите кнопку \"Выход\" на приборе ZRK-640", 0), 0u);
 }
 
+// A failed detection left "mod.v" unread: it is read again before the probe,
+// and a value never read is never written back to the controller.
+TEST_F(ModificationChangeTest, UnreadModificationIsReadBeforeTheProbe) {
+    StartDevice(2);
+    ModificationChange change(device.Operations(), device.Link(), progress,
+                              device.Link().Port().exit_event());
+    Parameter& current = *device.Link().FindParameter("mod.v", 0);
+    current.value = kNoData;
+    prompter.Script(PromptAnswer::No);
+    prompter.Script(PromptAnswer::No);
+    EXPECT_EQ(change.Run(4), Outcome::Declined);
+    EXPECT_EQ(Journal(), Lines{"mod.v[0]=2"});
+
+    current.value = kNoData;
+    FaultSettings silent;
+    silent.silentAfter = 0;
+    device.Sim().SetFaults(silent);
+    prompter.Script(PromptAnswer::Ok);
+    EXPECT_EQ(change.Run(4), Outcome::Failed);
+    EXPECT_EQ(Journal(), Lines{"mod.v[0]=2"}); // nothing more
+    EXPECT_EQ(prompter.Shown().back().text, "Модификация прибора не была определена!");
+}
+
 // Answers the boxes from the fixture's script, then once runs something
 // that happens while the operator answers.
 class InterruptingPrompter : public Prompter {

@@ -1,7 +1,7 @@
 // The whole wizard from the welcome page to "Готово" as an operator drives
-// it, in every modification, on a clean line and on one that drops and
-// corrupts replies: the controller must end as the operator chose, and the
-// journal must hold nothing that was not done.
+// it, in every modification, on a clean line and on a faulty one: the
+// controller must end as the operator chose, and the journal must hold
+// nothing that was not done.
 
 #include "WizardWalk.h"
 
@@ -146,10 +146,13 @@ TEST_P(WholeWizard, FromWelcomeToDoneAsTheOperatorChose) {
     const WalkResult clean = CheckedWalk(row, FaultSettings{}, true);
     if (!faulty || HasFailure())
         return;
-    // The same walk again, on a line that drops and corrupts replies.
+    // The same walk again, on a line that drops, corrupts and garbles
+    // replies, and brings replies about other requests.
     FaultSettings faults;
     faults.dropPercent = 20;
     faults.corruptPercent = 10;
+    faults.foreignPercent = 5;
+    faults.garbagePercent = 5;
     const WalkResult result = CheckedWalk(row, faults, false);
     EXPECT_EQ(result.state, clean.state);
     EXPECT_EQ(Folded(result.journal), Folded(clean.journal));
