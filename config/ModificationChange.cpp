@@ -13,7 +13,6 @@ namespace {
 constexpr const char* kModificationName = "mod.v";
 constexpr const char* kFactoryResetValue = "255";
 
-constexpr const char* kUndeterminedText = "Модификация прибора не была определена!";
 constexpr const char* kBusyText =
     "Нажмите кнопку \"Выход\" на приборе ZRK-640 не менее чем на 3\nсекунды, а затем нажмите "
     "кнопку \"Вперед\" для продолжения или \"Выход\"\nдля выхода из Brisko.";
@@ -57,7 +56,7 @@ int ReadModification(DeviceOperations& ops, DeviceLink& link) {
 int DetectModification(DeviceOperations& ops, DeviceLink& link) {
     const int n = ReadModification(ops, link);
     if (n == 0)
-        ShowMessage(kUndeterminedText, {}, PromptIcon::Warning);
+        ShowMessage("Модификация прибора не была определена!", {}, PromptIcon::Warning);
     return n;
 }
 
@@ -68,10 +67,8 @@ ModificationOutcome ModificationChange::Run(int selected) {
     Parameter change = ChangeParameter(selected);
     // The probe writes back what the controller holds: unknown after a
     // failed detection, it is read first; a value never read is not sent.
-    if (current->value == kNoData && ReadModification(ops, link) == 0) {
-        ShowMessage(kUndeterminedText, {}, PromptIcon::Warning);
+    if (current->value == kNoData && DetectModification(ops, link) == 0)
         return ModificationOutcome::Failed;
-    }
     // A controller in its own menu refuses writes; one that is silent may
     // already be changing, and a reply lost on the line is no refusal.
     const int probe =
