@@ -162,6 +162,7 @@ const char* CtlOptions::HelpText() {
            "  --format ФОРМАТ    формат параметра вместо базы параметров (без базы: DEC_dot)\n"
            "  --trace            показывать каждую посылку и ответ\n"
            "  --help             эта справка\n"
+           "  --version          версия программы\n"
            "Код возврата: 0 успех, 1 ошибка обмена с прибором, 2 ошибка в командной строке,\n"
            "3 порт не открывается.\n";
 }
@@ -177,6 +178,7 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
     app.add_option("--format", format);
     app.add_flag("--trace", trace);
     app.add_flag("-h,--help", help);
+    app.add_flag("--version", version);
 
     const auto addCommand = [&](const char* name) {
         CLI::App* sub = app.add_subcommand(name);

@@ -22,6 +22,7 @@ struct CtlOptions {
     std::optional<std::string> format; // for a parameter the base does not know
     bool trace = false;
     bool help = false;
+    bool version = false;
     std::string command;
     std::vector<std::string> words; // the command's own arguments
 

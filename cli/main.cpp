@@ -13,6 +13,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return CtlSession::kUsageError;
     }
+    if (options.version) {
+        std::printf("zrk640ctl %s\n", ZRK_VERSION);
+        return CtlSession::kSuccess;
+    }
     if (options.help || options.command.empty()) {
         std::fputs(CtlOptions::HelpText(), options.help ? stdout : stderr);
         return options.help ? CtlSession::kSuccess : CtlSession::kUsageError;

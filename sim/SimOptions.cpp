@@ -68,8 +68,8 @@ const std::map<std::string, Setter>& Setters() {
 bool SimOptions::Parse(const std::vector<std::string>& args, std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            help = true;
+        if (a == "--help" || a == "-h" || a == "--version") {
+            (a == "--version" ? version : help) = true;
             continue;
         }
         if (a == "--menu" || a == "--verbose" || a == "--no-pty") {
@@ -122,7 +122,8 @@ std::string SimOptions::Usage() {
                "  --delay MS  --silent-after N  --hang-up-after N  --seed N\n"
                "  --pace[=MS]          ответ задерживается на время запроса и ответа на линии\n"
                "                       при скорости прибора плюс MS на обработку (5)\n"
-               "  --verbose            кадры на stderr\n\n"
+               "  --verbose            кадры на stderr\n"
+               "  --help, --version    эта справка, версия программы\n\n"
                "SIGUSR1 или команда reset: сброс сетевых настроек с передней панели\n"
                "(9600, 8 бит, без чётности, 1 стоп-бит, адрес 16, 8-битные адреса).\n"
                "Команды на stdin:\n") +

@@ -11,6 +11,7 @@ struct SimOptions {
     Simulator::Options sim;
     SimServer::Options server;
     bool help = false;
+    bool version = false;
     bool verbose = false;
 
     // false with error for an unknown option or a value out of range.

@@ -41,6 +41,10 @@ int main(int argc, char** argv) {
         std::cerr << "zrk640-sim: " << error << "\n\n" << SimOptions::Usage();
         return 2;
     }
+    if (options.version) {
+        std::cout << "zrk640-sim " << ZRK_VERSION << "\n";
+        return 0;
+    }
     if (options.help) {
         std::cout << SimOptions::Usage();
         return 0;
