@@ -14,3 +14,9 @@ finish() {
 headless() {
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"
 }
+# Unpacks the .deb $1 into a new temporary folder $root, removed at exit.
+unpack() {
+    root=$(mktemp -d)
+    trap 'rm -rf "$root"' EXIT
+    dpkg-deb -x "$1" "$root" || { echo "FAIL: dpkg-deb -x $1" >&2; exit 1; }
+}
