@@ -19,11 +19,13 @@ option_lines=$(awk '/^Команды:/ { on = 1; next } on && /^[^ ]/ { after = 
 options=$(grep -oE -- '^  --[a-z][a-z-]*' <<<"$option_lines" | tr -d ' ' | sort -u | tr '\n' ' ')
 # "--opt WORD" takes a value; "--opt a|b|c" takes one of those.
 valued=$(grep -oE -- '^  --[a-z][a-z-]* [^ -]' <<<"$option_lines" | awk '{ print $1 }' | tr '\n' ' ')
-choices=$(grep -E -- '^  --[a-z][a-z-]* [a-z0-9]+(\|[a-z0-9]+)+' <<<"$option_lines" |
+choices=$( (grep -E -- '^  --[a-z][a-z-]* [a-z0-9]+(\|[a-z0-9]+)+' <<<"$option_lines" || true) |
     awk '{ gsub(/\|/, " ", $2); printf "    %s)\n        COMPREPLY=($(compgen -W \"%s\" -- \"$cur\"))\n        return ;;\n", $1, $2 }')
 command_options=$(command_lines | while read -r name rest; do
-    own=$(grep -oE -- '--[a-z][a-z-]*' <<<"$rest" | sort -u | tr '\n' ' ')
-    [ -n "$own" ] && printf '        %s)\n            COMPREPLY=($(compgen -W "%s" -- "$cur")) ;;\n' "$name" "${own% }"
+    own=$( (grep -oE -- '--[a-z][a-z-]*' <<<"$rest" || true) | sort -u | tr '\n' ' ')
+    if [ -n "$own" ]; then
+        printf '        %s)\n            COMPREPLY=($(compgen -W "%s" -- "$cur")) ;;\n' "$name" "${own% }"
+    fi
 done)
 
 "$basec" dump "$base" "$work/base.txt" >&2
