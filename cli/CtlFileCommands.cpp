@@ -105,7 +105,7 @@ int CtlSession::Dump() {
         return Fail("Не удается записать файл " + path + ": " + error, kFileError);
     const int unread = ReportUnread(read);
     // The summary never mixes into a file on standard output.
-    std::FILE* summary = path == OutputFile::kStandardOutput ? stderr : stdout;
+    std::FILE* summary = OutputFile::IsStandardOutput(path) ? stderr : stdout;
     std::fprintf(summary, "Сохранено параметров: %zu\n", read.size() - unread);
     if (unread == 0)
         return kSuccess;

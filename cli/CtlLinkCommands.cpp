@@ -57,6 +57,11 @@ int CtlSession::Scan() {
         plan.stopBits = {*o.stopBits};
     if (o.addressLength)
         plan.addressLengths = {*o.addressLength};
+    if (options.addresses && o.addressLength && *o.addressLength != kLongAddressLength &&
+        options.addresses->first > kBroadcastAddress)
+        return Fail("Адреса выше " + std::to_string(kBroadcastAddress) + " - только с --addr-len " +
+                        std::to_string(kLongAddressLength),
+                    kUsageError);
     if (options.addresses) {
         plan.firstAddress = options.addresses->first;
         plan.lastAddress = options.addresses->second;

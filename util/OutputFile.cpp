@@ -51,6 +51,14 @@ int OutputFile::Check(const std::string& path, std::string& reason_text) {
     return -1;
 }
 
+bool OutputFile::IsStandardOutput(const std::string& path) {
+    if (path == kStandardOutput)
+        return true;
+    struct stat file {}, out {};
+    return ::stat(path.c_str(), &file) == 0 && ::fstat(STDOUT_FILENO, &out) == 0 &&
+           file.st_dev == out.st_dev && file.st_ino == out.st_ino;
+}
+
 int OutputFile::WriteThrough(int fd, const std::string& bytes, std::string& reason_text) {
     std::size_t done = 0;
     while (done < bytes.size()) {

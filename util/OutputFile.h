@@ -19,6 +19,9 @@ public:
     // untouched; a device or FIFO may have taken part of the bytes).
     static int Write(const std::string& path, const std::string& bytes, std::string& reason_text);
 
+    // "-", or a path that leads where standard output goes (/dev/stdout).
+    static bool IsStandardOutput(const std::string& path);
+
 private:
     static int WriteThrough(int fd, const std::string& bytes, std::string& reason_text);
 };

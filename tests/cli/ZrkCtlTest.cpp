@@ -131,6 +131,33 @@ TEST_F(ZrkCtlTest, RepeatedOptionTakesTheLastValue) {
     }
 }
 
+// A value the controller refuses to give is kept in the file as unread and
+// named; the dump does not claim to be whole.
+TEST_F(ZrkCtlTest, DumpKeepsWhatTheControllerWouldNotGiveAsUnread) {
+    peer.SetResponder([](const Frame& r, int) {
+        if (r.hash == hash_name("n.Ch") || r.hash == hash_name("mod.v"))
+            return ControllerPeer::Reply(r, r.hash, {1});
+        return ControllerPeer::ErrorReply(r, r.hash == hash_name("Pb") ? 49 : 40);
+    });
+    const std::string file = folder + "/site.cfg";
+    const Outcome o = Run("dump " + file);
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_NE(o.err.find("Не прочитано Pb[0]: Размер поля данных не соответствует ожидаемому\n"),
+              std::string::npos)
+        << o.err;
+    EXPECT_NE(o.err.find("Не прочитано параметров: 8; в файле они отмечены \"Нет данных\"\n"),
+              std::string::npos)
+        << o.err;
+    EXPECT_EQ(o.out, "Сохранено параметров: 2\n");
+    const std::string text = Slurp(file);
+    EXPECT_NE(text.find("\nPb[7] = Нет данных  # Полоса пропорциональности регулятора 8; не "
+                        "прочитано: Размер поля данных не соответствует ожидаемому\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\nmod.v = 1  #"), std::string::npos);
+    EXPECT_EQ(text.substr(text.rfind("\n#")), "\n# Конец файла, значений: 10\n");
+}
+
 TEST_F(ZrkCtlTest, ApplyIsWrittenWithoutAValue) {
     Serve({{"APLY", {}}});
     const Outcome o = Run("write APLY");
@@ -158,6 +185,7 @@ TEST_F(ZrkCtlTest, BadCommandLinesChangeNothing) {
         {"scan --all 1-32", "Лишние слова после команды scan: 1-32 (см. --help)\n"},
         {"relink --baud 19200 now", "Лишние слова после команды relink: now (см. --help)\n"},
         {"ports all", "Лишние слова после команды ports: all (см. --help)\n"},
+        {"--addr-len 8 scan --addresses 300-310", "Адреса выше 255 - только с --addr-len 11\n"},
         {"read dev ver", "Использование: zrk640ctl read ИМЯ[:ИНДЕКС]\n"},
         {"write ti :30", "Недопустимое значение ':30' для параметра ti (от 00:00 до 99:59)\n"},
         {"write ti :5:3", "Недопустимое значение ':5:3' для параметра ti (от 00:00 до 99:59)\n"},
