@@ -80,3 +80,18 @@ TEST_F(CtlScanTest, RelinkBehindADeviceServerWarns) {
 }
 
 } // namespace
+
+namespace {
+
+// check's triage names the settings the controller itself reports.
+TEST_F(CtlScanTest, CheckScanNamesTheControllersOwnSettings) {
+    Start(LinkConfig{19200, 8, 1, 1, 8, 16});
+    const Outcome o = Run(Pty() + "--baud 9600 check --scan");
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_NE(o.err.find("Прибор отвечает с другими параметрами связи: адрес 16, 19200 бит/с, 8 "
+                         "бит, четность, стоп-бит 1, адрес 8 бит"),
+              npos)
+        << o.err;
+}
+
+} // namespace
