@@ -24,7 +24,8 @@ struct RestoreOptions {
 struct RestoreReport {
     std::vector<std::string> lines;
     int changed = 0;
-    int refused = 0; // refused, stored otherwise, unread in the file, or left alone for want of an option
+    // Refused, stored otherwise, unread in the file, or left alone for want of an option.
+    int refused = 0;
 };
 
 class ConfigurationRestore {

@@ -54,7 +54,8 @@ int OutputFile::Check(const std::string& path, std::string& reason_text) {
 bool OutputFile::IsStandardOutput(const std::string& path) {
     if (path == kStandardOutput)
         return true;
-    struct stat file {}, out {};
+    struct stat file {
+    }, out{};
     return ::stat(path.c_str(), &file) == 0 && ::fstat(STDOUT_FILENO, &out) == 0 &&
            file.st_dev == out.st_dev && file.st_ino == out.st_ino;
 }
@@ -74,8 +75,7 @@ int OutputFile::WriteThrough(int fd, const std::string& bytes, std::string& reas
     return 0;
 }
 
-int OutputFile::Write(const std::string& path, const std::string& bytes,
-                      std::string& reason_text) {
+int OutputFile::Write(const std::string& path, const std::string& bytes, std::string& reason_text) {
     if (path == kStandardOutput)
         return WriteThrough(STDOUT_FILENO, bytes, reason_text);
     if (Check(path, reason_text) != 0)

@@ -23,7 +23,8 @@ std::string ByteText(unsigned char byte) {
 // Russian text uses (no-break space, dashes, quotes, the numero sign, degree).
 bool Cp1251TextByte(unsigned char b) {
     constexpr std::string_view kSigns = "\xA0\x96\x97\xAB\xBB\xB9\xB0\x85\x93\x94";
-    return b >= 0xC0 || b == 0xA8 || b == 0xB8 || kSigns.find(static_cast<char>(b)) != std::string_view::npos;
+    return b >= 0xC0 || b == 0xA8 || b == 0xB8 ||
+           kSigns.find(static_cast<char>(b)) != std::string_view::npos;
 }
 
 } // namespace

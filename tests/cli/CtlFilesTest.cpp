@@ -134,7 +134,8 @@ TEST_F(CtlFilesTest, FilesThatCannotBeTakenAreNamedAndNothingIsSent) {
          dir.file("more.cfg") + ": Файл обрезан или изменен: значений в нем "},
         {"restore --partial " + Write("wrong.cfg", changes + "behv = Взлететь\n"),
          dir.file("wrong.cfg") + ": Строка 3: недопустимое значение 'Взлететь' для параметра "
-                                 "behv: возможные значения: Переход в \"Старт\", Продолжение работы, Переход в \"Стоп\""},
+                                 "behv: возможные значения: Переход в \"Старт\", Продолжение "
+                                 "работы, Переход в \"Стоп\""},
         {"restore --partial --modification " + Write("mod.cfg", changes + "mod.v = 7\n"),
          dir.file("mod.cfg") + ": Строка 3: недопустимое значение '7' для параметра mod.v "
                                "(модификации от 1 до 6)"},
@@ -179,8 +180,9 @@ TEST_F(CtlFilesTest, UnreadValuesAreSkippedAndSaid) {
     const std::string good = Dumped();
     const std::size_t at = good.find("Pb[0] = ");
     const std::string band = good.substr(at, good.find('\n', at) - at + 1);
-    const std::string marked = Replaced(Replaced(good, band, "Pb[0] = Нет данных  # ; не прочитано: "
-                                                             "Таймаут\n"),
+    const std::string marked = Replaced(Replaced(good, band,
+                                                 "Pb[0] = Нет данных  # ; не прочитано: "
+                                                 "Таймаут\n"),
                                         "ind.t = 00:05", "ind.t = 00:10");
     const std::string file = Write("marked.cfg", marked);
     Outcome o = Run(Pty() + "diff " + file);

@@ -49,9 +49,8 @@ protected:
 
     // args go to a shell: quote what needs it.
     Outcome Run(const std::string& args) {
-        const std::string command = "ZRK640_CONFIG=" + dir.file("ZRK640.conf") + " " +
-                                    ZRK640CTL + " " + args + " >" + dir.file("out") + " 2>" +
-                                    dir.file("err");
+        const std::string command = "ZRK640_CONFIG=" + dir.file("ZRK640.conf") + " " + ZRK640CTL +
+                                    " " + args + " >" + dir.file("out") + " 2>" + dir.file("err");
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir.file("out")),
                 Slurp(dir.file("err"))};

@@ -27,16 +27,25 @@ const std::string kQuick = "--baud 9600 --parity none --stop 1 --bits 8 --addr-l
 
 const ScanCase kScanCases[] = {
     // A pseudo-terminal carries no parity or data bits: every one of them reaches it.
-    {{19200, 8, 1, 1, 8, 16}, false, "--baud 19200 --stop 1 scan --all",
+    {{19200, 8, 1, 1, 8, 16},
+     false,
+     "--baud 19200 --stop 1 scan --all",
      "Найден прибор: адрес 16, 19200 бит/с, 8 бит, четность, стоп-бит 1, адрес 8 бит\n"},
-    {{9600, 7, 2, 1, 8, 16}, false, "--baud 9600 --stop 1 --addr-len 8 scan",
+    {{9600, 7, 2, 1, 8, 16},
+     false,
+     "--baud 9600 --stop 1 --addr-len 8 scan",
      "Найден прибор: адрес 16, 9600 бит/с, 7 бит, нечетность, стоп-бит 1, адрес 8 бит\n"},
     // The server keeps its own line: the controller's settings come from itself.
-    {{19200, 8, 1, 2, 8, 16}, true, "scan --all",
+    {{19200, 8, 1, 2, 8, 16},
+     true,
+     "scan --all",
      "Найден прибор: адрес 16, 19200 бит/с, 8 бит, четность, стоп-бит 2, адрес 8 бит\n"},
-    {{9600, 8, 0, 1, 8, 16}, false, kQuick + "scan --no-broadcast --addresses 250-255",
+    {{9600, 8, 0, 1, 8, 16},
+     false,
+     kQuick + "scan --no-broadcast --addresses 250-255",
      "Найден прибор: адрес 16, 9600 бит/с, 8 бит, без четности, стоп-бит 1, адрес 8 бит\n"},
-    {{9600, 8, 0, 1, 11, 2000}, false,
+    {{9600, 8, 0, 1, 11, 2000},
+     false,
      "--baud 9600 --parity none --stop 1 --addr-len 11 scan --no-broadcast "
      "--addresses 1998-2001",
      "Найден прибор: адрес 2000, 9600 бит/с, 8 бит, без четности, стоп-бит 1, адрес 11 бит\n"},
