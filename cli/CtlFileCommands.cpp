@@ -2,19 +2,22 @@
 
 #include "cli/CtlSession.h"
 
+#include "cli/CtlPrompter.h"
+#include "cli/TerminalLine.h"
 #include "cli/TerminalProgress.h"
 #include "config/ConfigurationBackup.h"
 #include "config/ConfigurationRestore.h"
-#include "util/ReplaceFile.h"
+#include "util/OutputFile.h"
+#include "util/PrompterGuard.h"
+#include "util/ReadWholeFile.h"
 
+#include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
 // A configuration file is a few hundred lines; anything far larger is no such file.
-constexpr std::streamoff kLargestFile = 4 << 20;
+constexpr std::size_t kLargestFile = 4 << 20;
 
 std::string IdentityLine(DeviceOperations& ops) {
     std::string identity;
@@ -27,31 +30,48 @@ std::string IdentityLine(DeviceOperations& ops) {
     return identity;
 }
 
+// "Чтение: 120 из 812, осталось около 31 с", the time from the pace so far.
+std::string ReadProgressText(int done, int total, std::chrono::steady_clock::duration spent) {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(spent).count();
+    const long long left = done > 0 ? (ms * (total - done) / done + 999) / 1000 : 0;
+    return "Чтение: " + std::to_string(done) + " из " + std::to_string(total) +
+           ", осталось около " + std::to_string(left) + " с";
+}
+
+// The values dump could not read, named on stderr; their count.
+int ReportUnread(const std::vector<const Parameter*>& read) {
+    int unread = 0;
+    for (const Parameter* p : read)
+        if (p->value == kNoData) {
+            std::fprintf(stderr, "Не прочитано %s: %s\n", ConfigurationKey(*p).c_str(),
+                         p->message.c_str());
+            ++unread;
+        }
+    return unread;
+}
+
 } // namespace
 
 bool CtlSession::ReadConfigurationFile(std::vector<ConfigurationEntry>& entries, int& exitCode) {
-    exitCode = kUsageError;
+    exitCode = kFileError;
     if (options.words.size() != 1) {
-        Fail("Использование: zrk640ctl " + options.command + " ФАЙЛ", kUsageError);
+        exitCode = kUsageError;
+        Fail("Использование: zrk640ctl " + options.command + " ФАЙЛ [--partial]", kUsageError);
         return false;
     }
     const std::string& path = options.words[0];
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file || file.tellg() > kLargestFile) {
-        Fail("Не удается прочитать файл " + path, kUsageError);
+    std::string bytes, error;
+    if (ReadWholeFile(path, kLargestFile, bytes, error) != 0) {
+        Fail("Не удается прочитать файл " + path + ": " + error, kFileError);
         return false;
     }
-    file.seekg(0);
-    std::ostringstream text;
-    text << file.rdbuf();
-    std::string error;
-    if (ParseConfiguration(text.str(), entries, error) != 0) {
-        Fail(path + ": " + error, kUsageError);
+    if (ParseConfiguration(bytes, options.partial, entries, error) != 0) {
+        Fail(path + ": " + error, kFileError);
         return false;
     }
     if (link.Table().empty()) {
-        Fail("Нет базы параметров parameters_m.zip рядом с программой", kDeviceFailure);
         exitCode = kDeviceFailure;
+        Fail("Нет базы параметров parameters_m.zip рядом с программой", kDeviceFailure);
         return false;
     }
     return true;
@@ -59,22 +79,39 @@ bool CtlSession::ReadConfigurationFile(std::vector<ConfigurationEntry>& entries,
 
 int CtlSession::Dump() {
     if (options.words.size() != 1)
-        return Fail("Использование: zrk640ctl dump ФАЙЛ", kUsageError);
+        return Fail("Использование: zrk640ctl dump ФАЙЛ (\"-\" - стандартный вывод)", kUsageError);
+    const std::string& path = options.words[0];
+    std::string error;
+    // Said before the long read, not after it.
+    if (OutputFile::Check(path, error) != 0)
+        return Fail("Не удается записать файл " + path + ": " + error, kFileError);
     if (link.Table().empty())
         return Fail("Нет базы параметров parameters_m.zip рядом с программой", kDeviceFailure);
+    ConfigurationBackup backup(ops, link.Table());
+    TerminalLine line(false);
+    const auto start = std::chrono::steady_clock::now();
+    backup.SetProgress([&line, start](int done, int total) {
+        line.Show(ReadProgressText(done, total, std::chrono::steady_clock::now() - start));
+    });
     std::vector<const Parameter*> read;
-    std::string error;
-    const int r = ConfigurationBackup(ops, link.Table()).ReadAll(read, error);
+    const int r = backup.ReadAll(read, error);
+    line.End();
     FlushLog();
     if (r != kLinkOk)
         return Fail("Ошибка чтения " + error + "\nФайл не записан.", kDeviceFailure);
     const std::string text = FormatConfiguration(
         read, {"Настройки прибора ZRK640 (zrk640ctl dump)", IdentityLine(ops)});
-    if (ReplaceFile(options.words[0], text, error) != 0)
-        return Fail("Не удается записать файл " + options.words[0] + ": " + error,
-                    kDeviceFailure);
-    std::printf("Сохранено параметров: %zu\n", read.size());
-    return kSuccess;
+    if (OutputFile::Write(path, text, error) != 0)
+        return Fail("Не удается записать файл " + path + ": " + error, kFileError);
+    const int unread = ReportUnread(read);
+    // The summary never mixes into a file on standard output.
+    std::FILE* summary = OutputFile::IsStandardOutput(path) ? stderr : stdout;
+    std::fprintf(summary, "Сохранено параметров: %zu\n", read.size() - unread);
+    if (unread == 0)
+        return kSuccess;
+    std::fprintf(stderr, "Не прочитано параметров: %d; в файле они отмечены \"%s\"\n", unread,
+                 kNoData);
+    return kDeviceFailure;
 }
 
 int CtlSession::Diff() {
@@ -84,10 +121,11 @@ int CtlSession::Diff() {
         return exitCode;
     ConfigurationBackup backup(ops, link.Table());
     std::vector<std::pair<Parameter*, std::string>> resolved;
+    std::vector<std::string> unread;
     std::vector<ConfigurationDifference> differences;
     std::string error;
-    if (!backup.Resolve(entries, resolved, error))
-        return Fail(options.words[0] + ": " + error, kUsageError);
+    if (!backup.Resolve(entries, resolved, unread, error))
+        return Fail(options.words[0] + ": " + error, kFileError);
     const int r = backup.Compare(resolved, differences, error);
     FlushLog();
     if (r != kLinkOk)
@@ -95,9 +133,14 @@ int CtlSession::Diff() {
     for (const ConfigurationDifference& d : differences)
         std::printf("%s: в файле %s, в приборе %s\n", ConfigurationKey(*d.parameter).c_str(),
                     d.wanted.c_str(), d.parameter->value.c_str());
-    if (differences.empty())
+    for (const std::string& key : unread)
+        std::printf("%s: не сравнивается: в файле значение не прочитано (\"%s\")\n", key.c_str(),
+                    kNoData);
+    if (differences.empty() && unread.empty())
         std::printf("Различий нет.\n");
-    return differences.empty() ? kSuccess : kDeviceFailure;
+    else if (differences.empty())
+        std::printf("В остальных значениях различий нет.\n");
+    return differences.empty() && unread.empty() ? kSuccess : kDeviceFailure;
 }
 
 int CtlSession::Restore() {
@@ -106,13 +149,15 @@ int CtlSession::Restore() {
     if (!ReadConfigurationFile(entries, exitCode))
         return exitCode;
     TerminalProgress progress;
+    CtlPrompter prompter;
+    PrompterGuard guard(prompter);
     ConfigurationRestore restore(ops, link, progress, link.Port().exit_event());
     RestoreReport report;
     std::string error;
     const int r = restore.Run(entries, {options.modification, options.network}, report, error);
     FlushLog();
     if (r == ConfigurationRestore::kBadFile)
-        return Fail(options.words[0] + ": " + error, kUsageError);
+        return Fail(options.words[0] + ": " + error, kFileError);
     if (!error.empty())
         return Fail("Ошибка чтения " + error, kDeviceFailure);
     std::printf("Отчет о восстановлении настроек:\n");

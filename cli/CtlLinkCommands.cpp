@@ -3,11 +3,12 @@
 
 #include "cli/CtlSession.h"
 
+#include "cli/TerminalLine.h"
 #include "device/LinkScan.h"
 #include "device/LinkSettingsChange.h"
+#include "link/NetworkPort.h"
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -22,12 +23,20 @@ std::string OptionsText(int baud, int bits, int parity, int stop, int address, i
            std::to_string(address) + " --addr-len " + std::to_string(length);
 }
 
-void ShowProgress(const ScanProgress& p) {
-    // On a terminal the line is rewritten in place; in a file every line stays.
-    const bool terminal = ::isatty(STDERR_FILENO);
-    std::fprintf(stderr, "%sПоиск: %s - %d из %d, осталось не более %lld с%s",
-                 terminal ? "\r\033[K" : "", p.setting.c_str(), p.done, p.total,
-                 static_cast<long long>((p.left.count() + 999) / 1000), terminal ? "" : "\n");
+std::string ProgressText(const ScanProgress& p) {
+    return "Поиск: " + p.setting + " - " + std::to_string(p.done) + " из " +
+           std::to_string(p.total) + ", осталось не более " +
+           std::to_string((p.left.count() + 999) / 1000) + " с";
+}
+
+// A device server keeps the line's settings it was set up with, whatever
+// the controller is told.
+void WarnOfDeviceServer(const std::string& portName, const char* consequence) {
+    if (NetworkPort::is_network_name(portName))
+        std::fprintf(stderr,
+                     "Внимание: %s - сервер последовательных портов; скорость, длину слова, "
+                     "четность и стоп-биты линии держит он сам. %s\n",
+                     portName.c_str(), consequence);
 }
 
 } // namespace
@@ -40,12 +49,19 @@ int CtlSession::Scan() {
     ScanPlan plan = ScanPlan::Full();
     if (o.baud)
         plan.bauds = {static_cast<std::uint32_t>(*o.baud)};
+    if (o.byteSize)
+        plan.byteSizes = {*o.byteSize};
     if (o.parityCode)
         plan.parities = {*o.parityCode};
     if (o.stopBits)
         plan.stopBits = {*o.stopBits};
     if (o.addressLength)
         plan.addressLengths = {*o.addressLength};
+    if (options.addresses && o.addressLength && *o.addressLength != kLongAddressLength &&
+        options.addresses->first > kBroadcastAddress)
+        return Fail("Адреса выше " + std::to_string(kBroadcastAddress) + " - только с --addr-len " +
+                        std::to_string(kLongAddressLength),
+                    kUsageError);
     if (options.addresses) {
         plan.firstAddress = options.addresses->first;
         plan.lastAddress = options.addresses->second;
@@ -56,21 +72,22 @@ int CtlSession::Scan() {
         return Fail("Неудается открыть порт " + link.Port().settings().port_name + ". " +
                         link.Port().error_text(),
                     kPortFailure);
+    WarnOfDeviceServer(link.Port().settings().port_name,
+                       "Поиск перебирает только адреса и длины адреса.");
     LinkScan scan(link);
-    const std::vector<ScanFind> found = scan.Run(plan, ShowProgress);
-    if (::isatty(STDERR_FILENO))
-        std::fputs("\n", stderr);
+    TerminalLine line(true);
+    const std::vector<ScanFind> found =
+        scan.Run(plan, [&line](const ScanProgress& p) { line.Show(ProgressText(p)); });
+    line.End();
     for (const ScanFind& f : found) {
-        std::printf("Найден прибор: адрес %d, %s\n", f.address,
-                    LinkScan::SettingText(f.line, f.addressLength).c_str());
-        const std::vector<int>& r = f.reported;
-        if (r.size() == 6)
-            std::printf("Параметры связи: %s\n", OptionsText(r[0], r[1], r[2], r[3], r[5], r[4]).c_str());
-        else
-            std::printf("Параметры связи (прибор их не сообщил): %s\n",
-                        OptionsText(int(f.line.baud_rate), f.line.byte_size, f.line.parity_code,
-                                    f.line.stop_bits, f.address, f.addressLength)
-                            .c_str());
+        const LineSettings own = f.OwnLine();
+        std::printf("Найден прибор: адрес %d, %s\n", f.OwnAddress(),
+                    LinkScan::SettingText(own, f.OwnAddressLength()).c_str());
+        std::printf("Параметры связи%s: %s\n",
+                    f.reported.empty() ? " (прибор их не сообщил)" : "",
+                    OptionsText(int(own.baud_rate), own.byte_size, own.parity_code,
+                                own.stop_bits, f.OwnAddress(), f.OwnAddressLength())
+                        .c_str());
     }
     if (found.empty())
         return Fail("Приборы не найдены (запросов: " + std::to_string(scan.Requests()) + ")",
@@ -84,6 +101,11 @@ int CtlSession::Relink() {
         return Fail("Использование: zrk640ctl [параметры связи] relink [--baud ..] [--parity ..] "
                     "[--bits ..] [--stop ..] [--addr ..] [--addr-len ..]",
                     kUsageError);
+    const LinkOverrides& t = options.target;
+    if (t.baud || t.byteSize || t.parityCode || t.stopBits)
+        WarnOfDeviceServer(link.Port().settings().port_name,
+                           "Прибор с новой скоростью или форматом кадра останется за сервером без "
+                           "связи, пока те же параметры не выставлены на сервере.");
     std::vector<std::string> report;
     const LinkChangeOutcome outcome = LinkSettingsChange(link, ops).Run(wanted, report);
     FlushLog();

@@ -4,12 +4,16 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
 constexpr int kUsageError = 2;
+// Commands that take no words of their own, only options.
+constexpr std::string_view kWordless[] = {"ports", "check", "scan", "relink"};
 
 // Option values as typed; converted after parsing so that every refusal
 // carries the tool's own text.
@@ -141,17 +145,26 @@ const char* CtlOptions::HelpText() {
            "                             найти приборы на линии: все скорости, четности,\n"
            "                             стоп-биты и длины адреса (заданные параметры связи\n"
            "                             сужают поиск), затем адреса\n"
-           "  dump ФАЙЛ                  сохранить все параметры прибора в файл\n"
-           "  diff ФАЙЛ                  сравнить прибор с файлом (код 0 - совпадает,\n"
+           "  dump ФАЙЛ                  сохранить все параметры прибора в файл (\"-\" -\n"
+           "                             стандартный вывод; устройство или канал FIFO\n"
+           "                             записывается как есть, обычный файл заменяется\n"
+           "                             целиком с прежними правами и владельцем)\n"
+           "  diff ФАЙЛ [--partial]      сравнить прибор с файлом (код 0 - совпадает,\n"
            "                             1 - есть различия)\n"
-           "  restore ФАЙЛ [--modification] [--network]\n"
+           "  restore ФАЙЛ [--modification] [--network] [--partial]\n"
            "                             записать в прибор отличающиеся от файла значения;\n"
            "                             модификацию - только с --modification, адрес и\n"
            "                             параметры связи - только с --network\n"
+           "                             Файл проверяется целиком до первой записи; файл\n"
+           "                             без последней строки \"# Конец файла, значений: N\"\n"
+           "                             или с другим числом значений считается обрезанным.\n"
+           "                             --partial: файл задает лишь часть значений, строка\n"
+           "                             конца файла не нужна\n"
            "  relink [--baud ..] [--parity ..] [--bits ..] [--stop ..] [--addr ..] [--addr-len ..]\n"
            "                             сменить параметры связи прибора с проверкой связи;\n"
            "                             без ответа - вернуть прежние\n"
-           "Параметры связи (по умолчанию из файла настроек программы):\n"
+           "Параметры связи (по умолчанию из файла настроек программы; параметр, заданный\n"
+           "дважды, берется последним):\n"
            "  --port ПОРТ        COMn, путь к устройству (/dev/ttyUSB0) или tcp://АДРЕС:ПОРТ\n"
            "  --baud СКОРОСТЬ    2400 ... 115200\n"
            "  --parity none|even|odd\n"
@@ -163,8 +176,9 @@ const char* CtlOptions::HelpText() {
            "  --trace            показывать каждую посылку и ответ\n"
            "  --help             эта справка\n"
            "  --version          версия программы\n"
-           "Код возврата: 0 успех, 1 ошибка обмена с прибором, 2 ошибка в командной строке,\n"
-           "3 порт не открывается.\n";
+           "Код возврата: 0 успех, 1 ошибка обмена с прибором (у diff: есть различия),\n"
+           "2 ошибка в командной строке или в файле (не читается, не записывается или не\n"
+           "годится), 3 порт не открывается. Коды одни для всех команд.\n";
 }
 
 int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
@@ -172,6 +186,8 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
     app.set_help_flag();
     app.allow_extras();
     app.fallthrough();
+    // An option given twice: the last one counts (a script's default, then the operator's own).
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     LinkTexts linkTexts, targetTexts;
     std::optional<std::string> addressRange;
     AddLinkOptions(app, linkTexts);
@@ -185,8 +201,9 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
         sub->add_option("words", words);
         return sub;
     };
-    for (const char* name : {"ports", "read", "write", "dump", "diff"})
+    for (const char* name : {"ports", "read", "write", "dump"})
         addCommand(name);
+    addCommand("diff")->add_flag("--partial", partial);
     addCommand("check")->add_flag("--scan", scanOnSilence);
     CLI::App* scan = addCommand("scan");
     scan->add_flag("--all", all);
@@ -195,6 +212,7 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
     CLI::App* restore = addCommand("restore");
     restore->add_flag("--modification", modification);
     restore->add_flag("--network", network);
+    restore->add_flag("--partial", partial);
     AddLinkOptions(*addCommand("relink"), targetTexts);
 
     try {
@@ -214,6 +232,11 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
     }
     if (command.empty() && !extras.empty() && !help) {
         error = "Неизвестная команда: '" + extras.front() + "' (см. --help)";
+        return kUsageError;
+    }
+    if (!words.empty() && std::find(std::begin(kWordless), std::end(kWordless), command) !=
+                              std::end(kWordless)) {
+        error = "Лишние слова после команды " + command + ": " + words.front() + " (см. --help)";
         return kUsageError;
     }
     LinkConverter converter(error);

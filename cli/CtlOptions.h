@@ -32,6 +32,8 @@ struct CtlOptions {
     bool all = false;         // every controller, not only the first
     bool noBroadcast = false; // ask every address even where broadcast is silent
     std::optional<std::pair<int, int>> addresses;
+    // diff, restore
+    bool partial = false; // the file sets some values on purpose: no end line needed
     // restore
     bool modification = false; // may change "mod.v"
     bool network = false;      // may change the address and the link settings

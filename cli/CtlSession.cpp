@@ -4,6 +4,7 @@
 #include "config/ChannelConfiguration.h"
 #include "config/ModificationChange.h"
 #include "params/NumberFormats.h"
+#include "params/ValueCheck.h"
 #include "device/LinkTriage.h"
 #include "link/PortAccess.h"
 #include "link/PortEnumerator.h"
@@ -142,9 +143,13 @@ int CtlSession::Write() {
         if (p->ConvertToData("", data, length) != 1 || length != 0)
             return Fail(usage, kUsageError);
         p->value.clear();
-    } else if (!p->SetValue(options.words[1], false))
-        return Fail("Недопустимое значение '" + options.words[1] + "' для параметра " + p->name,
-                    kUsageError);
+    } else {
+        // Nothing is sent that the controller would have to refuse.
+        std::string value, detail;
+        if (!ValueCheck::Check(*p, options.words[1], value, detail))
+            return Fail(ValueCheck::RefusalText(*p, options.words[1], detail, true), kUsageError);
+        p->value = value;
+    }
     if (EqualsNoCase(p->name, "n.Ch") && p != standalone.get())
         return WriteChannelCount(*p);
     return Finish(ops.WriteParameter(p), *p);

@@ -18,6 +18,9 @@ public:
     static constexpr int kSuccess = 0;
     static constexpr int kDeviceFailure = 1;
     static constexpr int kUsageError = 2;
+    // A file named on the command line that cannot be read, written or taken:
+    // the same code in every command.
+    static constexpr int kFileError = kUsageError;
     static constexpr int kPortFailure = 3;
 
     explicit CtlSession(const CtlOptions& options) : options(options) {}

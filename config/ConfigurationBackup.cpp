@@ -1,18 +1,24 @@
 #include "config/ConfigurationBackup.h"
 
+#include "config/ModificationChange.h"
 #include "config/ParameterGroups.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "link/DeviceErrorTexts.h"
 #include "params/ParameterTable.h"
+#include "params/ValueCheck.h"
 #include "util/TextCase.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 // The controller's answer to a name it does not have.
 constexpr std::uint8_t kNoDescriptorCode = 40;
+constexpr const char* kModificationName = "mod.v";
+// Reads failed one after another: the line is lost, not one value.
+constexpr int kDeadLineReads = 3;
 
 bool UnknownToController(const Parameter& p) {
     std::string text;
@@ -50,13 +56,17 @@ int ConfigurationBackup::ReadAll(std::vector<const Parameter*>& read, std::strin
             wanted.push_back(p);
     SortForConfiguration(wanted);
     read.clear();
-    int done = 0;
+    int done = 0, failedInRow = 0;
     for (const Parameter* c : wanted) {
         Parameter& p = const_cast<Parameter&>(*c);
         const int r = Read(p, error);
-        if (r != kLinkOk && !UnknownToController(p))
+        const bool failed = r != kLinkOk && !UnknownToController(p);
+        failedInRow = failed ? failedInRow + 1 : 0;
+        if (failedInRow == kDeadLineReads)
             return r;
-        if (r == kLinkOk)
+        if (failed)
+            p.value = kNoData; // kept in the file as unread, never as an older value
+        if (r == kLinkOk || failed)
             read.push_back(&p);
         if (progress)
             progress(++done, static_cast<int>(wanted.size()));
@@ -65,34 +75,56 @@ int ConfigurationBackup::ReadAll(std::vector<const Parameter*>& read, std::strin
     return kLinkOk;
 }
 
+// The file's line of e, checked: a configuration parameter of the table, a
+// value it takes; the modification only one of the six.
+Parameter* ConfigurationBackup::ResolveEntry(const ConfigurationEntry& e, std::string& value,
+                                             std::string& error) const {
+    const std::string line = "Строка " + std::to_string(e.line) + ": ";
+    Parameter* p = nullptr;
+    for (Parameter* q : table.All())
+        if (EqualsNoCase(q->name, e.name) && q->index == e.index && q->indexed == e.indexed)
+            p = q;
+    ParameterGroup group;
+    if (!p) {
+        error = line + "параметра " + e.name + " нет в базе параметров";
+        return nullptr;
+    }
+    if (!GroupOf(p->name, p->index, group)) {
+        error = line + p->name + " - не параметр настройки";
+        return nullptr;
+    }
+    if (e.unread)
+        return p;
+    std::string detail;
+    if (!ValueCheck::Check(*p, e.value, value, detail)) {
+        error = line + ValueCheck::RefusalText(*p, e.value, detail);
+        return nullptr;
+    }
+    if (EqualsNoCase(p->name, kModificationName)) {
+        const int m = std::atoi(value.c_str());
+        if (m < 1 || m > kModificationCount) {
+            error = line + ValueCheck::RefusalText(*p, e.value, "") + " (модификации от 1 до " +
+                    std::to_string(kModificationCount) + ")";
+            return nullptr;
+        }
+    }
+    return p;
+}
+
 bool ConfigurationBackup::Resolve(const std::vector<ConfigurationEntry>& entries,
                                   std::vector<std::pair<Parameter*, std::string>>& resolved,
-                                  std::string& error) const {
+                                  std::vector<std::string>& unread, std::string& error) const {
     resolved.clear();
-    const std::vector<Parameter*> all = table.All();
+    unread.clear();
     for (const ConfigurationEntry& e : entries) {
-        const std::string line = "Строка " + std::to_string(e.line) + ": ";
-        Parameter* p = nullptr;
-        for (Parameter* q : all)
-            if (EqualsNoCase(q->name, e.name) && q->index == e.index && q->indexed == e.indexed)
-                p = q;
-        ParameterGroup group;
-        if (!p) {
-            error = line + "параметра " + e.name + " нет в базе параметров";
+        std::string value;
+        Parameter* p = ResolveEntry(e, value, error);
+        if (!p)
             return false;
-        }
-        if (!GroupOf(p->name, p->index, group)) {
-            error = line + p->name + " - не параметр настройки";
-            return false;
-        }
-        // Checked on a copy: the limit coupling must not touch the table.
-        Parameter check = *p;
-        check.table = nullptr;
-        if (!check.SetValue(e.value, false)) {
-            error = line + "недопустимое значение '" + e.value + "' для параметра " + p->name;
-            return false;
-        }
-        resolved.emplace_back(p, check.value);
+        if (e.unread)
+            unread.push_back(ConfigurationKey(*p));
+        else
+            resolved.emplace_back(p, value);
     }
     return true;
 }

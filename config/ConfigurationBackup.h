@@ -35,16 +35,18 @@ public:
     void SetProgress(Progress p) { progress = std::move(p); }
 
     // Reads every configuration parameter of the table from the controller;
-    // one it reports unknown is left out. 0, or the failed read's result with
-    // "NAME[INDEX]: text" in error.
+    // one it reports unknown is left out, one that failed is in read with
+    // "Нет данных" and its message. When the line is lost (several reads in
+    // a row failed) the failed read's result, "NAME[INDEX]: text" in error.
     int ReadAll(std::vector<const Parameter*>& read, std::string& error);
 
     // Matches the file's lines with the table: false with "Строка N: ..." in
-    // error for an unknown name, a parameter that is no configuration or a
-    // value its format refuses.
+    // error for an unknown name, a parameter that is no configuration, a
+    // value it does not take or a modification outside 1..6. Lines the file
+    // marks unread go to unread by key, with nothing to write.
     bool Resolve(const std::vector<ConfigurationEntry>& entries,
                  std::vector<std::pair<Parameter*, std::string>>& resolved,
-                 std::string& error) const;
+                 std::vector<std::string>& unread, std::string& error) const;
 
     // Reads each resolved parameter and lists those whose value differs. 0,
     // or the failed read's result with its text in error.
@@ -53,6 +55,8 @@ public:
 
 private:
     int Read(Parameter& p, std::string& error);
+    Parameter* ResolveEntry(const ConfigurationEntry& e, std::string& value,
+                            std::string& error) const;
 
     DeviceOperations& ops;
     const ParameterTable& table;

@@ -58,6 +58,14 @@ bool DuplicateLink(const std::vector<std::pair<Parameter*, std::string>>& resolv
 
 } // namespace
 
+void ConfigurationRestore::ReportUnread(const std::vector<std::string>& keys,
+                                        RestoreReport& report) {
+    for (const std::string& key : keys)
+        report.lines.push_back(key + ": пропущено: значение не было прочитано, когда файл "
+                                     "сохраняли");
+    report.refused += static_cast<int>(keys.size());
+}
+
 int ConfigurationRestore::Differences(const Resolved& resolved,
                                       std::vector<ConfigurationDifference>& out,
                                       std::string& error) {
@@ -97,6 +105,7 @@ bool ConfigurationRestore::ChangeModification(const ConfigurationDifference& d,
     ShowMessage("Внимание! Прибор будет переведен в модификацию " + d.wanted +
                     ": все его настройки будут потеряны, параметры связи станут стандартными.",
                 {}, PromptIcon::Warning);
+    const std::string before = p.value; // the change reads "mod.v" again
     const ModificationOutcome outcome =
         ModificationChange(ops, link, progress, exit).Run(std::atoi(d.wanted.c_str()));
     if (outcome != ModificationOutcome::Changed && outcome != ModificationOutcome::Kept) {
@@ -104,7 +113,7 @@ bool ConfigurationRestore::ChangeModification(const ConfigurationDifference& d,
         ++report.refused;
         return false;
     }
-    report.lines.push_back(Line(p, p.value + " -> " + d.wanted + " (все настройки сброшены)"));
+    report.lines.push_back(Line(p, before + " -> " + d.wanted + " (все настройки сброшены)"));
     ++report.changed;
     return true;
 }
@@ -174,8 +183,10 @@ int ConfigurationRestore::Run(const std::vector<ConfigurationEntry>& entries,
                               std::string& error) {
     ConfigurationBackup backup(ops, link.Table());
     Resolved resolved;
-    if (!backup.Resolve(entries, resolved, error) || DuplicateLink(resolved, error))
+    std::vector<std::string> unread;
+    if (!backup.Resolve(entries, resolved, unread, error) || DuplicateLink(resolved, error))
         return kBadFile;
+    ReportUnread(unread, report);
     // Blocks before their settings, whatever order the file has.
     std::stable_sort(resolved.begin(), resolved.end(), [](const auto& a, const auto& b) {
         return ConfigurationOrder(*a.first, *b.first);

@@ -24,7 +24,8 @@ struct RestoreOptions {
 struct RestoreReport {
     std::vector<std::string> lines;
     int changed = 0;
-    int refused = 0; // refused, stored otherwise, or left alone for want of an option
+    // Refused, stored otherwise, unread in the file, or left alone for want of an option.
+    int refused = 0;
 };
 
 class ConfigurationRestore {
@@ -53,6 +54,8 @@ private:
     void ChangeNetwork(const std::vector<ConfigurationDifference>& network,
                        const RestoreOptions& options, RestoreReport& report);
     void Write(Parameter& p, const std::string& wanted, RestoreReport& report);
+    // Lines the file marks unread: nothing to write, each said.
+    static void ReportUnread(const std::vector<std::string>& keys, RestoreReport& report);
 
     DeviceOperations& ops;
     DeviceLink& link;

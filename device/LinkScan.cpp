@@ -27,10 +27,46 @@ const char* ParityWord(int code) {
 ScanPlan ScanPlan::Full() {
     ScanPlan plan;
     plan.bauds = {9600, 19200, 38400, 57600, 115200, 4800, 2400, 14400, 28800};
+    plan.byteSizes = {8, 7}; // the controller's "LEn" offers both
     plan.parities = {kParityNone, kParityEven, kParityOdd};
     plan.stopBits = {1, 2};
     plan.addressLengths = {8, kLongAddressLength};
     return plan;
+}
+
+LineSettings ScanFind::OwnLine() const {
+    if (reported.size() != 6)
+        return line;
+    LineSettings own = line;
+    own.baud_rate = static_cast<std::uint32_t>(reported[0]);
+    own.byte_size = reported[1];
+    own.parity_code = reported[2];
+    own.stop_bits = reported[3];
+    return own;
+}
+
+int ScanFind::OwnAddressLength() const {
+    return reported.size() == 6 ? reported[4] : addressLength;
+}
+
+int ScanFind::OwnAddress() const {
+    return reported.size() == 6 ? reported[5] : address;
+}
+
+void LinkScan::DropRepeats(std::vector<ScanFind>& found) {
+    std::vector<ScanFind> once;
+    for (const ScanFind& f : found) {
+        const auto same = [&f](const ScanFind& g) {
+            const LineSettings a = f.OwnLine(), b = g.OwnLine();
+            return f.OwnAddress() == g.OwnAddress() &&
+                   f.OwnAddressLength() == g.OwnAddressLength() && a.baud_rate == b.baud_rate &&
+                   a.byte_size == b.byte_size && a.parity_code == b.parity_code &&
+                   a.stop_bits == b.stop_bits;
+        };
+        if (std::none_of(once.begin(), once.end(), same))
+            once.push_back(f);
+    }
+    found = std::move(once);
 }
 
 std::string LinkScan::SettingText(const LineSettings& line, int addressLength) {
@@ -101,16 +137,22 @@ bool LinkScan::Open(const Setting& s) {
 
 // Every address of the plan at one setting; true when the scan should end.
 bool LinkScan::Sweep(const Setting& s, const ScanPlan& plan, std::vector<ScanFind>& found) {
-    const int last = std::min(plan.lastAddress < 0 ? kHighestLongAddress : plan.lastAddress,
-                              HighestAddress(s.addressLength));
+    // Only an address range given on purpose asks the broadcast address too.
+    const bool explicitRange = plan.lastAddress >= 0;
+    const int highest = explicitRange && s.addressLength != kLongAddressLength
+                            ? kBroadcastAddress
+                            : HighestAddress(s.addressLength);
+    const int last = std::min(explicitRange ? plan.lastAddress : kHighestLongAddress, highest);
     for (int address = plan.firstAddress; address <= last; ++address) {
         if (link.Port().exit_event().is_set())
             return true;
-        if (address == kBroadcastAddress)
+        if (address == kBroadcastAddress && !explicitRange)
             continue;
         int replyAddress = 0;
         if (Probe(address, s.addressLength, replyAddress) == Answer::Clean) {
-            found.push_back({s.line, s.addressLength, address, {}});
+            // Everybody answers the broadcast address, each with its own.
+            const int own = address == kBroadcastAddress ? replyAddress : address;
+            found.push_back({s.line, s.addressLength, own, {}});
             if (!plan.all)
                 return true;
         }
@@ -128,17 +170,19 @@ std::vector<ScanFind> LinkScan::Run(const ScanPlan& plan, const Progress& report
     const bool network = NetworkPort::is_network_name(portName);
     settings.clear();
     for (std::uint32_t baud : plan.bauds)
-        for (int parity : plan.parities)
-            for (int stop : plan.stopBits)
-                for (int length : plan.addressLengths) {
-                    LineSettings line;
-                    line.port_name = portName;
-                    line.baud_rate = baud;
-                    line.parity_code = parity;
-                    line.stop_bits = stop;
-                    if (!network || settings.size() < plan.addressLengths.size())
-                        settings.push_back({line, length});
-                }
+        for (int bits : plan.byteSizes)
+            for (int parity : plan.parities)
+                for (int stop : plan.stopBits)
+                    for (int length : plan.addressLengths) {
+                        LineSettings line;
+                        line.port_name = portName;
+                        line.baud_rate = baud;
+                        line.byte_size = bits;
+                        line.parity_code = parity;
+                        line.stop_bits = stop;
+                        if (!network || settings.size() < plan.addressLengths.size())
+                            settings.push_back({line, length});
+                    }
     const int last = plan.lastAddress < 0 ? kHighestShortAddress : plan.lastAddress;
     const int sweep = std::max(1, last - plan.firstAddress + 1);
     perSetting = plan.broadcast ? 1 : sweep;
@@ -179,5 +223,6 @@ std::vector<ScanFind> LinkScan::Run(const ScanPlan& plan, const Progress& report
         if (port.open() == 0)
             Confirm(f);
     }
+    DropRepeats(found);
     return found;
 }

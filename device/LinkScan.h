@@ -3,7 +3,7 @@
 // rate, parity, stop bits and address length, at each one the broadcast
 // address first and every address where that helps. Each address costs one
 // request and at most one reply time-out: no retries. A controller found is
-// asked for its own link settings, which are the ones to use.
+// asked for its own link settings, which are the ones to use and to show.
 
 #include "link/LineSettings.h"
 
@@ -17,11 +17,13 @@ class DeviceLink;
 
 struct ScanPlan {
     std::vector<std::uint32_t> bauds;
+    std::vector<int> byteSizes;
     std::vector<int> parities; // ParityCode
     std::vector<int> stopBits;
     std::vector<int> addressLengths;
     int firstAddress = 0;
-    int lastAddress = -1;   // -1: the highest of the address length
+    int lastAddress = -1;   // -1: the highest of the address length, broadcast left out;
+                            // else up to it, as far as the address length goes
     bool broadcast = true;  // false: every address at every setting
     bool all = false;       // go on after the first controller
 
@@ -32,6 +34,11 @@ struct ScanPlan {
 // One controller found.
 struct ScanFind {
     LineSettings line;     // what reached it (port name included)
+    // Its own settings: what it reported, else what reached it.
+    LineSettings OwnLine() const;
+    int OwnAddressLength() const;
+    int OwnAddress() const;
+
     int addressLength = 8;
     int address = 0;
     // Its own settings as it reports them: baud, byte size, parity code,
@@ -60,6 +67,9 @@ public:
     int Requests() const { return requests; }
 
     static std::string SettingText(const LineSettings& line, int addressLength);
+    // A controller reached at several settings (a pseudo-terminal or a
+    // device server does not carry every one of them) is listed once.
+    static void DropRepeats(std::vector<ScanFind>& found);
 
 private:
     enum class Answer { None, Clean, Garbled };

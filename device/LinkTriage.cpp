@@ -61,8 +61,8 @@ std::vector<std::string> LinkTriage::Run(bool withScan) {
     } else {
         const ScanFind& f = found.front();
         findings.push_back("Прибор отвечает с другими параметрами связи: адрес " +
-                           std::to_string(f.address) + ", " +
-                           LinkScan::SettingText(f.line, f.addressLength) +
+                           std::to_string(f.OwnAddress()) + ", " +
+                           LinkScan::SettingText(f.OwnLine(), f.OwnAddressLength()) +
                            " (zrk640ctl scan назовет их).");
     }
     port.settings() = before;

@@ -7,7 +7,12 @@
 #include <fstream>
 #include <grp.h>
 #include <sstream>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -18,6 +23,21 @@ std::string Named(const std::string& pid) {
     std::string name;
     std::getline(std::ifstream("/proc/" + pid + "/comm"), name);
     return pid + " (" + name + ")";
+}
+
+// "MAJOR:MINOR:INODE" as /proc/locks names a file: the device in hex.
+std::string FileKey(const struct stat& st) {
+    char key[64];
+    std::snprintf(key, sizeof key, "%02x:%02x:%llu", major(st.st_dev), minor(st.st_dev),
+                  static_cast<unsigned long long>(st.st_ino));
+    return key;
+}
+
+// The same device: the same device number for device files, else the same file.
+bool SameFile(const struct stat& a, const struct stat& b) {
+    if (S_ISCHR(a.st_mode) && S_ISCHR(b.st_mode))
+        return a.st_rdev == b.st_rdev;
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // The process whose lock on the device keeps us out; /proc/locks lines read
@@ -31,9 +51,8 @@ std::string LockHolder(const struct stat& st) {
         fields >> id >> kind >> mode >> access >> pid >> where;
         if (access == "->") // a waiter: "1: -> FLOCK ..." has one field more
             continue;
-        const std::size_t last = where.rfind(':');
-        if (last != std::string::npos && where.substr(last + 1) == std::to_string(st.st_ino) &&
-            std::to_string(::getpid()) != pid)
+        // The same inode number on another file system is another file.
+        if (where == FileKey(st) && std::to_string(::getpid()) != pid)
             return Named(pid);
     }
     return {};
@@ -47,11 +66,11 @@ std::string PortAccess::Holder(const std::string& path) {
     if (error)
         return {};
     struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
-        const std::string locker = LockHolder(st);
-        if (!locker.empty())
-            return locker;
-    }
+    if (::stat(target.c_str(), &st) != 0)
+        return {};
+    const std::string locker = LockHolder(st);
+    if (!locker.empty())
+        return locker;
     const std::string self = std::to_string(::getpid());
     for (const fs::directory_entry& process : fs::directory_iterator("/proc", error)) {
         const std::string pid = process.path().filename();
@@ -60,7 +79,8 @@ std::string PortAccess::Holder(const std::string& path) {
         std::error_code ignored;
         for (const fs::directory_entry& fd :
              fs::directory_iterator(process.path() / "fd", ignored)) {
-            if (fs::read_symlink(fd.path(), ignored) == target)
+            struct stat held {};
+            if (::stat(fd.path().c_str(), &held) == 0 && SameFile(held, st))
                 return Named(pid);
         }
     }
@@ -81,7 +101,17 @@ std::string PortAccess::Diagnose(const std::string& port_name) {
                ". Добавьте себя в нее командой\n  sudo usermod -aG " + name +
                " $USER\nи войдите в систему заново.";
     }
-    const std::string holder = Holder(path);
+    // Only a port that is held has a holder: /dev/null is open in every shell.
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    bool held = fd < 0 && errno == EBUSY;
+    if (fd >= 0) {
+        const bool terminal = ::isatty(fd) == 1;
+        held = terminal && ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+        ::close(fd);
+        if (!terminal)
+            return "Устройство " + path + " - не последовательный порт.";
+    }
+    const std::string holder = held ? Holder(path) : std::string();
     if (!holder.empty())
         return "Порт " + path + " занят процессом " + holder + ".";
     return {};

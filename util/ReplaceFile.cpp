@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,18 +43,57 @@ void sync_dir(const fs::path& dir) {
     }
 }
 
+// A fresh temporary file beside target; created with 0666 so that the
+// umask, not this code, decides a new file's mode.
+int create_temp(const fs::path& target, std::string& temp) {
+    std::random_device seed;
+    std::minstd_rand random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = target.string() + "." + std::to_string(random() % 1000000) + ".tmp";
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// The old file's mode and owner on the new one.
+bool keep_attributes(int fd, const fs::path& target, int& err) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0)
+        return true; // a new file
+    if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) &&
+        ::fchown(fd, st.st_uid, st.st_gid) != 0) {
+        err = errno;
+        return false;
+    }
+    if (::fchmod(fd, st.st_mode & 07777) != 0) {
+        err = errno;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int ReplaceFile(const std::string& path, const std::string& bytes, std::string& reason_text) {
+    reason_text.clear();
     const fs::path target = real_target(path);
-    std::string temp = target.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    std::string temp;
+    const int fd = create_temp(target, temp);
     if (fd < 0) {
         reason_text = std::strerror(errno);
         return -1;
     }
-    bool ok = ::fchmod(fd, 0644) == 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
-    int err = errno;
+    int err = 0;
+    bool ok = keep_attributes(fd, target, err);
+    if (!ok && err == EPERM)
+        reason_text = "владелец файла другой, а сохранить его может только root";
+    if (ok && !(write_all(fd, bytes) && ::fsync(fd) == 0)) {
+        ok = false;
+        err = errno;
+    }
     if (::close(fd) != 0 && ok) {
         ok = false;
         err = errno;
@@ -64,7 +104,8 @@ int ReplaceFile(const std::string& path, const std::string& bytes, std::string& 
     }
     if (!ok) {
         ::unlink(temp.c_str());
-        reason_text = std::strerror(err);
+        if (reason_text.empty())
+            reason_text = std::strerror(err);
         return -1;
     }
     sync_dir(target.parent_path());

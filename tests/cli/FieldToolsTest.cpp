@@ -2,73 +2,15 @@
 // per tool, seen from the program's output, its exit code, the files it
 // writes and the controller's journal.
 
+#include "CtlOnSim.h"
+
 #include "link/LineTiming.h"
-#include "sim/SimServer.h"
-#include "sim/Simulator.h"
-#include "tests/link/TempDir.h"
-#include "util/ProgramDirectory.h"
 
-#include <gtest/gtest.h>
-
-#include <atomic>
 #include <chrono>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
-struct Outcome {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-class FieldToolsTest : public testing::Test {
-protected:
-    void Start(std::optional<LinkConfig> line = {}) {
-        Simulator::Options options;
-        options.basePath = ProgramDirectory() + "parameters_m.zip";
-        options.link = line;
-        std::string error;
-        ASSERT_TRUE(sim.Start(options, error)) << error;
-        SimServer::Options serverOptions;
-        serverOptions.tcp = "127.0.0.1:0";
-        serverOptions.trace = [this](const std::string& line) {
-            if (line.rfind("<< ", 0) == 0)
-                ++requests;
-        };
-        ASSERT_TRUE(server.Start(serverOptions, error)) << error;
-    }
-    void TearDown() override { server.Stop(); }
-
-    Outcome Run(const std::string& args) {
-        const std::string command = "ZRK640_CONFIG=" + dir.file("ZRK640.conf") + " " +
-                                    ZRK640CTL + " " + args + " >" + dir.file("out") + " 2>" +
-                                    dir.file("err");
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir.file("out")),
-                Slurp(dir.file("err"))};
-    }
-    std::string Pty() const { return "--port " + server.SlavePath() + " "; }
-    std::string Tcp() const { return "--port tcp://127.0.0.1:" + std::to_string(server.TcpPort()) + " "; }
-    // Journal lines from the n-th on.
-    std::vector<std::string> JournalFrom(std::size_t n) const {
-        const std::vector<std::string> all = sim.JournalLines();
-        return {all.begin() + static_cast<long>(std::min(n, all.size())), all.end()};
-    }
-
-    Simulator sim;
-    SimServer server{sim};
-    TempDir dir;
-    std::atomic<int> requests{0};
-};
+using FieldToolsTest = CtlOnSim;
 
 TEST_F(FieldToolsTest, DumpDiffRestoreBringsBackOnlyWhatDiffers) {
     Start();
@@ -97,10 +39,10 @@ TEST_F(FieldToolsTest, DumpDiffRestoreBringsBackOnlyWhatDiffers) {
 
     const std::size_t before = sim.JournalLines().size();
     std::ofstream(dir.file("bad.cfg")) << "ind.t = 00:05\nPb[0] = много  # typed by hand\n";
-    o = Run(Pty() + "restore " + dir.file("bad.cfg"));
+    o = Run(Pty() + "restore --partial " + dir.file("bad.cfg"));
     EXPECT_EQ(o.exitCode, 2);
     EXPECT_EQ(o.err, dir.file("bad.cfg") +
-                         ": Строка 2: недопустимое значение 'много' для параметра Pb\n");
+                         ": Строка 2: недопустимое значение 'много' для параметра Pb (от 0.1 до 9999)\n");
     EXPECT_EQ(sim.JournalLines().size(), before);
 
     o = Run(Pty() + "restore " + file);
@@ -144,7 +86,7 @@ TEST_F(FieldToolsTest, AddressSweepCostsOneTimeOutPerAddress) {
     settings.baud_rate = 115200;
     const auto timeout = std::chrono::milliseconds(LineTiming(settings).reply_timeout_ms());
     const auto start = std::chrono::steady_clock::now();
-    const Outcome o = Run(Pty() + "--baud 115200 --parity none --stop 1 --addr-len 8 scan "
+    const Outcome o = Run(Pty() + "--baud 115200 --parity none --stop 1 --bits 8 --addr-len 8 scan "
                                   "--no-broadcast --addresses 0-7");
     const auto spent = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(o.exitCode, 1);

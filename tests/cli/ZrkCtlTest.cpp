@@ -120,6 +120,44 @@ TEST_F(ZrkCtlTest, TraceShowsFramesAndBytes) {
     EXPECT_NE(o.err.find("<< Ответ: # 0 : 001 = 0x01 (.)"), std::string::npos) << o.err;
 }
 
+// The last of an option given twice counts, before or after the command.
+TEST_F(ZrkCtlTest, RepeatedOptionTakesTheLastValue) {
+    Serve({{"Addr", {0, 77}}});
+    for (const char* args : {"--addr 5 --addr 7 read Addr", "--addr 5 read Addr --addr 7"}) {
+        const Outcome o = Run(args);
+        EXPECT_EQ(o.exitCode, 0) << args << o.err;
+        ASSERT_FALSE(peer.Requests().empty());
+        EXPECT_EQ(peer.Requests().back().address, 7) << args;
+    }
+}
+
+// A value the controller refuses to give is kept in the file as unread and
+// named; the dump does not claim to be whole.
+TEST_F(ZrkCtlTest, DumpKeepsWhatTheControllerWouldNotGiveAsUnread) {
+    peer.SetResponder([](const Frame& r, int) {
+        if (r.hash == hash_name("n.Ch") || r.hash == hash_name("mod.v"))
+            return ControllerPeer::Reply(r, r.hash, {1});
+        return ControllerPeer::ErrorReply(r, r.hash == hash_name("Pb") ? 49 : 40);
+    });
+    const std::string file = folder + "/site.cfg";
+    const Outcome o = Run("dump " + file);
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_NE(o.err.find("Не прочитано Pb[0]: Размер поля данных не соответствует ожидаемому\n"),
+              std::string::npos)
+        << o.err;
+    EXPECT_NE(o.err.find("Не прочитано параметров: 8; в файле они отмечены \"Нет данных\"\n"),
+              std::string::npos)
+        << o.err;
+    EXPECT_EQ(o.out, "Сохранено параметров: 2\n");
+    const std::string text = Slurp(file);
+    EXPECT_NE(text.find("\nPb[7] = Нет данных  # Полоса пропорциональности регулятора 8; не "
+                        "прочитано: Размер поля данных не соответствует ожидаемому\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\nmod.v = 1  #"), std::string::npos);
+    EXPECT_EQ(text.substr(text.rfind("\n#")), "\n# Конец файла, значений: 10\n");
+}
+
 TEST_F(ZrkCtlTest, ApplyIsWrittenWithoutAValue) {
     Serve({{"APLY", {}}});
     const Outcome o = Run("write APLY");
@@ -139,9 +177,18 @@ TEST_F(ZrkCtlTest, BadCommandLinesChangeNothing) {
         {"--addr-len 9 read dev", "Недопустимое значение --addr-len 9\n"},
         {"frobnicate", "Неизвестная команда: 'frobnicate' (см. --help)\n"},
         {"write Addr", "Использование: zrk640ctl write ИМЯ[:ИНДЕКС] ЗНАЧЕНИЕ\n"},
-        {"write Addr 12x", "Недопустимое значение '12x' для параметра Addr\n"},
-        {"write ti :30", "Недопустимое значение ':30' для параметра ti\n"},
-        {"write ti :5:3", "Недопустимое значение ':5:3' для параметра ti\n"},
+        {"write Addr 12x", "Недопустимое значение '12x' для параметра Addr (от 0 до 2047)\n"},
+        {"write behv 1", "Недопустимое значение '1' для параметра behv: возможные значения: "
+                         "Переход в \"Старт\", Продолжение работы, Переход в \"Стоп\"\n"},
+        {"write Pb:0 10000", "Недопустимое значение '10000' для параметра Pb (от 0.1 до 9999)\n"},
+        {"check extra", "Лишние слова после команды check: extra (см. --help)\n"},
+        {"scan --all 1-32", "Лишние слова после команды scan: 1-32 (см. --help)\n"},
+        {"relink --baud 19200 now", "Лишние слова после команды relink: now (см. --help)\n"},
+        {"ports all", "Лишние слова после команды ports: all (см. --help)\n"},
+        {"--addr-len 8 scan --addresses 300-310", "Адреса выше 255 - только с --addr-len 11\n"},
+        {"read dev ver", "Использование: zrk640ctl read ИМЯ[:ИНДЕКС]\n"},
+        {"write ti :30", "Недопустимое значение ':30' для параметра ti (от 00:00 до 99:59)\n"},
+        {"write ti :5:3", "Недопустимое значение ':5:3' для параметра ti (от 00:00 до 99:59)\n"},
     };
     for (const auto& c : cases) {
         const Outcome o = Run(c.args);
@@ -229,11 +276,18 @@ TEST_F(ZrkCtlTest, PortHeldByAnotherProcessIsNamed) {
     ASSERT_GE(held, 0);
     ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
     const Outcome o = Run("read dev");
+    // Another device is held by nobody, whatever its inode number.
+    const Outcome other = Run("--port /dev/null check", false);
     ::close(held);
     EXPECT_EQ(o.exitCode, 3);
     EXPECT_NE(o.err.find("занят процессом " + std::to_string(::getpid()) + " (cli_tests)"),
               std::string::npos)
         << o.err;
+    EXPECT_EQ(other.exitCode, 3);
+    EXPECT_EQ(other.err.find("занят"), std::string::npos) << other.err;
+    EXPECT_NE(other.err.find("Устройство /dev/null - не последовательный порт."),
+              std::string::npos)
+        << other.err;
 }
 
 } // namespace
