@@ -43,7 +43,7 @@ expect 'zrk640ctl --parity ' even none odd
 expect 'zrk640ctl --addr-len ' 11 8
 expect 'zrk640ctl scan --a' --addresses --all
 expect 'zrk640ctl check --' --scan
-expect 'zrk640ctl restore site.cfg --' --modification --network
+expect 'zrk640ctl restore site.cfg --' --modification --network --partial
 expect 'zrk640ctl --baud 9600 read n.C' n.Ch
 expect 'zrk640ctl read n.Ch ' ''
 expect "zrk640ctl dump $work/si" "$work/site.cfg"
