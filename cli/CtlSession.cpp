@@ -155,7 +155,7 @@ int CtlSession::Write() {
 int CtlSession::WriteChannelCount(Parameter& channelCount) {
     WizardState state;
     state.Modification = ReadModification(ops, link);
-    if (state.Modification == 0) {
+    if (!IsKnownModification(state.Modification)) {
         const Parameter* modification = link.FindParameter("mod.v", 0);
         FlushLog();
         return Fail("Ошибка команды 'mod.v':\n" + (modification ? modification->message : ""),

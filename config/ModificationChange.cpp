@@ -50,7 +50,7 @@ int ReadModification(DeviceOperations& ops, DeviceLink& link) {
     if (!p || ReadUntilAnswered(ops, *p) != kLinkOk || !p->message.empty())
         return 0;
     const int n = std::atoi(p->value.c_str());
-    return n >= 1 && n <= kModificationCount ? n : 1;
+    return IsKnownModification(n) ? n : 1;
 }
 
 int DetectModification(DeviceOperations& ops, DeviceLink& link) {

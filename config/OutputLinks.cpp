@@ -1,6 +1,7 @@
 #include "config/OutputLinks.h"
 
 #include "config/ConfigurationProgress.h"
+#include "config/ModificationTraits.h"
 #include "config/OutputElementMasks.h"
 #include "config/ParametersByIndex.h"
 #include "device/DeviceLink.h"
@@ -173,7 +174,7 @@ LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,
 }
 
 void OutputLinks::SetGateValveDefaults(int k, int kind, int modification) {
-    const int perChannel = modification == 3 ? 2 : modification == 6 ? 4 : 0;
+    const int perChannel = TraitsOf(modification).gateValveElements;
     if (perChannel == 0)
         return;
     const int d = GateValveIndex(k, kind);

@@ -2,6 +2,7 @@
 
 #include "config/ConfigurationProgress.h"
 #include "config/KindRowRules.h"
+#include "config/ModificationTraits.h"
 #include "config/OutputLinks.h"
 #include "config/PageKindTexts.h"
 #include "config/PageKinds.h"
@@ -40,7 +41,7 @@ std::string RowDescription(const Parameter& p, int modification) {
     if (EqualsNoCase(p.name, "OP"))
         return ReplaceNumberMark(p.caption, p.index + 1);
     if (EqualsNoCase(p.name, "SCA")) {
-        const int perBlock = modification == 3 || modification == 4 ? 2 : 4;
+        const int perBlock = TraitsOf(modification).signalsPerBlock;
         return ReplaceNumberMark(p.caption, perBlock * (p.index / 8) + p.index % 8 + 1);
     }
     return p.caption;
@@ -159,7 +160,7 @@ void ScreenTableRead::ReadRows(const ScreenRequest& request, bool pid) {
 }
 
 bool AsksSquareRoot(int kind, int modification) {
-    return modification == 2 && ScreenOfKind(kind, true) == Screen::Inputs;
+    return TraitsOf(modification).asksSquareRoot && ScreenOfKind(kind, true) == Screen::Inputs;
 }
 
 int SquareRootIndex(int kind) {

@@ -1,5 +1,6 @@
 #include "pages/ChannelQuestionsPage.h"
 
+#include "config/ModificationTraits.h"
 #include "config/PageKinds.h"
 #include "config/WizardState.h"
 #include "config/ParametersByIndex.h"
@@ -192,3 +193,5 @@ Parameter* ChannelQuestionsPage::Find(const char* name, int index) const {
 WizardState& ChannelQuestionsPage::State() const { return Services()->State(); }
 
 int ChannelQuestionsPage::Modification() const { return State().Modification; }
+
+const ModificationTraits& ChannelQuestionsPage::Traits() const { return TraitsOf(Modification()); }

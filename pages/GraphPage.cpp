@@ -1,5 +1,6 @@
 #include "pages/GraphPage.h"
 
+#include "config/ModificationTraits.h"
 #include "config/WizardState.h"
 #include "controls/CmyComboBox1.h"
 #include "controls/CmyGraf.h"
@@ -9,6 +10,9 @@
 #include "device/TransferStatus.h"
 #include "pages/GraphNodeList.h"
 #include "pages/GraphWrite.h"
+#include "pages/ChannelFunctionsPage.h"
+#include "pages/ParameterListPage.h"
+#include "pages/ServicePage.h"
 #include "params/ChoiceList.h"
 #include "shell/DeviceServices.h"
 #include "shell/DialogUnits.h"
@@ -35,7 +39,6 @@ constexpr const char* kDuplicateX =
 constexpr int kNodesPerGraph = 10;
 constexpr int kReadStep = 8;
 constexpr int kRowHeight = 18;
-constexpr int kChannelFunctionsPosition = 7;
 
 DeviceServices& DeviceOf(const GraphPage& page) { return *page.Services(); }
 
@@ -80,8 +83,7 @@ bool GraphPage::OnInitDialog() {
 }
 
 bool GraphPage::OpenedFromList() const {
-    const int modification = DeviceOf(*this).State().Modification.load();
-    return modification == 1 || modification == 3 || modification == 4 || modification == 6;
+    return TraitsOf(DeviceOf(*this).State().Modification).graph == GraphUse::FromSetpoint;
 }
 
 void GraphPage::OnPageShown() {
@@ -111,12 +113,13 @@ void GraphPage::FillInputs() {
     if (!inputs)
         return;
     const int modification = device.State().Modification.load();
+    const bool inWalk = TraitsOf(modification).graph == GraphUse::InWalk;
     const int own = device.State().ChannelPosition.load() + 2;
     const std::vector<std::string> choices = choice_tokens(inputs->format);
     for (int k = 0; k < int(choices.size()); ++k) {
         const bool allowed = std::size_t(k) >= inputs->choiceMasks.size() ||
                              IsChoiceAllowed(inputs->choiceMasks[k], modification);
-        if (allowed || (modification == 5 && k >= 1 && k <= 8 && k == own))
+        if (allowed || (inWalk && k >= 1 && k <= 8 && k == own))
             input->addItem(QString::fromStdString(choices[k]));
     }
 }
@@ -271,18 +274,19 @@ int GraphPage::GetNextPageId() {
 
 void GraphPage::GraphWritten() {
     WizardState& state = DeviceOf(*this).State();
-    const int here = Sheet()->GetActivePageIndex();
     if (OpenedFromList()) {
-        Sheet()->ShowPageAt(here - 1);
+        Sheet()->ShowPageById(ParameterListPage::kDialogId);
         return;
     }
-    if (state.Modification == 5 && state.ChannelPosition + 2 < state.ChannelCount) {
+    // In the walk the graph ends a channel pair's pass.
+    const bool inWalk = TraitsOf(state.Modification).graph == GraphUse::InWalk;
+    if (inWalk && state.ChannelPosition + 2 < state.ChannelCount) {
         state.ChannelPosition += 2;
-        state.PageKind = 1;
-        Sheet()->ShowPageAt(kChannelFunctionsPosition);
+        state.PageKind = kFirstPageKind;
+        Sheet()->ShowPageById(ChannelFunctionsPage::kDialogId);
         return;
     }
-    Sheet()->ShowPageAt(here + 1);
+    Sheet()->ShowPageById(ServicePage::kDialogId);
 }
 
 int GraphPage::GetPrevPageId() {
@@ -307,7 +311,7 @@ void GraphPage::ReturnToPreviousPage() {
     while (kind > 0 && state.PageEnabled(row, kind) == 0)
         --kind;
     state.PageKind = kind;
-    Sheet()->ShowPageAt(Sheet()->GetActivePageIndex() - 1);
+    Sheet()->ShowPageById(ParameterListPage::kDialogId);
 }
 
 bool GraphPage::CanLeavePage() {

@@ -1,6 +1,7 @@
 #include "pages/ParameterListPage.h"
 
 #include "config/KindRowRules.h"
+#include "config/ModificationTraits.h"
 #include "config/OutputLinks.h"
 #include "config/PageKindTexts.h"
 #include "config/PageKinds.h"
@@ -11,8 +12,7 @@
 #include "controls/CmyRichEditCtrl.h"
 #include "device/DeviceLink.h"
 #include "pages/ChannelCountPage.h"
-#include "pages/ChannelFunctionsPage.h"
-#include "pages/GateValveChannelPage.h"
+#include "pages/ChannelPageId.h"
 #include "pages/GraphPage.h"
 #include "pages/ParameterListWorker.h"
 #include "pages/QueuedScreenTableSink.h"
@@ -57,13 +57,15 @@ QRect Corners(int left, int top, int right, int bottom) {
 }
 
 bool HasGraph(int kind, int modification) {
-    return ScreenOfKind(kind, true) == Screen::Setpoint && modification != 2 && modification != 5;
+    return ScreenOfKind(kind, true) == Screen::Setpoint &&
+           TraitsOf(modification).graph == GraphUse::FromSetpoint;
 }
 
 bool WritesLinksOnNext(int kind, int modification) {
-    return (kind == kOutputLinksKind && modification == 1) ||
+    const ModificationTraits& t = TraitsOf(modification);
+    return (kind == kOutputLinksKind && t.outputLinksScreen) ||
            (ScreenOfKind(kind, true) == Screen::GateValveControl &&
-            (modification == 3 || modification == 6));
+            t.features[kFeatureGateValveControl]);
 }
 
 } // namespace
@@ -201,14 +203,15 @@ bool ParameterListPage::Setup(bool keepSelector) {
 // modifications that walk one channel at a time.
 bool ParameterListPage::FinishChannel() {
     WizardState& s = State();
-    const int modification = s.Modification;
+    const ModificationTraits& t = TraitsOf(s.Modification);
     const int next = s.ChannelPosition + 1;
-    if (next >= s.ChannelCount || (modification != 3 && modification != 4 && modification != 6))
+    // Channel pairs end their pass on the graph page instead.
+    if (next >= s.ChannelCount || t.channelPage == ChannelPage::None ||
+        t.graph == GraphUse::InWalk)
         return false;
     s.ChannelPosition = next;
     s.PageKind = kFirstPageKind;
-    Sheet()->ShowPageById(modification == 4 ? ChannelFunctionsPage::kDialogId
-                                            : GateValveChannelPage::kDialogId);
+    Sheet()->ShowPageById(ChannelPageId(t));
     return true;
 }
 
@@ -465,7 +468,8 @@ void ParameterListPage::Advance() {
     s.PageKind = kind;
     if (Setup(false))
         return;
-    Sheet()->ShowPageById(s.Modification == 5 ? GraphPage::kDialogId : ServicePage::kDialogId);
+    const bool graphInWalk = TraitsOf(s.Modification).graph == GraphUse::InWalk;
+    Sheet()->ShowPageById(graphInWalk ? GraphPage::kDialogId : ServicePage::kDialogId);
 }
 
 int ParameterListPage::GetPrevPageId() {
@@ -480,16 +484,8 @@ int ParameterListPage::GetPrevPageId() {
         StepTo(kind);
         return -1;
     }
-    switch (s.Modification) {
-    case 3:
-    case 6:
-        return GateValveChannelPage::kDialogId;
-    case 4:
-    case 5:
-        return ChannelFunctionsPage::kDialogId;
-    default:
-        return ChannelCountPage::kDialogId;
-    }
+    const ModificationTraits& t = TraitsOf(s.Modification);
+    return t.channelPage == ChannelPage::None ? ChannelCountPage::kDialogId : ChannelPageId(t);
 }
 
 void ParameterListPage::StepTo(int kind) {
@@ -510,7 +506,7 @@ void ParameterListPage::UpdateChannelLabel() {
     if (!channelLabel)
         return;
     const WizardState& s = State();
-    const int modification = s.Modification;
+    const bool oneChannel = TraitsOf(s.Modification).channelPage != ChannelPage::None;
     channelLabel->setText(QString("Канал №%1").arg(s.CurrentChannelIndex() + 1));
-    channelLabel->setVisible(comment->isHidden() && modification != 1 && modification != 2);
+    channelLabel->setVisible(comment->isHidden() && oneChannel);
 }
