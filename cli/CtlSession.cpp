@@ -2,6 +2,7 @@
 
 #include "cli/TerminalProgress.h"
 #include "config/ChannelConfiguration.h"
+#include "config/FindShown.h"
 #include "config/ModificationChange.h"
 #include "params/NumberFormats.h"
 #include "device/LinkTriage.h"
@@ -111,7 +112,7 @@ Parameter* CtlSession::Lookup(const std::string& word) {
         return nullptr;
     }
     if (!link.Table().empty() && !options.format)
-        return link.FindParameter(name, index);
+        return FindShown(link.Table(), name, index);
     standalone = std::make_unique<Parameter>(name);
     standalone->format = options.format.value_or(kDecDotFormat);
     standalone->indexed = colon != std::string::npos;
@@ -142,9 +143,15 @@ int CtlSession::Write() {
         if (p->ConvertToData("", data, length) != 1 || length != 0)
             return Fail(usage, kUsageError);
         p->value.clear();
-    } else if (!p->SetValue(options.words[1], false))
-        return Fail("Недопустимое значение '" + options.words[1] + "' для параметра " + p->name,
-                    kUsageError);
+    } else {
+        std::vector<Prompt> notices;
+        const bool accepted = p->SetValue(options.words[1], false, &notices);
+        ShowPrompts(notices);
+        if (!accepted)
+            return Fail("Недопустимое значение '" + options.words[1] + "' для параметра " +
+                            p->name,
+                        kUsageError);
+    }
     if (EqualsNoCase(p->name, "n.Ch") && p != standalone.get())
         return WriteChannelCount(*p);
     return Finish(ops.WriteParameter(p), *p);

@@ -1,5 +1,6 @@
 #include "config/ModificationChange.h"
 
+#include "config/FindShown.h"
 #include "config/ConfigurationProgress.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
@@ -46,7 +47,7 @@ bool AnsweredYes(const char* text, const char* caption, PromptIcon icon) {
 } // namespace
 
 int ReadModification(DeviceOperations& ops, DeviceLink& link) {
-    Parameter* p = link.FindParameter(kModificationName, 0);
+    Parameter* p = FindShown(link.Table(), kModificationName, 0);
     if (!p || ReadUntilAnswered(ops, *p) != kLinkOk || !p->message.empty())
         return 0;
     const int n = std::atoi(p->value.c_str());
@@ -61,7 +62,7 @@ int DetectModification(DeviceOperations& ops, DeviceLink& link) {
 }
 
 ModificationOutcome ModificationChange::Run(int selected) {
-    Parameter* current = link.FindParameter(kModificationName, 0);
+    Parameter* current = FindShown(link.Table(), kModificationName, 0);
     if (!current)
         return ModificationOutcome::Failed;
     Parameter change = ChangeParameter(selected);

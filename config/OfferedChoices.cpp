@@ -13,6 +13,7 @@ bool IsOutputLink(const Parameter& p) {
 }
 
 // Whether a choice equals the value of name:index and is not p's own value.
+// A link the base lacks takes nothing, and is no reason for a box.
 bool TakenBy(const std::string& choice, const Parameter& p, const ParameterTable& table,
              const char* name, int index) {
     const Parameter* other = table.FindParameter(name, index);

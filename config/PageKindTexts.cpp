@@ -1,5 +1,6 @@
 #include "config/PageKindTexts.h"
 
+#include "config/FindShown.h"
 #include "config/ModificationTraits.h"
 #include "config/OutputElementMasks.h"
 #include "config/PageKinds.h"
@@ -148,7 +149,7 @@ std::string PwmElementText(int kind, int modification, int position, const Param
                            const OutputElementMasks& masks) {
     switch (TraitsOf(modification).pwmElement) {
     case PwmElement::OfLink: {
-        const Parameter* link = table.FindParameter("OP", 2 * (kind - kFirstPwmKind));
+        const Parameter* link = FindShown(table, "OP", 2 * (kind - kFirstPwmKind));
         return link ? AfterNumberSign(link->value) : std::string();
     }
     case PwmElement::Assigned: {

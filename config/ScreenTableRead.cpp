@@ -1,5 +1,6 @@
 #include "config/ScreenTableRead.h"
 
+#include "config/FindShown.h"
 #include "config/ConfigurationProgress.h"
 #include "config/KindRowRules.h"
 #include "config/ModificationTraits.h"
@@ -72,7 +73,7 @@ void ScreenTableRead::ReadSelector(ScreenRequest& request) {
     const auto selector = SelectorOfKind(request.kind, request.modification, request.position);
     if (!selector || request.keep)
         return;
-    Parameter* p = link.FindParameter(selector->name, selector->index);
+    Parameter* p = FindShown(link.Table(), selector->name, selector->index);
     if (p == nullptr) {
         request.selected = false;
         sink.SelectorFilled({}, -1);
@@ -94,7 +95,7 @@ void ScreenTableRead::ReadSelector(ScreenRequest& request) {
 void ScreenTableRead::ReadSquareRoot(const ScreenRequest& request) {
     if (!AsksSquareRoot(request.kind, request.modification))
         return;
-    Parameter* type = link.FindParameter("CAL.t", SquareRootIndex(request.kind));
+    Parameter* type = FindShown(link.Table(), "CAL.t", SquareRootIndex(request.kind));
     if (type == nullptr || !Read(*type)) {
         sink.SquareRootRead(-1);
         return;
@@ -111,12 +112,12 @@ bool ScreenTableRead::FollowRegulator(const ScreenRequest& request) {
         return false;
     const int k = ChannelIndexOf(request.modification, request.position);
     const int regulator = RegulatorIndex(request.kind, request.position);
-    const Parameter* type = link.FindParameter("rEG.t", regulator);
+    const Parameter* type = FindShown(link.Table(), "rEG.t", regulator);
     const bool pid =
         type && request.selected && request.selection == choice_text(*type, kPidOption);
     if (!selectorUnread)
         state.FollowRegulatorType(k, request.kind, pid);
-    Parameter* output = link.FindParameter("Pou", regulator);
+    Parameter* output = FindShown(link.Table(), "Pou", regulator);
     if (output && Read(*output) && output->value == choice_text(*output, kWithoutPwmOption))
         state.SetPageEnabled(k, kFirstPwmKind + (request.kind - kFirstRegulatorKind) / 2, 0);
     return pid;
@@ -135,7 +136,7 @@ void ScreenTableRead::ReadRows(const ScreenRequest& request, bool pid) {
     for (const ResolvedReference& ref : ResolveReferenceList(list, base, request.modification)) {
         if (exit.is_set())
             break;
-        Parameter* p = link.FindParameter(ref.name, ref.index);
+        Parameter* p = FindShown(link.Table(), ref.name, ref.index);
         if (p == nullptr)
             continue;
         const int row = static_cast<int>(rows.size());
@@ -151,7 +152,7 @@ void ScreenTableRead::ReadRows(const ScreenRequest& request, bool pid) {
     context.position = request.position;
     context.channelCount = request.channelCount;
     if (const auto selector = SelectorOfKind(request.kind, request.modification, request.position))
-        context.selector = link.FindParameter(selector->name, selector->index);
+        context.selector = FindShown(link.Table(), selector->name, selector->index);
     context.selected = request.selected;
     context.selection = request.selection;
     status.ShowStatus(false, "");

@@ -140,7 +140,10 @@ void CmyListCtrl::AcceptEdit() {
     if (EqualsNoCase(p->name, "Sp.lu"))
         text = CheckPower(text);
     text = CmyListCtrlTexts::TypedValue(text);
-    if (!p->SetValue(text, false)) {
+    std::vector<Prompt> notices;
+    const bool accepted = p->SetValue(text, false, &notices);
+    ShowPrompts(notices);
+    if (!accepted) {
         ShowMessage(CmyListCtrlTexts::RangeMessage(*p, text), "Значение параметра",
                     PromptIcon::Warning);
         p->value = old;

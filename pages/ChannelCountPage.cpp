@@ -1,5 +1,6 @@
 #include "pages/ChannelCountPage.h"
 
+#include "config/FindShown.h"
 #include "config/ConfigurationProgress.h"
 #include "config/ModificationTraits.h"
 #include "config/OutputLinks.h"
@@ -141,7 +142,7 @@ void ChannelCountPage::OnPageShown() {
     count->addItems(CountsOf(traits));
     count->setCurrentIndex(-1);
     count->setFocus();
-    Parameter* current = device.Link().FindParameter(kCountName, 0);
+    Parameter* current = FindShown(device.Link().Table(), kCountName, 0);
     if (!current)
         return;
     Sheet()->RunProcedure(
@@ -179,7 +180,7 @@ int ChannelCountPage::GetNextPageId() {
     for (int r = 0; r < kPageEnableRows; ++r)
         state.SetPageEnableRow(r, row);
 
-    Parameter* current = device.Link().FindParameter(kCountName, 0);
+    Parameter* current = FindShown(device.Link().Table(), kCountName, 0);
     if (!current)
         return -1;
     Sheet()->RunProcedure(

@@ -1,5 +1,6 @@
 #include "pages/ChannelQuestionsPage.h"
 
+#include "config/FindShown.h"
 #include "config/ModificationTraits.h"
 #include "config/PageKinds.h"
 #include "config/WizardState.h"
@@ -187,7 +188,7 @@ void ChannelQuestionsPage::ComputingAnswered(const Question& computing, const Qu
 }
 
 Parameter* ChannelQuestionsPage::Find(const char* name, int index) const {
-    return Services()->Link().FindParameter(name, index);
+    return FindShown(Services()->Link().Table(), name, index);
 }
 
 WizardState& ChannelQuestionsPage::State() const { return Services()->State(); }

@@ -1,5 +1,6 @@
 #include "pages/GraphPage.h"
 
+#include "config/FindShown.h"
 #include "config/ModificationTraits.h"
 #include "config/WizardState.h"
 #include "controls/CmyComboBox1.h"
@@ -109,7 +110,7 @@ void GraphPage::OnPageShown() {
 void GraphPage::FillInputs() {
     DeviceServices& device = DeviceOf(*this);
     input->clear();
-    const Parameter* inputs = device.Link().FindParameter("in.gr", 0);
+    const Parameter* inputs = FindShown(device.Link().Table(), "in.gr", 0);
     if (!inputs)
         return;
     const int modification = device.State().Modification.load();
@@ -133,12 +134,12 @@ void GraphPage::ReadGraph(DeviceServices& device, int c) {
     // An unread value is named to the operator once the graph is read.
     ReportedReads reads(device.Link(), device.Operations());
     const AbortEvent& exitEvent = device.Link().Port().exit_event();
-    Parameter* in = device.Link().FindParameter("in.gr", c);
+    Parameter* in = FindShown(device.Link().Table(), "in.gr", c);
     device.Status().AdvanceProgress(kReadStep);
     const bool inputRead = in && reads.Read(*in);
     Post([this, inputRead, value = in ? in->value : std::string()] { SelectInput(inputRead, value); });
 
-    Parameter* node = device.Link().FindParameter("node", kNodesPerGraph * c);
+    Parameter* node = FindShown(device.Link().Table(), "node", kNodesPerGraph * c);
     device.Status().AdvanceProgress(kReadStep);
     // An unread count is taken as no nodes.
     const bool countRead = node && reads.Read(*node);
@@ -157,7 +158,7 @@ void GraphPage::ReadGraph(DeviceServices& device, int c) {
         Post([this, n, k, c] { AddNodeRow(n, k, c); });
         const int index = kNodesPerGraph * c + n;
         for (const char* name : {"absc", "ordn"}) {
-            Parameter* p = device.Link().FindParameter(name, index);
+            Parameter* p = FindShown(device.Link().Table(), name, index);
             const int column = name[0] == 'a' ? GraphNodeList::kXColumn : GraphNodeList::kYColumn;
             device.Status().AdvanceProgress(kReadStep);
             if (p)
@@ -181,7 +182,8 @@ void GraphPage::AddNodeRow(int row, int nodeCount, int c) {
     const int index = kNodesPerGraph * c + row;
     nodes->InsertRow(row, QString::asprintf("%i.", row + 1),
                      row >= nodeCount ? CmyListCtrl::kRowDisabled : 0);
-    nodes->SetRowParameters(row, link.FindParameter("absc", index), link.FindParameter("ordn", index));
+    nodes->SetRowParameters(row, FindShown(link.Table(), "absc", index),
+                            FindShown(link.Table(), "ordn", index));
     nodes->SetCellText(row, GraphNodeList::kXColumn, kReading);
     nodes->SetCellText(row, GraphNodeList::kYColumn, kReading);
 }

@@ -1,5 +1,6 @@
 #include "pages/ParameterListPage.h"
 
+#include "config/FindShown.h"
 #include "config/KindRowRules.h"
 #include "config/ModificationTraits.h"
 #include "config/OutputLinks.h"
@@ -354,7 +355,7 @@ std::vector<const Parameter*> ParameterListPage::RowParameters() const {
 Parameter* ParameterListPage::SelectorParameter(int kind) const {
     const WizardState& s = State();
     const auto chosen = SelectorOfKind(kind, s.Modification, s.ChannelPosition);
-    return chosen ? Services()->Link().FindParameter(chosen->name, chosen->index) : nullptr;
+    return chosen ? FindShown(Services()->Link().Table(), chosen->name, chosen->index) : nullptr;
 }
 
 void ParameterListPage::ApplyRowStates(const std::string& selection) {
@@ -408,7 +409,8 @@ void ParameterListPage::OnSelectorChosen(int index) {
 }
 
 void ParameterListPage::OnSquareRootChosen(int index) {
-    Parameter* type = Services()->Link().FindParameter("CAL.t", SquareRootIndex(State().PageKind));
+    Parameter* type =
+        FindShown(Services()->Link().Table(), "CAL.t", SquareRootIndex(State().PageKind));
     if (type == nullptr || index < 0)
         return;
     SetChoice(*type, index == 1 ? kSquareRootOption : kNoSquareRootOption);
@@ -430,7 +432,7 @@ int ParameterListPage::GetNextPageId() {
     DeviceServices& device = *Services();
     DeviceWorker::Job job = [] { return kGoOn; };
     if (ScreenOfKind(kind, true) == Screen::ComputingBlock) {
-        Parameter* inputs = device.Link().FindParameter("n.in.c", 8 * s.ChannelPosition);
+        Parameter* inputs = FindShown(device.Link().Table(), "n.in.c", 8 * s.ChannelPosition);
         if (inputs && inputs->pendingChange1)
             job = [&device, inputs] {
                 return device.WriteParameterRequest(*inputs, 1) == 0 ? kGoOn : kStay;

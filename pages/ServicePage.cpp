@@ -1,5 +1,6 @@
 #include "pages/ServicePage.h"
 
+#include "config/FindShown.h"
 #include "config/ModificationTraits.h"
 #include "config/OutputLinks.h"
 #include "config/ScreenLists.h"
@@ -119,7 +120,7 @@ void ServicePage::OnPageShown() {
     DeviceServices& device = *Services();
     Sheet()->setWindowTitle(kTitle);
     Sheet()->EnableBack(false); // the channel walk is not entered backwards
-    behv = device.Link().FindParameter("behv", 0);
+    behv = FindShown(device.Link().Table(), "behv", 0);
     if (!behv) {
         readRequest.set();
         return;
@@ -233,7 +234,7 @@ void ServicePage::ReadIndicationTable(DeviceServices& device) {
         if (exitEvent.is_set() || stopping)
             return; // the program is closing
         device.Status().AdvanceProgress(step);
-        Parameter* p = device.Link().FindParameter(entry.name, entry.index);
+        Parameter* p = FindShown(device.Link().Table(), entry.name, entry.index);
         if (!p)
             continue;
         const bool display = EqualsNoCase(entry.name, "dp");
