@@ -1,7 +1,7 @@
 #include "cli/CtlSession.h"
 
 #include "cli/TerminalProgress.h"
-#include "config/ChannelConfiguration.h"
+#include "config/ChannelCountChange.h"
 #include "config/FindShown.h"
 #include "config/ModificationChange.h"
 #include "params/NumberFormats.h"
@@ -169,7 +169,7 @@ int CtlSession::WriteChannelCount(Parameter& channelCount) {
                     kDeviceFailure);
     }
     TerminalProgress progress;
-    PlugChannelConfiguration(ops, link.Table(), progress, state);
+    PlugChannelCountChange(ops, link.Table(), progress, state);
     return Finish(ops.WriteChannelParameter(&channelCount), channelCount);
 }
 

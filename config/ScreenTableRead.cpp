@@ -1,10 +1,8 @@
 #include "config/ScreenTableRead.h"
 
 #include "config/FindShown.h"
-#include "config/ConfigurationProgress.h"
 #include "config/KindRowRules.h"
 #include "config/ModificationTraits.h"
-#include "config/OutputLinks.h"
 #include "config/PageKindTexts.h"
 #include "config/PageKinds.h"
 #include "config/ScreenTableSink.h"
@@ -57,12 +55,6 @@ bool ScreenTableRead::Read(Parameter& p) {
 
 void ScreenTableRead::Run(const ScreenRequest& given) {
     ScreenRequest request = given;
-    const int k = ChannelIndexOf(request.modification, request.position);
-    if (ScreenOfKind(request.kind, true) == Screen::GateValveControl) {
-        NullConfigurationProgress quiet;
-        OutputLinks(ops, link.Table(), quiet)
-            .SetGateValveDefaults(k, request.kind, request.modification);
-    }
     ReadSelector(request);
     ReadSquareRoot(request);
     const bool pid = FollowRegulator(request);

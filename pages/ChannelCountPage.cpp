@@ -1,10 +1,7 @@
 #include "pages/ChannelCountPage.h"
 
 #include "config/FindShown.h"
-#include "config/ConfigurationProgress.h"
 #include "config/ModificationTraits.h"
-#include "config/OutputLinks.h"
-#include "config/ParametersByIndex.h"
 #include "config/WizardState.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
@@ -52,61 +49,6 @@ QStringList CountsOf(const ModificationTraits& t) {
     return counts;
 }
 
-// Writes the parameter with its choice number, if the base has it.
-void WriteChoice(DeviceOperations& ops, Parameter* p, int number) {
-    if (!p)
-        return;
-    SetChoice(*p, number);
-    ops.WriteChannelParameter(p);
-}
-
-void WriteValue(DeviceOperations& ops, Parameter* p, const char* value) {
-    p->value = value;
-    ops.WriteChannelParameter(p);
-}
-
-// The output elements work as plain switches.
-void SetDiscreteOutputs(DeviceOperations& ops, const ParameterTable& table) {
-    const ParametersByIndex modes = ParametersNamed(table, "r.el");
-    for (int i = 0; i < 8; ++i)
-        WriteChoice(ops, AtIndex(modes, i), 1);
-}
-
-// The fourth signal of each computing block comes from the channel's own
-// fourth input.
-void SetFourthSignals(DeviceOperations& ops, const ParameterTable& table) {
-    const ParametersByIndex types = ParametersNamed(table, "t.in.");
-    Parameter* first = AtIndex(types, 3);
-    Parameter* second = AtIndex(types, 11);
-    if (!first || !second)
-        return;
-    const std::string input = choice_text(*first, 0);
-    for (Parameter* p : {first, second}) {
-        p->value = input;
-        ops.WriteChannelParameter(p);
-    }
-    const ParametersByIndex sources = ParametersNamed(table, "in.");
-    Parameter* firstSource = AtIndex(sources, 3);
-    Parameter* secondSource = AtIndex(sources, 11);
-    if (firstSource && secondSource) {
-        WriteValue(ops, firstSource, "3");
-        WriteValue(ops, secondSource, "7");
-    }
-}
-
-// Every computing block of the channels in use passes its input through.
-void ResetComputingBlocks(DeviceOperations& ops, const ParameterTable& table,
-                          ConfigurationProgress& progress, int channelCount) {
-    const ParametersByIndex blocks = ParametersNamed(table, "cal.t");
-    progress.SetStatus(true, "Инициализация Cal.t...");
-    progress.SetProgressStep(100 / channelCount);
-    for (int c = 0; c < channelCount; ++c) {
-        progress.StepProgress();
-        WriteChoice(ops, AtIndex(blocks, 8 * c), 0);
-    }
-    progress.SetStatus(false, "");
-}
-
 } // namespace
 
 ChannelCountPage::ChannelCountPage(QWidget* parent) : WizardPage(kDialogId, parent) {}
@@ -124,12 +66,6 @@ bool ChannelCountPage::OnInitDialog() {
         if (index >= 0)
             Sheet()->EnableNext(true);
     });
-    DeviceServices& device = *Services();
-    if (TraitsOf(device.State().Modification).discreteOutputs)
-        Sheet()->RunProcedure(this, [&device] {
-            SetDiscreteOutputs(device.Operations(), device.Link().Table());
-            return 0;
-        });
     return true;
 }
 
@@ -145,13 +81,9 @@ void ChannelCountPage::OnPageShown() {
     Parameter* current = FindShown(device.Link().Table(), kCountName, 0);
     if (!current)
         return;
+    // Showing only reads: the set-up writes belong to the change on Next.
     Sheet()->RunProcedure(
-        this,
-        [&device, current, fourth = traits.fourthSignals] {
-            if (fourth)
-                SetFourthSignals(device.Operations(), device.Link().Table());
-            return device.Operations().ReadParameter(current);
-        },
+        this, [&device, current] { return device.Operations().ReadParameter(current); },
         [this, current](int result) {
             ShowCount(result == 0 ? QString::fromStdString(current->value) : QString());
         });
@@ -185,19 +117,10 @@ int ChannelCountPage::GetNextPageId() {
         return -1;
     Sheet()->RunProcedure(
         this,
-        [&device, current, &traits, channels] {
+        [&device, current, channels] {
             current->value = std::to_string(channels);
-            // The write reshapes the channels, with its own busy window.
-            if (device.WriteParameterRequest(*current, 1) != 0)
-                return 1;
-            DeviceOperations& ops = device.Operations();
-            const ParameterTable& table = device.Link().Table();
-            ops.ReadParameter(current);
-            if (traits.resetsComputingBlocks)
-                ResetComputingBlocks(ops, table, device.Progress(), channels);
-            if (traits.disconnectsOutputs)
-                OutputLinks(ops, table, device.Progress()).DisconnectOutputElements();
-            return 0;
+            // The write runs the whole change of the count, with its busy window.
+            return device.WriteParameterRequest(*current, 1);
         },
         [this, &traits](int result) {
             // A refusal was shown; the operator may try again.

@@ -196,8 +196,27 @@ bool ParameterListPage::Setup(bool keepSelector) {
     LayOut(kind);
     ShowGraphButton(kind);
     UpdateChannelLabel();
-    RequestTable(kind, keep);
+    if (ScreenOfKind(kind, true) == Screen::GateValveControl)
+        SetGateValveDefaults(kind);
+    else
+        RequestTable(kind, keep);
     return true;
+}
+
+// A gate-valve screen starts from the channel's standard links, written
+// before the screen is read.
+void ParameterListPage::SetGateValveDefaults(int kind) {
+    DeviceServices& device = *Services();
+    const WizardState& s = State();
+    Sheet()->RunProcedure(
+        this,
+        [&device, k = s.CurrentChannelIndex(), kind, modification = s.Modification.load()] {
+            NullConfigurationProgress quiet;
+            OutputLinks(device.Operations(), device.Link().Table(), quiet)
+                .SetGateValveDefaults(k, kind, modification);
+            return 0;
+        },
+        [this, kind](int) { RequestTable(kind, keep); });
 }
 
 // The channel is done: the next channel starts on its channel page in the
@@ -456,7 +475,7 @@ int ParameterListPage::GetNextPageId() {
         if (result == kGoOn)
             Advance();
         else if (result == kReread)
-            Setup(false);
+            RequestTable(State().PageKind, false);
     });
     return -1;
 }
