@@ -4,6 +4,7 @@
 #include "config/ConfigurationProgress.h"
 #include "config/ModificationChange.h"
 #include "device/DeviceLink.h"
+#include "device/DeviceOperations.h"
 #include "device/LinkSettingsChange.h"
 #include "device/NetRS485.h"
 #include "util/Prompter.h"
