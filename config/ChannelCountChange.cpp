@@ -8,6 +8,7 @@
 #include "config/WizardState.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
+#include "device/LostReplies.h"
 
 #include <cstdlib>
 #include <string>
@@ -39,7 +40,12 @@ int ChannelCountChange::Run(Parameter& count, int modification) {
     if (const int r = ChannelConfiguration(ops, table, progress).Apply(count, modification);
         r != kLinkOk)
         return r;
-    ops.ReadParameter(&count);
+    // The count was taken; a read-back the line lost says nothing against it.
+    const std::string written = count.value;
+    if (ReadUntilAnswered(ops, count) != kLinkOk) {
+        count.value = written;
+        count.message.clear();
+    }
     if (traits.resetsComputingBlocks)
         ResetComputingBlocks(channels);
     if (traits.disconnectsOutputs)
