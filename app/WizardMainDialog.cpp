@@ -12,7 +12,7 @@
 
 namespace {
 
-// Layout 131, dialog units.
+// The wizard window and its buttons, in dialog units.
 constexpr int kWidth = 320;
 constexpr int kHeight = 220;
 constexpr int kButtonY = 199;

@@ -14,18 +14,12 @@
 #include <charconv>
 #include <cstdio>
 
-const char* ParityText(int code) {
-    return code == kParityEven  ? kParityEvenText
-           : code == kParityOdd ? kParityOddText
-                                : kParityNoneText;
-}
-
 std::map<std::string, std::string> LinkSettingTexts(const LinkOverrides& o) {
     std::map<std::string, std::string> texts;
     if (o.baud)
         texts[kBaudName] = std::to_string(*o.baud);
     if (o.parityCode)
-        texts[kParityName] = ParityText(*o.parityCode);
+        texts[kParityName] = ParityTextOf(*o.parityCode);
     if (o.byteSize)
         texts[kByteSizeName] = std::to_string(*o.byteSize);
     if (o.stopBits)

@@ -5,6 +5,7 @@
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "device/LostReplies.h"
+#include "params/NumberFormats.h"
 #include "util/Prompter.h"
 
 #include <cstdlib>
@@ -32,7 +33,7 @@ constexpr const char* kNeededQuestion =
 // "ch.md" is the page's own parameter, not one of the base.
 Parameter ChangeParameter(int selected) {
     Parameter p("ch.md");
-    p.format = "DEC_dot";
+    p.format = kDecDotFormat;
     p.lower = 1;
     p.upper = kModificationCount;
     p.attributeStep = 0;

@@ -75,7 +75,7 @@ void ModificationPage::FitEntries() {
     list->setGridSize(QSize(width, std::max(height, kPictureSize + QFontMetrics(font).height())));
 }
 
-// Bitmap 183 holds the six pictures side by side on the mask colour.
+// One picture holds the six modifications' pictures side by side on the mask colour.
 void ModificationPage::BuildPictures() {
     const QPixmap all(QString(":/bitmaps/%1.png").arg(kPicturesId));
     pictures.clear();

@@ -110,7 +110,7 @@ bool ParameterListPage::OnPageCreated() {
 void ParameterListPage::BuildControls() {
     QLabel* picture = AddPicture(kPictureId);
     channelLabel = new QLabel(this);
-    // Placed by the picture's own size (bitmap 151), also while it loads.
+    // Placed by the left-hand picture's own size, also while it loads.
     channelLabel->setGeometry(QRect(picture->pos(), kPictureSize).adjusted(5, 0, -10, -5));
     channelLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     QFont labelFont("Times New Roman");
