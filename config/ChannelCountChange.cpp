@@ -32,10 +32,6 @@ void WriteValue(DeviceOperations& ops, Parameter* p, const char* value) {
 
 int ChannelCountChange::Run(Parameter& count, int modification) {
     const ModificationTraits& traits = TraitsOf(modification);
-    if (traits.discreteOutputs)
-        SetDiscreteOutputs();
-    if (traits.fourthSignals)
-        SetFourthSignals();
     const int channels = std::atoi(count.value.c_str());
     if (const int r = ChannelConfiguration(ops, table, progress).Apply(count, modification);
         r != kLinkOk)
@@ -46,6 +42,11 @@ int ChannelCountChange::Run(Parameter& count, int modification) {
         count.value = written;
         count.message.clear();
     }
+    // A refused count has written nothing; the rest only follows a taken one.
+    if (traits.discreteOutputs)
+        SetDiscreteOutputs();
+    if (traits.fourthSignals)
+        SetFourthSignals();
     if (traits.resetsComputingBlocks)
         ResetComputingBlocks(channels);
     if (traits.disconnectsOutputs)

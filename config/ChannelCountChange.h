@@ -1,8 +1,8 @@
 #pragma once
 // Changing the number of channels, the same wherever it is changed (the
-// channel-count page, zrk640ctl, a restore): the modification's fixed wiring,
-// the channel configuration one channel at a time, then the count read back
-// and the modification's follow-up writes. Runs as one sequence on the line.
+// channel-count page, zrk640ctl, a restore): the channel configuration one
+// channel at a time, the count read back, then the modification's fixed
+// wiring and follow-up writes. Runs as one sequence on the line.
 
 class ConfigurationProgress;
 class DeviceOperations;

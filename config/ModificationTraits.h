@@ -80,11 +80,11 @@ struct ModificationTraits {
     // No regulator: after a power loss the inspectors go on working.
     bool inspectorsOnly = false;
 
-    // Set-up writes of the channel-count page.
-    bool discreteOutputs = false;       // every "r.el" a plain switch, once
+    // Writes that follow a change of the channel count.
+    bool discreteOutputs = false;       // every "r.el" a plain switch
     bool fourthSignals = false;         // each computing block's fourth signal
-    bool resetsComputingBlocks = false; // after the count: every "cal.t" 8c choice 0
-    bool disconnectsOutputs = false;    // after the count: every "op" and "se.p" off
+    bool resetsComputingBlocks = false; // every "cal.t" 8c of the channels choice 0
+    bool disconnectsOutputs = false;    // every "op" and "se.p" off
     // Service page: the output elements assembled from the channel pages.
     bool assemblesOutputs = false;
 };
