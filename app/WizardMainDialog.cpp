@@ -1,6 +1,6 @@
 #include "app/WizardMainDialog.h"
 
-#include "config/ChannelConfiguration.h"
+#include "config/ChannelCountChange.h"
 #include "util/Prompter.h"
 #include "config/WizardState.h"
 #include "shell/DialogUnits.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-// Layout 131, dialog units.
+// The wizard window and its buttons, in dialog units.
 constexpr int kWidth = 320;
 constexpr int kHeight = 220;
 constexpr int kButtonY = 199;
@@ -38,7 +38,7 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
     deviceLink.Settings().BuildParameters();
     deviceLink.configure_port();
     // Every write of "n.Ch" reshapes the channels of the modification chosen.
-    PlugChannelConfiguration(operations, deviceLink.Table(), configurationProgress, wizardState);
+    PlugChannelCountChange(operations, deviceLink.Table(), configurationProgress, wizardState);
     BuildLayout();
     AddPages();
     workers.Register(Worker().Thread());

@@ -65,12 +65,12 @@ public:
 
     void RunOnDevice(QObject* receiver, std::function<int()> job,
                      std::function<void(int)> then) override;
-    // MSG_WRITE_PARAMETER and MSG_READ_PARAMETER, on the calling thread (the
-    // device worker or a page worker); the status line and the box are
-    // carried to the GUI thread.
+    // A page's write or read with retries, the status text and the failure
+    // box, on the calling thread (the device worker or a page worker); the
+    // status line and the box are carried to the GUI thread.
     int WriteParameterRequest(Parameter& parameter, int attempts) override;
     int ReadParameterRequest(Parameter& parameter, int attempts) override;
-    // MSG_FILL_CHOICES.
+    // A list's choices for a parameter, as the modification offers them.
     void FillChoices(QComboBox& combo, Parameter& parameter) override;
     static void FillChoiceCombo(QComboBox& combo, const Parameter& parameter,
                                 const ParameterTable& table, const WizardState& state);

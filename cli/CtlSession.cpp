@@ -1,7 +1,8 @@
 #include "cli/CtlSession.h"
 
 #include "cli/TerminalProgress.h"
-#include "config/ChannelConfiguration.h"
+#include "config/ChannelCountChange.h"
+#include "config/FindShown.h"
 #include "config/ModificationChange.h"
 #include "params/NumberFormats.h"
 #include "params/ValueCheck.h"
@@ -14,18 +15,12 @@
 #include <charconv>
 #include <cstdio>
 
-const char* ParityText(int code) {
-    return code == kParityEven  ? kParityEvenText
-           : code == kParityOdd ? kParityOddText
-                                : kParityNoneText;
-}
-
 std::map<std::string, std::string> LinkSettingTexts(const LinkOverrides& o) {
     std::map<std::string, std::string> texts;
     if (o.baud)
         texts[kBaudName] = std::to_string(*o.baud);
     if (o.parityCode)
-        texts[kParityName] = ParityText(*o.parityCode);
+        texts[kParityName] = ParityTextOf(*o.parityCode);
     if (o.byteSize)
         texts[kByteSizeName] = std::to_string(*o.byteSize);
     if (o.stopBits)
@@ -112,7 +107,7 @@ Parameter* CtlSession::Lookup(const std::string& word) {
         return nullptr;
     }
     if (!link.Table().empty() && !options.format)
-        return link.FindParameter(name, index);
+        return FindShown(link.Table(), name, index);
     standalone = std::make_unique<Parameter>(name);
     standalone->format = options.format.value_or(kDecDotFormat);
     standalone->indexed = colon != std::string::npos;
@@ -160,14 +155,14 @@ int CtlSession::Write() {
 int CtlSession::WriteChannelCount(Parameter& channelCount) {
     WizardState state;
     state.Modification = ReadModification(ops, link);
-    if (state.Modification == 0) {
+    if (!IsKnownModification(state.Modification)) {
         const Parameter* modification = link.FindParameter("mod.v", 0);
         FlushLog();
         return Fail("Ошибка команды 'mod.v':\n" + (modification ? modification->message : ""),
                     kDeviceFailure);
     }
     TerminalProgress progress;
-    PlugChannelConfiguration(ops, link.Table(), progress, state);
+    PlugChannelCountChange(ops, link.Table(), progress, state);
     return Finish(ops.WriteChannelParameter(&channelCount), channelCount);
 }
 

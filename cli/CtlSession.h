@@ -53,8 +53,6 @@ private:
     std::vector<std::string> log;
 };
 
-// For the command files of the session.
-const char* ParityText(int code);
 // The overrides as NetRS485 names and value texts (no port).
 std::map<std::string, std::string> LinkSettingTexts(const LinkOverrides& overrides);
 // Prints text on stderr and gives code back.

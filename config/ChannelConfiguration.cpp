@@ -4,7 +4,6 @@
 #include "device/DeviceLink.h"
 #include "device/LostReplies.h"
 #include "util/Prompter.h"
-#include "config/WizardState.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -132,11 +131,4 @@ void ChannelConfiguration::ShowReport() const {
     for (const std::string& line : report)
         text += line + "\n";
     ShowMessage(text, "Сообщение", PromptIcon::Information);
-}
-
-void PlugChannelConfiguration(DeviceOperations& ops, const ParameterTable& table,
-                              ConfigurationProgress& progress, const WizardState& state) {
-    ops.SetChannelConfigurator([&ops, &table, &progress, &state](Parameter& channelCount) {
-        return ChannelConfiguration(ops, table, progress).Apply(channelCount, state.Modification);
-    });
 }

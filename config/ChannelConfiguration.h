@@ -15,7 +15,6 @@
 
 class ConfigurationProgress;
 class ParameterTable;
-class WizardState;
 
 class ChannelConfiguration {
 public:
@@ -41,9 +40,3 @@ private:
     std::map<std::string, ParametersByIndex> maps;
     std::vector<std::string> report;
 };
-
-// Makes writes of "n.Ch" through ops.WriteChannelParameter run the channel
-// configuration with the modification state holds at that moment. table,
-// progress and state must outlive ops' use of the hook.
-void PlugChannelConfiguration(DeviceOperations& ops, const ParameterTable& table,
-                              ConfigurationProgress& progress, const WizardState& state);

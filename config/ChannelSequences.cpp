@@ -1,5 +1,7 @@
 #include "config/ChannelSequences.h"
 
+#include "config/ModificationTraits.h"
+
 namespace {
 
 constexpr bool kChoice = true;
@@ -159,7 +161,7 @@ const ChannelSequence* ChannelSequenceOf(int modification) {
         &kModification1, &kModification2, &kModification3,
         &kModification4, &kModification5, &kModification6,
     };
-    return modification >= 1 && modification <= 6 ? kSequences[modification - 1] : nullptr;
+    return IsKnownModification(modification) ? kSequences[modification - 1] : nullptr;
 }
 
 const std::vector<const char*>& ChannelBlockNames() {

@@ -1,9 +1,10 @@
 #include "config/ConfigurationRestore.h"
 
-#include "config/ChannelConfiguration.h"
+#include "config/ChannelCountChange.h"
 #include "config/ConfigurationProgress.h"
 #include "config/ModificationChange.h"
 #include "device/DeviceLink.h"
+#include "device/DeviceOperations.h"
 #include "device/LinkSettingsChange.h"
 #include "device/NetRS485.h"
 #include "util/Prompter.h"
@@ -124,7 +125,7 @@ void ConfigurationRestore::ChangeChannelCount(const ConfigurationDifference& d,
     const std::string before = p.value;
     p.value = d.wanted;
     const int modification = ReadModification(ops, link);
-    const int r = ChannelConfiguration(ops, link.Table(), progress).Apply(p, modification);
+    const int r = ChannelCountChange(ops, link.Table(), progress).Run(p, modification);
     if (r != kLinkOk || ops.ReadParameter(&p) != kLinkOk || p.value != d.wanted) {
         report.lines.push_back(Line(p, "число каналов не сменено: " + p.message));
         ++report.refused;

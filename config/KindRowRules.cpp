@@ -1,5 +1,6 @@
 #include "config/KindRowRules.h"
 
+#include "config/FindShown.h"
 #include "config/PageKinds.h"
 #include "params/ParameterTable.h"
 #include "util/TextCase.h"
@@ -61,7 +62,7 @@ void ChannelsBeyondCount(const KindRowContext& c, const std::vector<const Parame
 
 // A valve position taken from the model leaves the drive timings unused.
 void GateValve(const KindRowContext& c, const ParameterTable& table, std::vector<RowState>& out) {
-    const Parameter* source = table.FindParameter("dlp", 2 * c.position);
+    const Parameter* source = FindShown(table, "dlp", 2 * c.position);
     if (source == nullptr || source->value != choice_text(*source, 1))
         return;
     for (int row = 1; row <= 5; ++row)
@@ -96,6 +97,6 @@ std::vector<RowState> KindRowStates(const KindRowContext& c,
 }
 
 int ComputingBlockInputs(const ParameterTable& table, int position) {
-    const Parameter* inputs = table.FindParameter("n.in.c", 8 * position);
+    const Parameter* inputs = FindShown(table, "n.in.c", 8 * position);
     return inputs ? std::atoi(inputs->value.c_str()) : 0;
 }

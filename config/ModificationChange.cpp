@@ -1,9 +1,11 @@
 #include "config/ModificationChange.h"
 
+#include "config/FindShown.h"
 #include "config/ConfigurationProgress.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "device/LostReplies.h"
+#include "params/NumberFormats.h"
 #include "util/Prompter.h"
 
 #include <cstdlib>
@@ -31,7 +33,7 @@ constexpr const char* kNeededQuestion =
 // "ch.md" is the page's own parameter, not one of the base.
 Parameter ChangeParameter(int selected) {
     Parameter p("ch.md");
-    p.format = "DEC_dot";
+    p.format = kDecDotFormat;
     p.lower = 1;
     p.upper = kModificationCount;
     p.attributeStep = 0;
@@ -46,11 +48,11 @@ bool AnsweredYes(const char* text, const char* caption, PromptIcon icon) {
 } // namespace
 
 int ReadModification(DeviceOperations& ops, DeviceLink& link) {
-    Parameter* p = link.FindParameter(kModificationName, 0);
+    Parameter* p = FindShown(link.Table(), kModificationName, 0);
     if (!p || ReadUntilAnswered(ops, *p) != kLinkOk || !p->message.empty())
         return 0;
     const int n = std::atoi(p->value.c_str());
-    return n >= 1 && n <= kModificationCount ? n : 1;
+    return IsKnownModification(n) ? n : 1;
 }
 
 int DetectModification(DeviceOperations& ops, DeviceLink& link) {
@@ -61,7 +63,7 @@ int DetectModification(DeviceOperations& ops, DeviceLink& link) {
 }
 
 ModificationOutcome ModificationChange::Run(int selected) {
-    Parameter* current = link.FindParameter(kModificationName, 0);
+    Parameter* current = FindShown(link.Table(), kModificationName, 0);
     if (!current)
         return ModificationOutcome::Failed;
     Parameter change = ChangeParameter(selected);

@@ -5,6 +5,8 @@
 // to report the new modification. Runs as one sequence on a device worker;
 // the waits end at once when the port's exit event is set.
 
+#include "config/ModificationTraits.h"
+
 #include <chrono>
 #include <string>
 
@@ -13,8 +15,6 @@ class ConfigurationProgress;
 class DeviceLink;
 class DeviceOperations;
 class Parameter;
-
-inline constexpr int kModificationCount = 6;
 
 // The controller's modification read from "mod.v", 1..6 (a number outside
 // that reads as 1); 0 when the read failed.

@@ -1,7 +1,6 @@
 #pragma once
-// Which functional blocks each modification of the controller has. The
-// channel-count page computes them once the count is confirmed; the channel
-// walk switches screens on and off by them.
+// The functional blocks a modification of the controller may have; each
+// modification's set is in its row of ModificationTraits.
 
 #include <array>
 
@@ -20,6 +19,3 @@ enum Feature : int {
 };
 
 using ModificationFeatures = std::array<bool, kFeatureCount>;
-
-// The blocks of modification 1..6; none for any other number.
-ModificationFeatures FeaturesOf(int modification);

@@ -1,5 +1,6 @@
 #include "config/OfferedChoices.h"
 
+#include "config/ModificationTraits.h"
 #include "params/ChoiceList.h"
 #include "params/ParameterTable.h"
 #include "util/TextCase.h"
@@ -12,6 +13,7 @@ bool IsOutputLink(const Parameter& p) {
 }
 
 // Whether a choice equals the value of name:index and is not p's own value.
+// A link the base lacks takes nothing, and is no reason for a box.
 bool TakenBy(const std::string& choice, const Parameter& p, const ParameterTable& table,
              const char* name, int index) {
     const Parameter* other = table.FindParameter(name, index);
@@ -27,7 +29,8 @@ bool TakenByEarlierChannel(const std::string& choice, const Parameter& p,
     for (int c = 0; c < position; ++c)
         if (TakenBy(choice, p, table, "OP", 2 * c) || TakenBy(choice, p, table, "OP", 2 * c + 1))
             return true;
-    if (modification != 6)
+    // The inspectors' links too, where gate-valve channels have inspectors.
+    if (!TraitsOf(modification).features[kFeatureInspector])
         return false;
     for (int i = 0; i <= position; ++i)
         if (TakenBy(choice, p, table, "rel.a", i))
@@ -45,7 +48,8 @@ std::vector<std::string> OfferedChoices(const Parameter& p, const ParameterTable
                                         const WizardState& state) {
     const int modification = state.Modification.load();
     const int position = state.ChannelPosition.load();
-    const bool checkTaken = (modification == 3 || modification == 6) && IsOutputLink(p);
+    const bool checkTaken =
+        TraitsOf(modification).features[kFeatureGateValveControl] && IsOutputLink(p);
     std::vector<std::string> offered;
     const std::vector<std::string> choices = choice_tokens(p.format);
     for (std::size_t number = 0; number < choices.size(); ++number) {

@@ -1,6 +1,8 @@
 #include "config/OutputLinks.h"
 
+#include "config/FindShown.h"
 #include "config/ConfigurationProgress.h"
+#include "config/ModificationTraits.h"
 #include "config/OutputElementMasks.h"
 #include "config/ParametersByIndex.h"
 #include "device/DeviceLink.h"
@@ -129,9 +131,9 @@ bool OutputLinks::WriteLink(Parameter& link) {
 LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,
                                                     const std::function<void()>& rereadScreen) {
     const int d = GateValveIndex(k, kind);
-    Parameter* mode = table.FindParameter("se.p", d);
-    Parameter* first = table.FindParameter("op", d);
-    Parameter* second = table.FindParameter("op", d + 1);
+    Parameter* mode = FindShown(table, "se.p", d);
+    Parameter* first = FindShown(table, "op", d);
+    Parameter* second = FindShown(table, "op", d + 1);
     if (!mode || !first || !second)
         return LinkWriteOutcome::Failed;
     if (IsChoice(*mode, kBothLinks) && first->value == second->value) {
@@ -173,13 +175,13 @@ LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,
 }
 
 void OutputLinks::SetGateValveDefaults(int k, int kind, int modification) {
-    const int perChannel = modification == 3 ? 2 : modification == 6 ? 4 : 0;
+    const int perChannel = TraitsOf(modification).gateValveElements;
     if (perChannel == 0)
         return;
     const int d = GateValveIndex(k, kind);
-    Parameter* mode = table.FindParameter("se.p", d);
-    Parameter* first = table.FindParameter("op", d);
-    Parameter* second = table.FindParameter("op", d + 1);
+    Parameter* mode = FindShown(table, "se.p", d);
+    Parameter* first = FindShown(table, "op", d);
+    Parameter* second = FindShown(table, "op", d + 1);
     if (!mode || !first || !second)
         return;
     SetChoice(*mode, kBothLinks);

@@ -1,5 +1,7 @@
 #include "config/PageKindTexts.h"
 
+#include "config/FindShown.h"
+#include "config/ModificationTraits.h"
 #include "config/OutputElementMasks.h"
 #include "config/PageKinds.h"
 #include "params/ParameterTable.h"
@@ -101,7 +103,7 @@ std::string NumberText(Number number, int kind, int modification, int position,
     case Number::Input:
         return std::to_string(kind + InputsPerStep(modification) * position);
     case Number::SensorPin:
-        return modification == 6 ? "4" : "2";
+        return std::to_string(TraitsOf(modification).positionSensorInput);
     case Number::Regulator:
         return std::to_string(k + (kind - 25) / 2 + 1);
     case Number::Autotuning:
@@ -145,13 +147,17 @@ KindTexts TextsOfKind(int kind, int modification, int position, const std::strin
 
 std::string PwmElementText(int kind, int modification, int position, const ParameterTable& table,
                            const OutputElementMasks& masks) {
-    if (modification == 1) {
-        const Parameter* link = table.FindParameter("OP", 2 * (kind - kFirstPwmKind));
+    switch (TraitsOf(modification).pwmElement) {
+    case PwmElement::OfLink: {
+        const Parameter* link = FindShown(table, "OP", 2 * (kind - kFirstPwmKind));
         return link ? AfterNumberSign(link->value) : std::string();
     }
-    if (modification == 4 || modification == 5) {
+    case PwmElement::Assigned: {
         const OutputWhich which = kind == kFirstPwmKind ? OutputWhich::First : OutputWhich::Second;
         return AfterNumberSign(masks.GetAssignedElementName(position, which, modification).name);
+    }
+    case PwmElement::OfChannel:
+        break;
     }
     return std::to_string(ChannelIndexOf(modification, position) + kind - 49);
 }

@@ -1,44 +1,32 @@
 #include "config/PageKinds.h"
 
-#include "config/ModificationFeatures.h"
+#include "config/ModificationTraits.h"
 
 #include <algorithm>
 
 namespace {
 
-
-bool OneChannelAtATime(int modification) {
-    return modification >= 3 && modification <= 6;
+// Modifications without channel pages walk all channels in one pass.
+bool OneChannelAtATime(const ModificationTraits& t) {
+    return t.channelPage != ChannelPage::None;
 }
 
 // PWM screens of these modifications follow the output element, not the channel.
 bool PwmFollowsElement(int modification) {
-    return modification == 1 || modification == 4 || modification == 5;
-}
-
-// Inputs a channel page may switch on: "1".."4" in 6, "1","2" in 3 and 4.
-int SwitchableInputs(int modification) {
-    switch (modification) {
-    case 3:
-    case 4:
-        return 2;
-    case 6:
-        return 4;
-    default:
-        return 0;
-    }
+    return TraitsOf(modification).pwmElement != PwmElement::OfChannel;
 }
 
 } // namespace
 
 PageEnableRow InitialPageEnableRow(int modification, int channelCount) {
-    const ModificationFeatures f = FeaturesOf(modification);
+    const ModificationTraits& t = TraitsOf(modification);
+    const ModificationFeatures& f = t.features;
     PageEnableRow row{};
     for (int i = 0; i < 8; ++i) {
         const bool inCount = i < channelCount;
-        const bool on = inCount && (!OneChannelAtATime(modification) || i == 0);
+        const bool on = inCount && (!OneChannelAtATime(t) || i == 0);
         row[kInputKind + i] =
-            f[kFeatureInputs] && inCount && (!OneChannelAtATime(modification) || i < 2);
+            f[kFeatureInputs] && inCount && (!OneChannelAtATime(t) || i < 2);
         row[kPositionSensorKind + i] = f[kFeaturePositionSensor] && on;
         row[kComputingBlockKind + i] = f[kFeatureComputingBlock] && on;
         row[kFirstRegulatorKind + 2 * i] = f[kFeatureRegulatorType] && on;
@@ -49,21 +37,21 @@ PageEnableRow InitialPageEnableRow(int modification, int channelCount) {
         row[kLbaKind + i] = f[kFeatureLba] && on;
         row[kGateValveKind + i] = f[kFeatureGateValveControl] && on;
     }
-    row[kOutputLinksKind] = modification == 1;
+    row[kOutputLinksKind] = t.outputLinksScreen;
     return row;
 }
 
 std::vector<int> ReachableKinds(int modification, int channelCount) {
+    const ModificationTraits& t = TraitsOf(modification);
     PageEnableRow row = InitialPageEnableRow(modification, channelCount);
-    for (int i = 0; i < SwitchableInputs(modification); ++i)
+    for (int i = 0; i < t.switchableInputs; ++i)
         row[kInputKind + i] = 1;
-    if (modification == 3 || modification == 6)
-        row[kPositionSensorKind] = 1;
-    if (modification == 3 || modification == 4 || modification == 6)
-        row[kComputingBlockKind] = 1;
-    if (modification >= 4 && modification <= 6) {
-        row[kInspectorKind] = 1;
-        row[kLbaKind] = 1;
+    // The channel pages switch these on for their channel.
+    if (OneChannelAtATime(t)) {
+        row[kPositionSensorKind] = t.features[kFeaturePositionSensor];
+        row[kComputingBlockKind] = t.features[kFeatureComputingBlock];
+        row[kInspectorKind] = t.asksInspector;
+        row[kLbaKind] = t.asksInspector;
     }
     std::vector<int> kinds;
     for (int kind = kFirstPageKind; kind <= kLastPageKind; ++kind)
@@ -73,17 +61,18 @@ std::vector<int> ReachableKinds(int modification, int channelCount) {
 }
 
 int InputsPerStep(int modification) {
-    return modification == 5 ? 1 : modification == 6 ? 4 : 2;
+    return TraitsOf(modification).inputsPerStep;
 }
 
 int ChannelIndexOf(int modification, int position) {
-    return modification == 5 ? position / 2 : position;
+    return TraitsOf(modification).pairs ? position / 2 : position;
 }
 
 std::vector<int> ChannelPositions(int modification, int channelCount) {
-    if (!OneChannelAtATime(modification))
+    const ModificationTraits& t = TraitsOf(modification);
+    if (!OneChannelAtATime(t))
         return {0};
-    const int step = modification == 5 ? 2 : 1;
+    const int step = t.pairs ? 2 : 1;
     std::vector<int> positions;
     for (int p = 0; p < channelCount; p += step)
         positions.push_back(p);
@@ -95,7 +84,7 @@ std::optional<KindSelector> SelectorOfKind(int kind, int modification, int posit
     if (kind >= kInputKind && kind < kPositionSensorKind)
         return KindSelector{"in-t", kind - kInputKind + m * position};
     if (kind >= kPositionSensorKind && kind < kComputingBlockKind)
-        return KindSelector{"in-t", m * position + (modification == 6 ? 3 : 1)};
+        return KindSelector{"in-t", m * position + TraitsOf(modification).positionSensorInput - 1};
     if (kind >= kComputingBlockKind && kind < kFirstRegulatorKind)
         return KindSelector{"CAL.t", 8 * (kind - kComputingBlockKind + position)};
     if (IsRegulatorKind(kind))

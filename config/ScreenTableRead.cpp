@@ -1,8 +1,8 @@
 #include "config/ScreenTableRead.h"
 
-#include "config/ConfigurationProgress.h"
+#include "config/FindShown.h"
 #include "config/KindRowRules.h"
-#include "config/OutputLinks.h"
+#include "config/ModificationTraits.h"
 #include "config/PageKindTexts.h"
 #include "config/PageKinds.h"
 #include "config/ScreenTableSink.h"
@@ -40,7 +40,7 @@ std::string RowDescription(const Parameter& p, int modification) {
     if (EqualsNoCase(p.name, "OP"))
         return ReplaceNumberMark(p.caption, p.index + 1);
     if (EqualsNoCase(p.name, "SCA")) {
-        const int perBlock = modification == 3 || modification == 4 ? 2 : 4;
+        const int perBlock = TraitsOf(modification).signalsPerBlock;
         return ReplaceNumberMark(p.caption, perBlock * (p.index / 8) + p.index % 8 + 1);
     }
     return p.caption;
@@ -55,12 +55,6 @@ bool ScreenTableRead::Read(Parameter& p) {
 
 void ScreenTableRead::Run(const ScreenRequest& given) {
     ScreenRequest request = given;
-    const int k = ChannelIndexOf(request.modification, request.position);
-    if (ScreenOfKind(request.kind, true) == Screen::GateValveControl) {
-        NullConfigurationProgress quiet;
-        OutputLinks(ops, link.Table(), quiet)
-            .SetGateValveDefaults(k, request.kind, request.modification);
-    }
     ReadSelector(request);
     ReadSquareRoot(request);
     const bool pid = FollowRegulator(request);
@@ -71,7 +65,7 @@ void ScreenTableRead::ReadSelector(ScreenRequest& request) {
     const auto selector = SelectorOfKind(request.kind, request.modification, request.position);
     if (!selector || request.keep)
         return;
-    Parameter* p = link.FindParameter(selector->name, selector->index);
+    Parameter* p = FindShown(link.Table(), selector->name, selector->index);
     if (p == nullptr) {
         request.selected = false;
         sink.SelectorFilled({}, -1);
@@ -93,7 +87,7 @@ void ScreenTableRead::ReadSelector(ScreenRequest& request) {
 void ScreenTableRead::ReadSquareRoot(const ScreenRequest& request) {
     if (!AsksSquareRoot(request.kind, request.modification))
         return;
-    Parameter* type = link.FindParameter("CAL.t", SquareRootIndex(request.kind));
+    Parameter* type = FindShown(link.Table(), "CAL.t", SquareRootIndex(request.kind));
     if (type == nullptr || !Read(*type)) {
         sink.SquareRootRead(-1);
         return;
@@ -110,12 +104,12 @@ bool ScreenTableRead::FollowRegulator(const ScreenRequest& request) {
         return false;
     const int k = ChannelIndexOf(request.modification, request.position);
     const int regulator = RegulatorIndex(request.kind, request.position);
-    const Parameter* type = link.FindParameter("rEG.t", regulator);
+    const Parameter* type = FindShown(link.Table(), "rEG.t", regulator);
     const bool pid =
         type && request.selected && request.selection == choice_text(*type, kPidOption);
     if (!selectorUnread)
         state.FollowRegulatorType(k, request.kind, pid);
-    Parameter* output = link.FindParameter("Pou", regulator);
+    Parameter* output = FindShown(link.Table(), "Pou", regulator);
     if (output && Read(*output) && output->value == choice_text(*output, kWithoutPwmOption))
         state.SetPageEnabled(k, kFirstPwmKind + (request.kind - kFirstRegulatorKind) / 2, 0);
     return pid;
@@ -134,7 +128,7 @@ void ScreenTableRead::ReadRows(const ScreenRequest& request, bool pid) {
     for (const ResolvedReference& ref : ResolveReferenceList(list, base, request.modification)) {
         if (exit.is_set())
             break;
-        Parameter* p = link.FindParameter(ref.name, ref.index);
+        Parameter* p = FindShown(link.Table(), ref.name, ref.index);
         if (p == nullptr)
             continue;
         const int row = static_cast<int>(rows.size());
@@ -150,7 +144,7 @@ void ScreenTableRead::ReadRows(const ScreenRequest& request, bool pid) {
     context.position = request.position;
     context.channelCount = request.channelCount;
     if (const auto selector = SelectorOfKind(request.kind, request.modification, request.position))
-        context.selector = link.FindParameter(selector->name, selector->index);
+        context.selector = FindShown(link.Table(), selector->name, selector->index);
     context.selected = request.selected;
     context.selection = request.selection;
     status.ShowStatus(false, "");
@@ -159,7 +153,7 @@ void ScreenTableRead::ReadRows(const ScreenRequest& request, bool pid) {
 }
 
 bool AsksSquareRoot(int kind, int modification) {
-    return modification == 2 && ScreenOfKind(kind, true) == Screen::Inputs;
+    return TraitsOf(modification).asksSquareRoot && ScreenOfKind(kind, true) == Screen::Inputs;
 }
 
 int SquareRootIndex(int kind) {

@@ -30,9 +30,9 @@ class ScreenTableRead {
 public:
     ScreenTableRead(DeviceLink& link, DeviceOperations& ops, WizardState& state,
                     TransferStatus& status, ScreenTableSink& sink)
-        : link(link), ops(ops), state(state), status(status), sink(sink), reads(link, ops) {}
+        : link(link), state(state), status(status), sink(sink), reads(link, ops) {}
 
-    // Stops before the next row once the link's "ExitEvent" is set. A value
+    // Only reads. Stops before the next row once the link's "ExitEvent" is set. A value
     // that could not be read is named to the operator before the page takes
     // input again.
     void Run(const ScreenRequest& request);
@@ -45,7 +45,6 @@ private:
     bool Read(Parameter& p);
 
     DeviceLink& link;
-    DeviceOperations& ops;
     WizardState& state;
     TransferStatus& status;
     ScreenTableSink& sink;
@@ -54,7 +53,7 @@ private:
     bool selectorUnread = false;
 };
 
-// Modification 2 asks on its input screens whether to take the root.
+// Whether the input screens of the modification ask to take the root.
 bool AsksSquareRoot(int kind, int modification);
 // The "CAL.t" that holds the answer for an input kind.
 int SquareRootIndex(int kind);

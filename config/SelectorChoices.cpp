@@ -1,5 +1,6 @@
 #include "config/SelectorChoices.h"
 
+#include "config/ModificationTraits.h"
 #include "config/PageKinds.h"
 #include "config/WizardState.h"
 #include "params/ChoiceList.h"
@@ -20,7 +21,8 @@ bool In(int number, std::initializer_list<int> list) {
 // Computing-block types an input count cannot feed.
 bool DroppedForInputs(int number, int modification, int inputs) {
     constexpr int kOffChoice = 9;
-    if (modification == 6) {
+    // Blocks of up to four inputs have their own types.
+    if (TraitsOf(modification).switchableInputs == 4) {
         if (number == kOffChoice)
             return true;
         switch (inputs) {

@@ -2,7 +2,7 @@
 // The wizard's program-wide state, in one place. Pages on the GUI thread
 // write it; page workers and the core read it, hence atomics and a lock.
 
-#include "config/ModificationFeatures.h"
+#include "config/ModificationTraits.h"
 #include "device/DeviceState.h"
 #include "config/OutputElementMasks.h"
 #include "config/PageKinds.h"

@@ -7,6 +7,7 @@
 #include "controls/CmyListCtrlTexts.h"
 #include "controls/CmyListCtrlTooltip.h"
 #include "controls/ParameterRequests.h"
+#include "params/ControllerLinkSettings.h"
 #include "params/Parameter.h"
 #include "util/TextCase.h"
 
@@ -61,13 +62,6 @@ void CmyListCtrl::SetColumn(int column, const QString& title, int width) {
 void CmyListCtrl::SetRowHeight(int pixels) {
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(pixels);
-}
-
-void CmyListCtrl::SetCaptionsHidden(bool hidden) {
-    captionsHidden = hidden;
-    for (int row = 0; row < rowCount(); ++row)
-        ApplySpan(row);
-    viewport()->update();
 }
 
 bool CmyListCtrl::FitColumns(const std::array<int, kColumns>& widths) {
@@ -193,14 +187,14 @@ void CmyListCtrl::ShowParityNames() {
         if (p == nullptr)
             continue;
         std::string name;
-        if (EqualsNoCase(p->name, "PrtY") && CmyListCtrlTexts::ParityName(p->value, name))
+        if (EqualsNoCase(p->name, kParityName) && CmyListCtrlTexts::ParityName(p->value, name))
             p->value = name;
         SetCellText(row, 2, p->value);
     }
 }
 
 void CmyListCtrl::ApplySpan(int row) {
-    const bool caption = (RowFlags(row) & kRowCaption) != 0 && !captionsHidden;
+    const bool caption = (RowFlags(row) & kRowCaption) != 0;
     const int span = caption ? kColumns : 1;
     if (columnSpan(row, 0) != span)
         setSpan(row, 0, 1, span);

@@ -39,8 +39,6 @@ public:
     ParameterRequests* Requests() const { return requests; }
     void SetColumn(int column, const QString& title, int width);
     void SetRowHeight(int pixels);
-    void SetCaptionsHidden(bool hidden);
-    bool CaptionsHidden() const { return captionsHidden; }
 
     // Sets each column to its width less a share of a vertical scroll bar
     // when the rows do not fit; true when they do not.
@@ -117,7 +115,6 @@ private:
     int lastFocusedRow = -1;
     CmyListCtrlTooltip* tooltip = nullptr;
     QPointer<CmyComboBox1> combo;
-    bool captionsHidden = false;
     std::array<int, kColumns> columnWidths{};
     bool editing = false;
     bool accepting = false; // a box shown while accepting takes the focus away

@@ -40,7 +40,7 @@ void CmyListCtrlDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->fillRect(option.rect, focused && enabled ? kFocusFill : QColor(Qt::white));
     PaintLines(*painter, option.rect);
     const bool caption = (list.RowFlags(row) & CmyListCtrl::kRowCaption) != 0;
-    if (caption && !list.CaptionsHidden()) {
+    if (caption) {
         if (index.column() == 0)
             PaintCaption(*painter, option.rect, index.data().toString());
     } else {

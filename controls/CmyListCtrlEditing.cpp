@@ -8,6 +8,7 @@
 #include "controls/ParameterRequests.h"
 #include "util/Prompter.h"
 #include "util/NumberText.h"
+#include "params/NumberFormats.h"
 #include "params/Parameter.h"
 #include "util/TextCase.h"
 
@@ -20,8 +21,8 @@ constexpr const char* kEditId = "1001";
 constexpr const char* kComboId = "1002";
 
 bool EditedAsText(const Parameter& p) {
-    return EqualsNoCase(p.format, "STORED_DOT") || EqualsNoCase(p.format, "DEC_dot") ||
-           EqualsNoCase(p.format, "CLK_frm");
+    return EqualsNoCase(p.format, kStoredDotFormat) || EqualsNoCase(p.format, kDecDotFormat) ||
+           EqualsNoCase(p.format, kClockFormat);
 }
 
 } // namespace
@@ -140,7 +141,10 @@ void CmyListCtrl::AcceptEdit() {
     if (EqualsNoCase(p->name, "Sp.lu"))
         text = CheckPower(text);
     text = CmyListCtrlTexts::TypedValue(text);
-    if (!p->SetValue(text, false)) {
+    std::vector<Prompt> notices;
+    const bool accepted = p->SetValue(text, false, &notices);
+    ShowPrompts(notices);
+    if (!accepted) {
         ShowMessage(CmyListCtrlTexts::RangeMessage(*p, text), "Значение параметра",
                     PromptIcon::Warning);
         p->value = old;

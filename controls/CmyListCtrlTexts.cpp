@@ -1,6 +1,8 @@
 #include "controls/CmyListCtrlTexts.h"
 
 #include "util/NumberText.h"
+#include "params/ControllerLinkSettings.h"
+#include "params/NumberFormats.h"
 #include "params/Parameter.h"
 #include "util/TextCase.h"
 
@@ -42,7 +44,7 @@ std::string TypedValue(const std::string& text) {
 std::string RangeMessage(const Parameter& p, const std::string& text) {
     const std::string head =
         "Параметру " + p.name + " не может быть присвоено значение " + text + ".\n";
-    if (IsFormat(p, "CLK_frm"))
+    if (IsFormat(p, kClockFormat))
         return head + "Значение должно быть от " + MinutesSeconds(p.lower) + " до " +
                MinutesSeconds(p.upper) + ".";
     return head + "Значение должно быть от " + Limits(p, " до ", 3) + ".";
@@ -53,7 +55,7 @@ std::string EditTipTitle(const Parameter& p) {
 }
 
 std::string EditTipText(const Parameter& p) {
-    if (IsFormat(p, "STORED_DOT"))
+    if (IsFormat(p, kStoredDotFormat))
         return "Значение параметра должно быть вещественного типа, от " + Limits(p, " до ", 3) +
                ".";
     return "Значение параметра должно быть целого типа, от " + Limits(p, " до ", 0) + ".";
@@ -63,20 +65,8 @@ bool ParityName(const std::string& value, std::string& name) {
     long long number = 0;
     if (ReadInteger(value, number) == 0)
         return false;
-    switch (number) {
-    case 1:
-        name = "Четность";
-        break;
-    case 3:
-        name = "Отсутствует";
-        break;
-    case 4:
-        name = "Нечетность";
-        break;
-    default:
-        name.clear();
-        break;
-    }
+    const bool known = number == kParityEven || number == kParityNone || number == kParityOdd;
+    name = known ? ParityTextOf(static_cast<int>(number)) : "";
     return true;
 }
 

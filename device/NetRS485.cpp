@@ -7,12 +7,11 @@
 
 void NetRS485::BuildParameters() {
     InvisibleElement::BuildParameters();
-    AddParameter(kBaudName, "Скорость обмена",
-                 "2400:4800:9600:14400:19200:28800:38400:57600:115200");
-    AddParameter(kByteSizeName, "Длина слова данных", "7:8");
-    AddParameter(kParityName, "Четность", "Отсутствует:Четность:Нечетность");
-    AddParameter(kStopBitsName, "Кол-во стоп-бит", "1:2");
-    AddParameter(kAddressLengthName, "Длина адреса RS-485", "8:11");
+    AddParameter(kBaudName, "Скорость обмена", ChoiceListOf(kBaudChoices));
+    AddParameter(kByteSizeName, "Длина слова данных", ChoiceListOf(kByteSizeChoices));
+    AddParameter(kParityName, "Четность", ChoiceListOf(kParityChoices));
+    AddParameter(kStopBitsName, "Кол-во стоп-бит", ChoiceListOf(kStopBitsChoices));
+    AddParameter(kAddressLengthName, "Длина адреса RS-485", ChoiceListOf(kAddressLengthChoices));
     AddParameter(kAddressName, "Собственный адрес прибора", kDecDotFormat);
     Parameter* address = FindByName(kAddressName);
     address->lower = 0;
@@ -32,7 +31,8 @@ bool NetRS485::IsNetworkSettingName(const std::string& name) {
     return false;
 }
 
-void NetRS485::AddParameter(const char* name, const char* description, const char* format) {
+void NetRS485::AddParameter(const char* name, const char* description,
+                            const std::string& format) {
     auto p = std::make_unique<Parameter>(name);
     p->caption = description;
     p->format = format;

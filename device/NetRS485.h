@@ -2,23 +2,13 @@
 // The device's own RS-485 configuration: six parameters read from and written
 // to the controller like any others.
 
+#include "params/ControllerLinkSettings.h"
 #include "params/InvisibleElement.h"
 
 #include <string>
 
-// Names of the link settings, shared by the device's and the program's sets.
-inline constexpr const char* kBaudName = "bPS";
-inline constexpr const char* kByteSizeName = "LEn";
-inline constexpr const char* kParityName = "PrtY";
-inline constexpr const char* kStopBitsName = "Sbit";
-inline constexpr const char* kAddressLengthName = "A.Len";
-inline constexpr const char* kAddressName = "Addr";
+// The program's own set adds the port to the controller's link settings.
 inline constexpr const char* kPortName = "Port";
-
-// Parity choice texts.
-inline constexpr const char* kParityNoneText = "Отсутствует";
-inline constexpr const char* kParityEvenText = "Четность";
-inline constexpr const char* kParityOddText = "Нечетность";
 
 // The controller's factory network settings, which the program also starts
 // from when nothing is stored.
@@ -40,5 +30,5 @@ public:
     static bool IsNetworkSettingName(const std::string& name);
 
 protected:
-    void AddParameter(const char* name, const char* description, const char* format);
+    void AddParameter(const char* name, const char* description, const std::string& format);
 };

@@ -31,13 +31,8 @@ constexpr NumberSetting kNumberSettings[] = {
     {"stop_bits", kStopBitsName, kFactoryStopBits},
 };
 
-struct ParitySetting {
-    int code;
-    const char* text;
-};
-
-constexpr ParitySetting kParities[] = {
-    {kParityEven, kParityEvenText}, {kParityNone, kParityNoneText}, {kParityOdd, kParityOddText}};
+// The codes the settings file may hold for the controller's parities.
+constexpr int kParityCodes[] = {kParityEven, kParityNone, kParityOdd};
 
 } // namespace
 
@@ -78,9 +73,9 @@ void NetRS485prg::Load(const SettingsStore& store) {
     const int parity = store.get_int(kParityKey, kParityNone);
     Parameter* p = FindByName(kParityName);
     p->value = kInvalidParityText;
-    for (const ParitySetting& s : kParities) {
-        if (s.code == parity)
-            p->value = s.text;
+    for (int code : kParityCodes) {
+        if (code == parity)
+            p->value = ParityTextOf(code);
     }
     FindByName(kPortName)->value = PortNames::load(store);
     for (Parameter* q : Parameters())
@@ -100,9 +95,9 @@ int NetRS485prg::Store(std::uint32_t adapterType) {
         if (ReadInteger(GetValueByName(s.name), value) > 0 && value >= INT_MIN && value <= INT_MAX)
             store.set_int(s.key, int(value));
     }
-    for (const ParitySetting& s : kParities) {
-        if (EqualsNoCase(GetValueByName(kParityName), s.text))
-            store.set_int(kParityKey, s.code);
+    for (int code : kParityCodes) {
+        if (EqualsNoCase(GetValueByName(kParityName), ParityTextOf(code)))
+            store.set_int(kParityKey, code);
     }
     PortNames::store(store, GetValueByName(kPortName));
     store.set_int(kAdapterTypeKey, static_cast<int>(adapterType));

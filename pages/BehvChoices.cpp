@@ -1,5 +1,6 @@
 #include "pages/BehvChoices.h"
 
+#include "config/ModificationTraits.h"
 #include "params/ChoiceList.h"
 #include "params/Parameter.h"
 
@@ -17,7 +18,8 @@ std::string AsListText(std::string text) {
 
 void RenameFirstBehvChoice(Parameter& behv, int modification) {
     const std::string first = choice_text(behv, 0);
-    const std::string renamed = modification == 2 ? "Работа инспекторов" : "Переход в \"Старт\"";
+    const std::string renamed = TraitsOf(modification).inspectorsOnly ? "Работа инспекторов"
+                                                                       : "Переход в \"Старт\"";
     std::vector<std::string> choices = choice_tokens(behv.format);
     std::string format;
     for (std::size_t i = 0; i < choices.size(); ++i) {

@@ -1,6 +1,6 @@
 #pragma once
 // The controller's reaction to returning supply voltage ("behv"): its first
-// choice means working inspectors in modification 2 and a start elsewhere.
+// choice means working inspectors where there is no regulator, a start elsewhere.
 
 class Parameter;
 

@@ -25,7 +25,6 @@ protected:
 
 private:
     void ShowCount(const QString& count);
-    void CountWritten(int modification, int result);
 
     QComboBox* count = nullptr;
     QLabel* explanation = nullptr;

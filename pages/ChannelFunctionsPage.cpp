@@ -1,5 +1,6 @@
 #include "pages/ChannelFunctionsPage.h"
 
+#include "config/ModificationTraits.h"
 #include "config/PageKinds.h"
 #include "config/WizardState.h"
 #include "pages/ChannelCountPage.h"
@@ -58,12 +59,14 @@ bool ChannelFunctionsPage::OnInitDialog() {
 
 void ChannelFunctionsPage::OnPageShown() {
     const int mod = Modification();
+    const bool block = Traits().features[kFeatureComputingBlock];
     const int p = State().ChannelPosition;
     const int k = State().CurrentChannelIndex();
     ShowChannel(k + 1);
-    Fill(computing.combo, mod == 5 ? QStringList{"Повторитель", "Квадратный корень"}
-                                   : QStringList{"Нет", "Да"});
-    SetShown(inputs, mod != 5);
+    // Without a computing block the question is the type of the input's signal.
+    Fill(computing.combo, block ? QStringList{"Нет", "Да"}
+                                : QStringList{"Повторитель", "Квадратный корень"});
+    SetShown(inputs, block);
     SelectAnswer(inspector.combo, k, kInspector);
     SelectAnswer(computing.combo, k, kComputing);
     SelectAnswer(inputs.combo, k, kInputs);
@@ -86,12 +89,12 @@ void ChannelFunctionsPage::OnPageShown() {
 }
 
 void ChannelFunctionsPage::InspectorChosen(int s) {
-    const int mod = Modification();
+    const bool byUse = Traits().inspectorByUse;
     const int p = State().ChannelPosition;
     const int k = State().CurrentChannelIndex();
-    std::vector<ChoiceWrite> writes{{mod == 4 ? Find("insp", p) : Find("e.use", 6 * p), s}};
+    std::vector<ChoiceWrite> writes{{byUse ? Find("e.use", 6 * p) : Find("insp", p), s}};
     // Without an inspector its output element is let go at once.
-    if (s == 0 && mod == 5)
+    if (s == 0 && byUse)
         writes.push_back({Find("rel.a", p), 0});
     WriteChoices(std::move(writes), [this, k, s](bool written) {
         if (!StoreWritten(inspector, k, kInspector, s, written))
@@ -109,27 +112,27 @@ void ChannelFunctionsPage::InspectorChosen(int s) {
 }
 
 void ChannelFunctionsPage::ComputingChosen(int s) {
-    const int mod = Modification();
+    const bool block = Traits().features[kFeatureComputingBlock];
     const int k = State().CurrentChannelIndex();
     if (s < 0)
         return;
-    // Modification 4 chooses the block's inputs before anything is written.
-    if (mod == 4 && s == 1) {
+    // A computing block's inputs are chosen before anything is written.
+    if (block && s == 1) {
         ComputingWritten(k, s, true);
         return;
     }
-    // In modification 5 the answer is the block's type: repeater or square root.
+    // Otherwise the answer is the signal's type: repeater or square root.
     const int type = s == 0 ? 0 : 2;
     WriteChoices({{Find("cal.t", 8 * State().ChannelPosition), type}},
                  [this, k, s](bool written) { ComputingWritten(k, s, written); });
 }
 
 void ChannelFunctionsPage::ComputingWritten(int k, int s, bool written) {
-    if (Modification() == 4) {
+    if (Traits().features[kFeatureComputingBlock]) {
         ComputingAnswered(computing, inputs, k, s, written);
         return;
     }
-    // Modification 5 has no computing screen and no inputs to choose.
+    // Without a computing block there is no screen and no inputs to choose.
     StoreWritten(computing, k, kComputing, s, written);
 }
 
@@ -191,7 +194,7 @@ int ChannelFunctionsPage::GetPrevPageId() {
         State().OutputMasks.Clear();
         return ChannelCountPage::kDialogId;
     }
-    const bool pairs = Modification() == 5;
+    const bool pairs = Traits().pairs;
     State().ChannelPosition = p - (pairs ? 2 : 1);
     if (pairs)
         return GraphPage::kDialogId;

@@ -1,5 +1,7 @@
 #include "pages/ChannelQuestionsPage.h"
 
+#include "config/FindShown.h"
+#include "config/ModificationTraits.h"
 #include "config/PageKinds.h"
 #include "config/WizardState.h"
 #include "config/ParametersByIndex.h"
@@ -186,9 +188,11 @@ void ChannelQuestionsPage::ComputingAnswered(const Question& computing, const Qu
 }
 
 Parameter* ChannelQuestionsPage::Find(const char* name, int index) const {
-    return Services()->Link().FindParameter(name, index);
+    return FindShown(Services()->Link().Table(), name, index);
 }
 
 WizardState& ChannelQuestionsPage::State() const { return Services()->State(); }
 
 int ChannelQuestionsPage::Modification() const { return State().Modification; }
+
+const ModificationTraits& ChannelQuestionsPage::Traits() const { return TraitsOf(Modification()); }

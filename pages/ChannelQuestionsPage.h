@@ -16,6 +16,7 @@ class Parameter;
 class QComboBox;
 class QLabel;
 class WizardState;
+struct ModificationTraits;
 
 class ChannelQuestionsPage : public WizardPage {
     Q_OBJECT
@@ -88,6 +89,7 @@ protected:
     Parameter* Find(const char* name, int index) const;
     WizardState& State() const;
     int Modification() const;
+    const ModificationTraits& Traits() const;
 
     bool focusNextPrevChild(bool next) override;
 

@@ -1,5 +1,6 @@
 #include "pages/ConnectionCheckPage.h"
 
+#include "config/FindShown.h"
 #include "config/WizardState.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
@@ -55,7 +56,7 @@ ConnectionCheckPage::ConnectionCheckPage(QWidget* parent) : WizardPage(kDialogId
 
 bool ConnectionCheckPage::OnInitDialog() {
     DeviceServices& device = *Services();
-    deviceName = device.Link().FindParameter("dev", 0);
+    deviceName = FindShown(device.Link().Table(), "dev", 0);
     device.State().PageKind = 0;
     AddPicture(182);
     AddText(0, QRect(118, 6, 194, 36),
@@ -154,8 +155,8 @@ void ConnectionCheckPage::OnCheck() {
         [&device, name] {
             device.Status().ShowStatus(true, "Проверка связи...");
             device.Link().open_port();
-            Parameter* modification = device.Link().FindParameter("mod.v", 0);
-            Parameter* version = device.Link().FindParameter("ver", 0);
+            Parameter* modification = FindShown(device.Link().Table(), "mod.v", 0);
+            Parameter* version = FindShown(device.Link().Table(), "ver", 0);
             for (Parameter* p : {version, name, modification})
                 if (p != nullptr)
                     p->value = kNoData;

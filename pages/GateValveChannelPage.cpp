@@ -1,5 +1,6 @@
 #include "pages/GateValveChannelPage.h"
 
+#include "config/ModificationTraits.h"
 #include "config/PageKinds.h"
 #include "config/WizardState.h"
 #include "pages/ParameterListPage.h"
@@ -32,15 +33,15 @@ bool GateValveChannelPage::OnInitDialog() {
 }
 
 void GateValveChannelPage::OnPageShown() {
-    const int mod = Modification();
+    const ModificationTraits& t = Traits();
     const int k = State().CurrentChannelIndex();
     ShowChannel(State().ChannelPosition + 1);
-    SetUsable(computing, mod == 6 || Answer(k, kSensor) == 0);
+    SetUsable(computing, t.positionModel || Answer(k, kSensor) == 0);
     SetUsable(inputs, Answer(k, kComputing) == 1);
-    SetShown(inspector, mod == 6);
-    SetShown(lba, mod == 6);
-    Fill(sensor.combo, mod == 6 ? QStringList{"Мат. модель", "Датчик положения"}
-                                : QStringList{"Нет", "Да"});
+    SetShown(inspector, t.asksInspector);
+    SetShown(lba, t.asksInspector);
+    Fill(sensor.combo, t.positionModel ? QStringList{"Мат. модель", "Датчик положения"}
+                                       : QStringList{"Нет", "Да"});
     // The inputs list is the one the channel's sensor answer built.
     OfferInputs(Answer(k, kSensor));
     SelectAnswer(sensor.combo, k, kSensor);
@@ -52,31 +53,30 @@ void GateValveChannelPage::OnPageShown() {
     sensor.combo->setFocus();
 }
 
-// Modification 6 offers the fourth input unless the position sensor takes it.
+// Every input the channel may switch on, but the one a position sensor takes.
 void GateValveChannelPage::OfferInputs(int sensorAnswer) {
-    QStringList counts{"1", "2"};
-    if (Modification() == 6) {
-        counts << "3";
-        if (sensorAnswer == 0)
-            counts << "4";
-    }
+    const ModificationTraits& t = Traits();
+    QStringList counts;
+    for (int n = 1; n <= t.switchableInputs; ++n)
+        if (!(t.positionModel && sensorAnswer != 0 && n == t.positionSensorInput))
+            counts << QString::number(n);
     Fill(inputs.combo, sensorAnswer < 0 ? QStringList{} : counts);
 }
 
 void GateValveChannelPage::SensorChosen(int s) {
     if (s < 0)
         return;
-    const bool mod3 = Modification() == 3;
+    // Without a model the sensor's signal is not the computing block's.
+    const bool excludesComputing = !Traits().positionModel;
     const int p = State().ChannelPosition;
     const int k = State().CurrentChannelIndex();
     OfferInputs(s);
     std::vector<ChoiceWrite> writes{{Find("dlp", 2 * p), s}};
-    // With a sensor the computing block does not use it.
-    if (mod3 && s == 1)
+    if (excludesComputing && s == 1)
         writes.push_back({Find("t.dp", 2 * p), 0});
-    WriteChoices(std::move(writes), [this, mod3, k, s](bool written) {
+    WriteChoices(std::move(writes), [this, excludesComputing, k, s](bool written) {
         StoreWritten(sensor, k, kSensor, s, written);
-        if (mod3) {
+        if (excludesComputing) {
             if (s == 1)
                 SelectText(computing.combo, "Нет");
             SetUsable(computing, s == 0);

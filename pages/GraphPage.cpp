@@ -1,5 +1,7 @@
 #include "pages/GraphPage.h"
 
+#include "config/FindShown.h"
+#include "config/ModificationTraits.h"
 #include "config/WizardState.h"
 #include "controls/CmyComboBox1.h"
 #include "controls/CmyGraf.h"
@@ -9,6 +11,9 @@
 #include "device/TransferStatus.h"
 #include "pages/GraphNodeList.h"
 #include "pages/GraphWrite.h"
+#include "pages/ChannelFunctionsPage.h"
+#include "pages/ParameterListPage.h"
+#include "pages/ServicePage.h"
 #include "params/ChoiceList.h"
 #include "shell/DeviceServices.h"
 #include "shell/DialogUnits.h"
@@ -35,7 +40,6 @@ constexpr const char* kDuplicateX =
 constexpr int kNodesPerGraph = 10;
 constexpr int kReadStep = 8;
 constexpr int kRowHeight = 18;
-constexpr int kChannelFunctionsPosition = 7;
 
 DeviceServices& DeviceOf(const GraphPage& page) { return *page.Services(); }
 
@@ -80,8 +84,7 @@ bool GraphPage::OnInitDialog() {
 }
 
 bool GraphPage::OpenedFromList() const {
-    const int modification = DeviceOf(*this).State().Modification.load();
-    return modification == 1 || modification == 3 || modification == 4 || modification == 6;
+    return TraitsOf(DeviceOf(*this).State().Modification).graph == GraphUse::FromSetpoint;
 }
 
 void GraphPage::OnPageShown() {
@@ -107,16 +110,17 @@ void GraphPage::OnPageShown() {
 void GraphPage::FillInputs() {
     DeviceServices& device = DeviceOf(*this);
     input->clear();
-    const Parameter* inputs = device.Link().FindParameter("in.gr", 0);
+    const Parameter* inputs = FindShown(device.Link().Table(), "in.gr", 0);
     if (!inputs)
         return;
     const int modification = device.State().Modification.load();
+    const bool inWalk = TraitsOf(modification).graph == GraphUse::InWalk;
     const int own = device.State().ChannelPosition.load() + 2;
     const std::vector<std::string> choices = choice_tokens(inputs->format);
     for (int k = 0; k < int(choices.size()); ++k) {
         const bool allowed = std::size_t(k) >= inputs->choiceMasks.size() ||
                              IsChoiceAllowed(inputs->choiceMasks[k], modification);
-        if (allowed || (modification == 5 && k >= 1 && k <= 8 && k == own))
+        if (allowed || (inWalk && k >= 1 && k <= 8 && k == own))
             input->addItem(QString::fromStdString(choices[k]));
     }
 }
@@ -130,12 +134,12 @@ void GraphPage::ReadGraph(DeviceServices& device, int c) {
     // An unread value is named to the operator once the graph is read.
     ReportedReads reads(device.Link(), device.Operations());
     const AbortEvent& exitEvent = device.Link().Port().exit_event();
-    Parameter* in = device.Link().FindParameter("in.gr", c);
+    Parameter* in = FindShown(device.Link().Table(), "in.gr", c);
     device.Status().AdvanceProgress(kReadStep);
     const bool inputRead = in && reads.Read(*in);
     Post([this, inputRead, value = in ? in->value : std::string()] { SelectInput(inputRead, value); });
 
-    Parameter* node = device.Link().FindParameter("node", kNodesPerGraph * c);
+    Parameter* node = FindShown(device.Link().Table(), "node", kNodesPerGraph * c);
     device.Status().AdvanceProgress(kReadStep);
     // An unread count is taken as no nodes.
     const bool countRead = node && reads.Read(*node);
@@ -154,7 +158,7 @@ void GraphPage::ReadGraph(DeviceServices& device, int c) {
         Post([this, n, k, c] { AddNodeRow(n, k, c); });
         const int index = kNodesPerGraph * c + n;
         for (const char* name : {"absc", "ordn"}) {
-            Parameter* p = device.Link().FindParameter(name, index);
+            Parameter* p = FindShown(device.Link().Table(), name, index);
             const int column = name[0] == 'a' ? GraphNodeList::kXColumn : GraphNodeList::kYColumn;
             device.Status().AdvanceProgress(kReadStep);
             if (p)
@@ -178,7 +182,8 @@ void GraphPage::AddNodeRow(int row, int nodeCount, int c) {
     const int index = kNodesPerGraph * c + row;
     nodes->InsertRow(row, QString::asprintf("%i.", row + 1),
                      row >= nodeCount ? CmyListCtrl::kRowDisabled : 0);
-    nodes->SetRowParameters(row, link.FindParameter("absc", index), link.FindParameter("ordn", index));
+    nodes->SetRowParameters(row, FindShown(link.Table(), "absc", index),
+                            FindShown(link.Table(), "ordn", index));
     nodes->SetCellText(row, GraphNodeList::kXColumn, kReading);
     nodes->SetCellText(row, GraphNodeList::kYColumn, kReading);
 }
@@ -271,18 +276,19 @@ int GraphPage::GetNextPageId() {
 
 void GraphPage::GraphWritten() {
     WizardState& state = DeviceOf(*this).State();
-    const int here = Sheet()->GetActivePageIndex();
     if (OpenedFromList()) {
-        Sheet()->ShowPageAt(here - 1);
+        Sheet()->ShowPageById(ParameterListPage::kDialogId);
         return;
     }
-    if (state.Modification == 5 && state.ChannelPosition + 2 < state.ChannelCount) {
+    // In the walk the graph ends a channel pair's pass.
+    const bool inWalk = TraitsOf(state.Modification).graph == GraphUse::InWalk;
+    if (inWalk && state.ChannelPosition + 2 < state.ChannelCount) {
         state.ChannelPosition += 2;
-        state.PageKind = 1;
-        Sheet()->ShowPageAt(kChannelFunctionsPosition);
+        state.PageKind = kFirstPageKind;
+        Sheet()->ShowPageById(ChannelFunctionsPage::kDialogId);
         return;
     }
-    Sheet()->ShowPageAt(here + 1);
+    Sheet()->ShowPageById(ServicePage::kDialogId);
 }
 
 int GraphPage::GetPrevPageId() {
@@ -307,7 +313,7 @@ void GraphPage::ReturnToPreviousPage() {
     while (kind > 0 && state.PageEnabled(row, kind) == 0)
         --kind;
     state.PageKind = kind;
-    Sheet()->ShowPageAt(Sheet()->GetActivePageIndex() - 1);
+    Sheet()->ShowPageById(ParameterListPage::kDialogId);
 }
 
 bool GraphPage::CanLeavePage() {

@@ -1,5 +1,6 @@
 #include "pages/GraphWrite.h"
 
+#include "config/FindShown.h"
 #include "device/DeviceLink.h"
 #include "shell/DeviceServices.h"
 #include "util/NumberText.h"
@@ -12,7 +13,7 @@ constexpr int kSetpointBlocks = 3; // "or.sp" sits at 3c
 // One write; 1 also when the base lacks the parameter.
 int Write(DeviceServices& device, const char* name, int index, const std::string& value,
           int attempts) {
-    Parameter* p = device.Link().FindParameter(name, index);
+    Parameter* p = FindShown(device.Link().Table(), name, index);
     if (!p)
         return 1;
     p->value = value;
@@ -41,7 +42,7 @@ int WriteGraph(DeviceServices& device, const GraphWrite& graph) {
 }
 
 int WriteSetpointCorrection(DeviceServices& device, int channel, int choice) {
-    Parameter* p = device.Link().FindParameter("or.sp", kSetpointBlocks * channel);
+    Parameter* p = FindShown(device.Link().Table(), "or.sp", kSetpointBlocks * channel);
     if (!p)
         return 1;
     p->value = choice_text(*p, choice);

@@ -4,6 +4,7 @@
 #include "controls/CmyRichEditCtrl.h"
 #include "device/DeviceLink.h"
 #include "pages/ChannelCountPage.h"
+#include "pages/WelcomePage.h"
 #include "shell/DeviceServices.h"
 #include "shell/DialogUnits.h"
 #include "shell/WizardSheet.h"
@@ -74,7 +75,7 @@ void ModificationPage::FitEntries() {
     list->setGridSize(QSize(width, std::max(height, kPictureSize + QFontMetrics(font).height())));
 }
 
-// Bitmap 183 holds the six pictures side by side on the mask colour.
+// One picture holds the six modifications' pictures side by side on the mask colour.
 void ModificationPage::BuildPictures() {
     const QPixmap all(QString(":/bitmaps/%1.png").arg(kPicturesId));
     pictures.clear();
@@ -90,7 +91,7 @@ void ModificationPage::Detect() {
     Sheet()->RunProcedure(
         this, [&device] { return DetectModification(device.Operations(), device.Link()); },
         [this](int modification) {
-            if (modification < 1)
+            if (!IsKnownModification(modification))
                 return; // the warning was shown; the selection stays
             Services()->State().Modification = modification;
             list->setCurrentRow(modification - 1);
@@ -127,8 +128,7 @@ void ModificationPage::ShowDescription() {
 }
 
 int ModificationPage::GetPrevPageId() {
-    Sheet()->ShowPageAt(Sheet()->GetActivePageIndex() - 4);
-    return 1;
+    return WelcomePage::kDialogId;
 }
 
 int ModificationPage::GetNextPageId() {

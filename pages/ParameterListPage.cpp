@@ -1,6 +1,8 @@
 #include "pages/ParameterListPage.h"
 
+#include "config/FindShown.h"
 #include "config/KindRowRules.h"
+#include "config/ModificationTraits.h"
 #include "config/OutputLinks.h"
 #include "config/PageKindTexts.h"
 #include "config/PageKinds.h"
@@ -11,8 +13,7 @@
 #include "controls/CmyRichEditCtrl.h"
 #include "device/DeviceLink.h"
 #include "pages/ChannelCountPage.h"
-#include "pages/ChannelFunctionsPage.h"
-#include "pages/GateValveChannelPage.h"
+#include "pages/ChannelPageId.h"
 #include "pages/GraphPage.h"
 #include "pages/ParameterListWorker.h"
 #include "pages/QueuedScreenTableSink.h"
@@ -57,13 +58,15 @@ QRect Corners(int left, int top, int right, int bottom) {
 }
 
 bool HasGraph(int kind, int modification) {
-    return ScreenOfKind(kind, true) == Screen::Setpoint && modification != 2 && modification != 5;
+    return ScreenOfKind(kind, true) == Screen::Setpoint &&
+           TraitsOf(modification).graph == GraphUse::FromSetpoint;
 }
 
 bool WritesLinksOnNext(int kind, int modification) {
-    return (kind == kOutputLinksKind && modification == 1) ||
+    const ModificationTraits& t = TraitsOf(modification);
+    return (kind == kOutputLinksKind && t.outputLinksScreen) ||
            (ScreenOfKind(kind, true) == Screen::GateValveControl &&
-            (modification == 3 || modification == 6));
+            t.features[kFeatureGateValveControl]);
 }
 
 } // namespace
@@ -107,7 +110,7 @@ bool ParameterListPage::OnPageCreated() {
 void ParameterListPage::BuildControls() {
     QLabel* picture = AddPicture(kPictureId);
     channelLabel = new QLabel(this);
-    // Placed by the picture's own size (bitmap 151), also while it loads.
+    // Placed by the left-hand picture's own size, also while it loads.
     channelLabel->setGeometry(QRect(picture->pos(), kPictureSize).adjusted(5, 0, -10, -5));
     channelLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     QFont labelFont("Times New Roman");
@@ -193,22 +196,42 @@ bool ParameterListPage::Setup(bool keepSelector) {
     LayOut(kind);
     ShowGraphButton(kind);
     UpdateChannelLabel();
-    RequestTable(kind, keep);
+    if (ScreenOfKind(kind, true) == Screen::GateValveControl)
+        SetGateValveDefaults(kind);
+    else
+        RequestTable(kind, keep);
     return true;
+}
+
+// A gate-valve screen starts from the channel's standard links, written
+// before the screen is read.
+void ParameterListPage::SetGateValveDefaults(int kind) {
+    DeviceServices& device = *Services();
+    const WizardState& s = State();
+    Sheet()->RunProcedure(
+        this,
+        [&device, k = s.CurrentChannelIndex(), kind, modification = s.Modification.load()] {
+            NullConfigurationProgress quiet;
+            OutputLinks(device.Operations(), device.Link().Table(), quiet)
+                .SetGateValveDefaults(k, kind, modification);
+            return 0;
+        },
+        [this, kind](int) { RequestTable(kind, keep); });
 }
 
 // The channel is done: the next channel starts on its channel page in the
 // modifications that walk one channel at a time.
 bool ParameterListPage::FinishChannel() {
     WizardState& s = State();
-    const int modification = s.Modification;
+    const ModificationTraits& t = TraitsOf(s.Modification);
     const int next = s.ChannelPosition + 1;
-    if (next >= s.ChannelCount || (modification != 3 && modification != 4 && modification != 6))
+    // Channel pairs end their pass on the graph page instead.
+    if (next >= s.ChannelCount || t.channelPage == ChannelPage::None ||
+        t.graph == GraphUse::InWalk)
         return false;
     s.ChannelPosition = next;
     s.PageKind = kFirstPageKind;
-    Sheet()->ShowPageById(modification == 4 ? ChannelFunctionsPage::kDialogId
-                                            : GateValveChannelPage::kDialogId);
+    Sheet()->ShowPageById(ChannelPageId(t));
     return true;
 }
 
@@ -351,7 +374,7 @@ std::vector<const Parameter*> ParameterListPage::RowParameters() const {
 Parameter* ParameterListPage::SelectorParameter(int kind) const {
     const WizardState& s = State();
     const auto chosen = SelectorOfKind(kind, s.Modification, s.ChannelPosition);
-    return chosen ? Services()->Link().FindParameter(chosen->name, chosen->index) : nullptr;
+    return chosen ? FindShown(Services()->Link().Table(), chosen->name, chosen->index) : nullptr;
 }
 
 void ParameterListPage::ApplyRowStates(const std::string& selection) {
@@ -405,7 +428,8 @@ void ParameterListPage::OnSelectorChosen(int index) {
 }
 
 void ParameterListPage::OnSquareRootChosen(int index) {
-    Parameter* type = Services()->Link().FindParameter("CAL.t", SquareRootIndex(State().PageKind));
+    Parameter* type =
+        FindShown(Services()->Link().Table(), "CAL.t", SquareRootIndex(State().PageKind));
     if (type == nullptr || index < 0)
         return;
     SetChoice(*type, index == 1 ? kSquareRootOption : kNoSquareRootOption);
@@ -427,7 +451,7 @@ int ParameterListPage::GetNextPageId() {
     DeviceServices& device = *Services();
     DeviceWorker::Job job = [] { return kGoOn; };
     if (ScreenOfKind(kind, true) == Screen::ComputingBlock) {
-        Parameter* inputs = device.Link().FindParameter("n.in.c", 8 * s.ChannelPosition);
+        Parameter* inputs = FindShown(device.Link().Table(), "n.in.c", 8 * s.ChannelPosition);
         if (inputs && inputs->pendingChange1)
             job = [&device, inputs] {
                 return device.WriteParameterRequest(*inputs, 1) == 0 ? kGoOn : kStay;
@@ -451,7 +475,7 @@ int ParameterListPage::GetNextPageId() {
         if (result == kGoOn)
             Advance();
         else if (result == kReread)
-            Setup(false);
+            RequestTable(State().PageKind, false);
     });
     return -1;
 }
@@ -465,7 +489,8 @@ void ParameterListPage::Advance() {
     s.PageKind = kind;
     if (Setup(false))
         return;
-    Sheet()->ShowPageById(s.Modification == 5 ? GraphPage::kDialogId : ServicePage::kDialogId);
+    const bool graphInWalk = TraitsOf(s.Modification).graph == GraphUse::InWalk;
+    Sheet()->ShowPageById(graphInWalk ? GraphPage::kDialogId : ServicePage::kDialogId);
 }
 
 int ParameterListPage::GetPrevPageId() {
@@ -480,16 +505,8 @@ int ParameterListPage::GetPrevPageId() {
         StepTo(kind);
         return -1;
     }
-    switch (s.Modification) {
-    case 3:
-    case 6:
-        return GateValveChannelPage::kDialogId;
-    case 4:
-    case 5:
-        return ChannelFunctionsPage::kDialogId;
-    default:
-        return ChannelCountPage::kDialogId;
-    }
+    const ModificationTraits& t = TraitsOf(s.Modification);
+    return t.channelPage == ChannelPage::None ? ChannelCountPage::kDialogId : ChannelPageId(t);
 }
 
 void ParameterListPage::StepTo(int kind) {
@@ -510,7 +527,7 @@ void ParameterListPage::UpdateChannelLabel() {
     if (!channelLabel)
         return;
     const WizardState& s = State();
-    const int modification = s.Modification;
+    const bool oneChannel = TraitsOf(s.Modification).channelPage != ChannelPage::None;
     channelLabel->setText(QString("Канал №%1").arg(s.CurrentChannelIndex() + 1));
-    channelLabel->setVisible(comment->isHidden() && modification != 1 && modification != 2);
+    channelLabel->setVisible(comment->isHidden() && oneChannel);
 }

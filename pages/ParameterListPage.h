@@ -72,6 +72,7 @@ private:
     void ShowTexts(int kind);
     void ShowGraphButton(int kind);
     void RequestTable(int kind, bool keep);
+    void SetGateValveDefaults(int kind);
     bool FinishChannel();
     void Advance();
     void StepTo(int kind);

@@ -1,5 +1,7 @@
 #include "pages/ServicePage.h"
 
+#include "config/FindShown.h"
+#include "config/ModificationTraits.h"
 #include "config/OutputLinks.h"
 #include "config/ScreenLists.h"
 #include "config/WizardState.h"
@@ -36,7 +38,7 @@ constexpr std::uint8_t kEditableFromValue = 10;
 
 // The indication rows are named after the block each channel's display shows.
 QString IndicationName(int modification, int index) {
-    const bool computingBlock = modification == 3 || modification == 4 || modification == 6;
+    const bool computingBlock = TraitsOf(modification).features[kFeatureComputingBlock];
     return QString::asprintf(computingBlock ? "Индикация Вычислителя №%d" : "Индикация Входа №%d",
                              index / kDpPerChannel + 1);
 }
@@ -94,12 +96,12 @@ bool ServicePage::OnInitDialog() {
     return true;
 }
 
-// First showing: in modifications 4 and 5 the channels' output elements are
-// connected as the channel pages chose them.
+// First showing: where the channel functions page chose the output elements,
+// the channels' links are connected to them.
 bool ServicePage::OnPageCreated() {
     DeviceServices& device = *Services();
     const int modification = device.State().Modification.load();
-    if (modification == 4 || modification == 5) {
+    if (TraitsOf(modification).assemblesOutputs) {
         Sheet()->RunProcedure(this, [&device, modification] {
             StatusLineProgress progress(device.Status());
             WizardState& state = device.State();
@@ -118,7 +120,7 @@ void ServicePage::OnPageShown() {
     DeviceServices& device = *Services();
     Sheet()->setWindowTitle(kTitle);
     Sheet()->EnableBack(false); // the channel walk is not entered backwards
-    behv = device.Link().FindParameter("behv", 0);
+    behv = FindShown(device.Link().Table(), "behv", 0);
     if (!behv) {
         readRequest.set();
         return;
@@ -145,8 +147,8 @@ void ServicePage::BehvRead(int result, bool thenTable) {
     behvUnread = result != 0;
     if (!behvUnread) {
         const int found = reaction->findText(QString::fromStdString(behv->value));
-        const bool second = Services()->State().Modification == 2;
-        reaction->Select(found >= 0 ? found : (second ? 0 : -1));
+        const bool inspectorsOnly = TraitsOf(Services()->State().Modification).inspectorsOnly;
+        reaction->Select(found >= 0 ? found : (inspectorsOnly ? 0 : -1));
         reaction->repaint();
     }
     Services()->Status().ShowStatus(false, "");
@@ -232,7 +234,7 @@ void ServicePage::ReadIndicationTable(DeviceServices& device) {
         if (exitEvent.is_set() || stopping)
             return; // the program is closing
         device.Status().AdvanceProgress(step);
-        Parameter* p = device.Link().FindParameter(entry.name, entry.index);
+        Parameter* p = FindShown(device.Link().Table(), entry.name, entry.index);
         if (!p)
             continue;
         const bool display = EqualsNoCase(entry.name, "dp");

@@ -1,5 +1,6 @@
 #include "pages/WelcomePage.h"
 
+#include "config/FindShown.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "device/TransferStatus.h"
@@ -51,7 +52,7 @@ int WelcomePage::PageForDeviceName(const std::string& name) {
 // the connection check. Exit stays live while the name is read.
 int WelcomePage::GetNextPageId() {
     DeviceServices& device = *Services();
-    Parameter* name = device.Link().FindParameter("dev", 0);
+    Parameter* name = FindShown(device.Link().Table(), "dev", 0);
     if (name == nullptr)
         return ConnectionCheckPage::kDialogId;
     Sheet()->EnableNext(false);

@@ -1,12 +1,14 @@
 #include "params/MyConverter.h"
 
 #include "params/ChoiceList.h"
+#include "params/ControllerLinkSettings.h"
 #include "link/DeviceErrorTexts.h"
 #include "params/DeviceText.h"
 #include "params/NetworkName.h"
 #include "params/NumberFormats.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cstdio>
@@ -64,10 +66,11 @@ std::string reversed_text(const std::uint8_t* data, int count) {
 }
 
 // Byte 0 picks one of a fixed set of texts; other values fail.
-int fixed_choice(std::uint8_t code, std::initializer_list<const char*> texts, std::string& text) {
+template <std::size_t N>
+int fixed_choice(std::uint8_t code, const std::array<const char*, N>& texts, std::string& text) {
     if (code >= texts.size())
         return 0;
-    text = texts.begin()[code];
+    text = texts[code];
     return 1;
 }
 
@@ -112,19 +115,17 @@ int named_text(const std::string& name, const std::uint8_t* data, int count, std
     }
     if (named(name, {"exit"}))
         return exit_text(data, count, text);
-    if (named(name, {"bPS"}))
-        return fixed_choice(
-            data[0],
-            {"2400", "4800", "9600", "14400", "19200", "28800", "38400", "57600", "115200"}, text);
-    if (named(name, {"LEn"}))
-        return fixed_choice(data[0], {"7", "8"}, text);
-    if (named(name, {"PrtY"}))
-        return fixed_choice(data[0], {"Отсутствует", "Четность", "Нечетность"}, text);
-    if (named(name, {"Sbit"}))
-        return fixed_choice(data[0], {"1", "2"}, text);
-    if (named(name, {"A.Len"}))
-        return fixed_choice(data[0], {"8", "11"}, text);
-    if (named(name, {"Addr"}))
+    if (named(name, {kBaudName}))
+        return fixed_choice(data[0], kBaudChoices, text);
+    if (named(name, {kByteSizeName}))
+        return fixed_choice(data[0], kByteSizeChoices, text);
+    if (named(name, {kParityName}))
+        return fixed_choice(data[0], kParityChoices, text);
+    if (named(name, {kStopBitsName}))
+        return fixed_choice(data[0], kStopBitsChoices, text);
+    if (named(name, {kAddressLengthName}))
+        return fixed_choice(data[0], kAddressLengthChoices, text);
+    if (named(name, {kAddressName}))
         return address_text(data, count, text);
     if (named(name, {"rEAd", "r.CAL", "rd.rg", "Set.P", "r.OUt"}))
         return measurement_text(data, count, named(name, {"Set.P"}), text);

@@ -1,6 +1,5 @@
 #include "params/Parameter.h"
 
-#include "util/Prompter.h"
 #include "util/NumberText.h"
 #include "params/NumberFormats.h"
 #include "params/ParameterTable.h"
@@ -29,7 +28,12 @@ bool ReadWholeSingle(const std::string& text, float& value) {
     return used > 0 && IsBlank(std::string_view(text).substr(used));
 }
 
-bool CheckStoredDot(const MyConverter& p, std::string& text) {
+void Notify(std::vector<Prompt>* notices, Prompt notice) {
+    if (notices)
+        notices->push_back(std::move(notice));
+}
+
+bool CheckStoredDot(const MyConverter& p, std::string& text, std::vector<Prompt>* notices) {
     float typed = 0;
     if (!ReadWholeSingle(text, typed) || OutsideLimits(p, typed))
         return false;
@@ -38,8 +42,8 @@ bool CheckStoredDot(const MyConverter& p, std::string& text) {
     if (p.trim_value_text(text, trimmed) != 0 || !ReadWholeSingle(trimmed, kept))
         return false;
     if (std::fabs(kept - typed) > 0.000001)
-        ShowMessage("Значение было округлено с " + text + " до " + trimmed, "Предупреждение",
-                    PromptIcon::Warning);
+        Notify(notices, {"Значение было округлено с " + text + " до " + trimmed,
+                         "Предупреждение", PromptIcon::Warning});
     text = FormatFixed(kept, 3);
     return true;
 }
@@ -85,9 +89,9 @@ bool CheckDecimal(const MyConverter& p, const std::string& text) {
     return magnitude - std::trunc(magnitude) <= kWholeNumberSlack;
 }
 
-bool CheckFormat(const MyConverter& p, std::string& text) {
+bool CheckFormat(const MyConverter& p, std::string& text, std::vector<Prompt>* notices) {
     if (EqualsNoCase(p.format, kStoredDotFormat))
-        return CheckStoredDot(p, text);
+        return CheckStoredDot(p, text, notices);
     if (EqualsNoCase(p.format, kClockFormat))
         return CheckClock(p, text);
     if (EqualsNoCase(p.format, kDecDotFormat))
@@ -118,12 +122,13 @@ const std::string& Parameter::DisplayName() const {
     return displayName.empty() ? caption : displayName;
 }
 
-bool Parameter::SetValue(const std::string& text, bool fromDevice) {
-    CoupleLimits(text);
+bool Parameter::SetValue(const std::string& text, bool fromDevice,
+                         std::vector<Prompt>* notices) {
+    CoupleLimits(text, notices);
     if (fromDevice)
         return true;
     std::string accepted = text;
-    if (!CheckFormat(*this, accepted))
+    if (!CheckFormat(*this, accepted, notices))
         return false;
     value = std::move(accepted);
     pendingChange1 = true;
@@ -132,7 +137,7 @@ bool Parameter::SetValue(const std::string& text, bool fromDevice) {
 
 // The lower limit of "i.upr" follows the value of "i.min", and the upper
 // limit of "i.min" follows "i.upr", even when the typed text is then refused.
-void Parameter::CoupleLimits(const std::string& text) const {
+void Parameter::CoupleLimits(const std::string& text, std::vector<Prompt>* notices) const {
     if (table == nullptr)
         return;
     const bool isMin = EqualsNoCase(name, "i.min");
@@ -142,9 +147,12 @@ void Parameter::CoupleLimits(const std::string& text) const {
     double limit = 0;
     if (ReadDouble(text, limit) == 0)
         return;
-    Parameter* partner = table->FindParameter(isMin ? "i.upr" : "i.min", 0);
-    if (partner == nullptr)
+    const char* partnerName = isMin ? "i.upr" : "i.min";
+    Parameter* partner = table->FindParameter(partnerName, 0);
+    if (partner == nullptr) {
+        Notify(notices, ParameterTable::MissingNotice(partnerName));
         return;
+    }
     (isMin ? partner->lower : partner->upper) = limit;
 }
 

@@ -3,6 +3,7 @@
 // parameter base and the flags of its exchange with the device.
 
 #include "params/MyConverter.h"
+#include "util/Prompter.h"
 
 #include <cstdint>
 #include <string>
@@ -46,8 +47,11 @@ public:
     // Typed text (fromDevice false) is checked against the format and limits
     // and stored with the change flag; false leaves value and flags as they
     // were. fromDevice true: the text is already the value, only the limits
-    // of the "i.min"/"i.upr" pair follow it.
-    virtual bool SetValue(const std::string& text, bool fromDevice);
+    // of the "i.min"/"i.upr" pair follow it. What the operator should be
+    // told (a rounded value, a missing partner) is added to notices, if
+    // given; the caller decides how to show it.
+    virtual bool SetValue(const std::string& text, bool fromDevice,
+                          std::vector<Prompt>* notices = nullptr);
 
     // Name, then value text.
     void Store(std::string& out) const;
@@ -55,5 +59,5 @@ public:
     int Load(std::string_view in, std::size_t& pos);
 
 private:
-    void CoupleLimits(const std::string& text) const;
+    void CoupleLimits(const std::string& text, std::vector<Prompt>* notices) const;
 };

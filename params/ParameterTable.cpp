@@ -1,6 +1,5 @@
 #include "params/ParameterTable.h"
 
-#include "util/Prompter.h"
 #include "util/TextCase.h"
 
 std::string ParameterTable::MakeKey(std::string_view name, int index) {
@@ -9,11 +8,12 @@ std::string ParameterTable::MakeKey(std::string_view name, int index) {
 
 Parameter* ParameterTable::FindParameter(std::string_view name, int index) const {
     const auto found = entries.find(MakeKey(name, index));
-    if (found != entries.end())
-        return found->second.get();
-    ShowMessage("Не найден параметр " + std::string(name) + " в основной таблице параметров!", "",
-                PromptIcon::None, PromptButtons::Ok);
-    return nullptr;
+    return found != entries.end() ? found->second.get() : nullptr;
+}
+
+Prompt ParameterTable::MissingNotice(std::string_view name) {
+    return {"Не найден параметр " + std::string(name) + " в основной таблице параметров!", "",
+            PromptIcon::None, PromptButtons::Ok};
 }
 
 Parameter* ParameterTable::FindNextParameter(std::string_view name, Position& position,

@@ -3,6 +3,7 @@
 // run and read-only afterwards, so lookups from several threads need no lock.
 
 #include "params/Parameter.h"
+#include "util/Prompter.h"
 
 #include <cstddef>
 #include <map>
@@ -26,8 +27,11 @@ public:
     // "name:index" in lower case; a negative index counts as 0.
     static std::string MakeKey(std::string_view name, int index);
 
-    // The parameter under (name, index); a miss is reported in a box.
+    // The parameter under (name, index); null on a miss, which shows
+    // nothing: the caller decides whether to show MissingNotice.
     Parameter* FindParameter(std::string_view name, int index) const;
+    // How a miss of name is told: the name alone, whatever the index.
+    static Prompt MissingNotice(std::string_view name);
 
     // The next parameter named name (any case) from position on, in the
     // table's order; with advance, position moves past it.

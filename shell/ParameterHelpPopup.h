@@ -12,7 +12,7 @@ class WizardPage;
 
 class ParameterHelpPopup {
 public:
-    // The size of the page's picture (bitmap 135), less one pixel each way.
+    // The size of the page's left-hand picture, less one pixel each way.
     static constexpr int kWidth = 161 - 1;
     static constexpr int kHeight = 314 - 1;
 

@@ -28,7 +28,7 @@ public:
                              CmyRichEditCtrl* richEdit);
     virtual void OnControlHover(Parameter* parameter, bool hasParameter);
 
-    // MSG_CONTROL_HOVER from a list or graph control of this page.
+    // The mouse over a parameter of a list or graph control of this page.
     void ControlHover(Parameter* parameter, bool hasParameter);
 
     // The window side of the page: controls built on first activation.

@@ -1,5 +1,6 @@
 #include "sim/ControllerModel.h"
 
+#include "config/ModificationTraits.h"
 #include "params/ChoiceList.h"
 #include "sim/GraphRules.h"
 #include "sim/NetworkErrors.h"
@@ -42,8 +43,7 @@ void ControllerModel::ReloadFromValues() {
 }
 
 int ControllerModel::MaxChannels(int modification) {
-    static constexpr int kMax[] = {8, 8, 4, 4, 8, 2};
-    return modification >= 1 && modification <= 6 ? kMax[modification - 1] : 8;
+    return TraitsOf(modification).maxChannels;
 }
 
 void ControllerModel::SetValue(const char* name, const std::string& text) {

@@ -1,5 +1,6 @@
 #include "sim/SimOptions.h"
 
+#include "config/ModificationTraits.h"
 #include "sim/ControlCommand.h"
 
 #include <functional>
@@ -43,7 +44,7 @@ const std::map<std::string, Setter>& Setters() {
         {"--link", [](SimOptions& o, const std::string& t) { o.server.linkPath = t; return true; }},
         {"--tcp", [](SimOptions& o, const std::string& t) { o.server.tcp = t; return true; }},
         {"--model", [](SimOptions& o, const std::string& t) { o.sim.model.model = t; return !t.empty(); }},
-        {"--modification", Ranged(1, 6, [](SimOptions& o, long v) { o.sim.model.modification = int(v); })},
+        {"--modification", Ranged(1, kModificationCount, [](SimOptions& o, long v) { o.sim.model.modification = int(v); })},
         {"--change-time", Ranged(0, 600000, [](SimOptions& o, long v) { o.sim.model.changeTime = std::chrono::milliseconds(v); })},
         {"--address", Ranged(0, 2047, [](SimOptions& o, long v) { Link(o).address = int(v); })},
         {"--address-length", Ranged(8, 11, [](SimOptions& o, long v) { Link(o).addressLength = v == 11 ? 11 : 8; })},

@@ -33,6 +33,11 @@ Prompter& ActivePrompter() {
 
 Prompter* InstallPrompter(Prompter* p) { return active.exchange(p); }
 
+void ShowPrompts(const std::vector<Prompt>& prompts) {
+    for (const Prompt& prompt : prompts)
+        ActivePrompter().ask(prompt);
+}
+
 PromptAnswer ShowMessage(const std::string& text, const std::string& caption, PromptIcon icon,
                          PromptButtons buttons) {
     return ActivePrompter().ask(Prompt{text, caption, icon, buttons, false});

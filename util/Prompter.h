@@ -5,6 +5,7 @@
 // scripted one.
 
 #include <string>
+#include <vector>
 
 enum class PromptIcon { None, Information, Warning, Error, Question };
 enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -36,6 +37,9 @@ Prompter& ActivePrompter();
 Prompter* InstallPrompter(Prompter* p);
 
 // Shorthand for the common case.
+// Each box in turn, for texts a core function handed back.
+void ShowPrompts(const std::vector<Prompt>& prompts);
+
 PromptAnswer ShowMessage(const std::string& text, const std::string& caption = {},
                          PromptIcon icon = PromptIcon::Warning,
                          PromptButtons buttons = PromptButtons::Ok);

@@ -40,12 +40,15 @@ TEST(ChannelCountCtlTest, WriteOfTheCountSetsUpTheNewChannel) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << Slurp(dir.file("err"));
     EXPECT_EQ(Slurp(dir.file("out")), "2\n");
-    EXPECT_EQ(Slurp(dir.file("err")), "Конфигурирование каналов... 100%\n");
+    EXPECT_EQ(Slurp(dir.file("err")),
+              "Конфигурирование каналов... 100%\nИнициализация Cal.t...\n");
+    // Then, as the wizard's page does, every channel's computing block.
     EXPECT_EQ(sim.JournalLines(),
               (std::vector<std::string>{"n.Ch[0]=2", "regl[1]=Включен #1",
                                         "cal.t[8]=Повторитель #0", "od.tp[1]=Включен #1",
                                         "npc[16]=1", "se.p[2]=Один выходной элемент #1",
-                                        "op[2]=Выходной элемент №2 #2"}));
+                                        "op[2]=Выходной элемент №2 #2",
+                                        "cal.t[0]=Повторитель #0", "cal.t[8]=Повторитель #0"}));
 }
 
 } // namespace

@@ -48,13 +48,14 @@ TEST_F(FieldToolsTest, DumpDiffRestoreBringsBackOnlyWhatDiffers) {
     o = Run(Pty() + "restore " + file);
     EXPECT_EQ(o.exitCode, 0) << o.err;
     EXPECT_NE(o.out.find("Изменено: 4, не изменено: 0"), std::string::npos) << o.out;
-    // The second channel released as the channel configuration does it, then
-    // the three values; nothing the file and the controller agree on.
+    // The second channel released as the channel configuration does it, the
+    // remaining computing block as the count page sets it, then the three
+    // values; nothing the file and the controller agree on.
     EXPECT_EQ(JournalFrom(before),
               (std::vector<std::string>{"op[2]=Не подключен #0", "se.p[2]=Отключен #0",
                                         "npc[16]=0", "od.tp[1]=Выключен #0",
                                         "cal.t[8]=Выключен #9", "regl[1]=Выключен #0",
-                                        "n.Ch[0]=1", "ind.t[0]=00:05", "Pb[0]=30.000",
+                                        "n.Ch[0]=1", "cal.t[0]=Повторитель #0", "ind.t[0]=00:05", "Pb[0]=30.000",
                                         "rel.a[3]=Не подключен #0"}));
     o = Run(Pty() + "diff " + file);
     EXPECT_EQ(o.exitCode, 0) << o.out;

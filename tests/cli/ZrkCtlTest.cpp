@@ -173,6 +173,7 @@ TEST_F(ZrkCtlTest, BadCommandLinesChangeNothing) {
         std::string err;
     } cases[] = {
         {"read rel.a:x", "Неверный индекс параметра: 'rel.a:x'\n"},
+        {"read nosuch", "Brisko 640: Не найден параметр nosuch в основной таблице параметров!\n"},
         {"--parity mark read dev", "Недопустимое значение --parity mark\n"},
         {"--addr-len 9 read dev", "Недопустимое значение --addr-len 9\n"},
         {"frobnicate", "Неизвестная команда: 'frobnicate' (см. --help)\n"},

@@ -96,7 +96,11 @@ class ChannelConfigurationTest : public ConfigBench {
 protected:
     void StartAt(int modification, int count) {
         StartDevice(modification);
-        PlugChannelConfiguration(device.Operations(), device.Link().Table(), progress, state);
+        // The configuration alone, without the count change's other writes.
+        device.Operations().SetChannelConfigurator([this](Parameter& count) {
+            return ChannelConfiguration(device.Operations(), device.Link().Table(), progress)
+                .Apply(count, state.Modification);
+        });
         Preset("n.Ch", 0, std::to_string(count));
     }
 

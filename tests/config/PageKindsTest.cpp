@@ -1,5 +1,5 @@
 #include "config/PageKinds.h"
-#include "config/ModificationFeatures.h"
+#include "config/ModificationTraits.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "Screenshot.h"
 #include "WizardOnSim.h"
 
-#include "config/ModificationFeatures.h"
+#include "config/ModificationTraits.h"
 #include "config/PageKinds.h"
 #include "config/ScreenLists.h"
 #include "config/WizardState.h"

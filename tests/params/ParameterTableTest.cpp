@@ -32,16 +32,16 @@ TEST_F(TableTest, FindParameterIgnoresCase) {
     EXPECT_EQ(channels->table, &table);
 }
 
-TEST_F(TableTest, MissNamesTheParameterWithoutIndex) {
+// A miss shows nothing itself; its notice names the parameter without index.
+TEST_F(TableTest, MissIsSilentAndItsNoticeNamesTheParameterWithoutIndex) {
     Add("rel.a", 0);
-    prompter.Script(PromptAnswer::Ok);
     EXPECT_EQ(table.FindParameter("rel.a", 7), nullptr);
-    const auto shown = TakeShown();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, "Не найден параметр rel.a в основной таблице параметров!");
-    EXPECT_EQ(shown[0].icon, PromptIcon::None);
-    EXPECT_EQ(shown[0].buttons, PromptButtons::Ok);
-    EXPECT_TRUE(shown[0].caption.empty());
+    EXPECT_TRUE(TakeShown().empty());
+    const Prompt notice = ParameterTable::MissingNotice("rel.a");
+    EXPECT_EQ(notice.text, "Не найден параметр rel.a в основной таблице параметров!");
+    EXPECT_EQ(notice.icon, PromptIcon::None);
+    EXPECT_EQ(notice.buttons, PromptButtons::Ok);
+    EXPECT_TRUE(notice.caption.empty());
 }
 
 TEST_F(TableTest, DuplicateKeyKeepsTheFirst) {

@@ -129,10 +129,10 @@ TEST_F(ParameterTest, DisplayNameOverridesCaption) {
 
 TEST_F(ParameterTest, RoundingWarnsWithTypedAndTrimmedText) {
     Parameter p = MakeParameter("STORED_DOT", 0, 100, 2);
-    prompter.Script(PromptAnswer::Ok);
-    ASSERT_TRUE(p.SetValue("12.345", false));
+    std::vector<Prompt> shown;
+    ASSERT_TRUE(p.SetValue("12.345", false, &shown));
     EXPECT_EQ(p.value, "12.340");
-    const auto shown = prompter.Shown();
+    EXPECT_TRUE(prompter.Shown().empty()); // the caller shows it
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Значение было округлено с 12.345 до 12.34");
     EXPECT_EQ(shown[0].caption, "Предупреждение");
@@ -204,10 +204,10 @@ TEST_F(LimitCoupling, MissingPartnerIsReportedAndValueStillStored) {
     ParameterTable lone;
     auto adopted = lone.Adopt(std::make_unique<Parameter>("I.MIN"));
     ASSERT_NE(adopted, nullptr);
-    prompter.Script(PromptAnswer::Ok);
-    EXPECT_TRUE(adopted->SetValue("3", false));
+    std::vector<Prompt> shown;
+    EXPECT_TRUE(adopted->SetValue("3", false, &shown));
     EXPECT_EQ(adopted->value, "3");
-    const auto shown = TakeShown();
+    EXPECT_TRUE(TakeShown().empty());
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Не найден параметр i.upr в основной таблице параметров!");
 }

@@ -1,0 +1,7 @@
+#include "params/ControllerLinkSettings.h"
+
+const char* ParityTextOf(int code) {
+    return code == kParityEven  ? kParityEvenText
+           : code == kParityOdd ? kParityOddText
+                                : kParityNoneText;
+}
