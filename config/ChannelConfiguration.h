@@ -34,12 +34,14 @@ private:
     int WriteCount(Parameter& channelCount, int count);
     void RunBlock(const std::vector<BlockWrite>& writes, int channel);
     void ShowReport() const;
+    void ShowUnwritten() const;
 
     DeviceOperations& ops;
     const ParameterTable& table;
     ConfigurationProgress& progress;
     std::map<std::string, ParametersByIndex> maps;
     std::vector<std::string> report;
+    std::vector<std::string> unwritten; // block writes not taken, with the reasons
 };
 
 // Makes writes of "n.Ch" through ops.WriteChannelParameter run the channel

@@ -35,8 +35,9 @@ public:
     void SetProgress(Progress p) { progress = std::move(p); }
 
     // Reads every configuration parameter of the table from the controller;
-    // one it reports unknown is left out. 0, or the failed read's result with
-    // "NAME[INDEX]: text" in error.
+    // one it reports unknown is left out. 0, or the first failed read's
+    // result with one "NAME[INDEX]: text" line in error for every value not
+    // read (and how many were left when the line went dead).
     int ReadAll(std::vector<const Parameter*>& read, std::string& error);
 
     // Matches the file's lines with the table: false with "Строка N: ..." in
@@ -47,12 +48,13 @@ public:
                  std::string& error) const;
 
     // Reads each resolved parameter and lists those whose value differs. 0,
-    // or the failed read's result with its text in error.
+    // or the first failed read's result with every value not read in error.
     int Compare(const std::vector<std::pair<Parameter*, std::string>>& resolved,
                 std::vector<ConfigurationDifference>& differences, std::string& error);
 
 private:
-    int Read(Parameter& p, std::string& error);
+    int ReadEach(const std::vector<Parameter*>& wanted, bool skipUnknown,
+                 const std::function<void(std::size_t)>& take, std::string& error);
 
     DeviceOperations& ops;
     const ParameterTable& table;
