@@ -1,5 +1,7 @@
 #include "pages/ChannelCountPage.h"
 
+#include "device/RetriedRequest.h"
+
 #include "config/ConfigurationProgress.h"
 #include "config/ModificationFeatures.h"
 #include "config/OutputLinks.h"
@@ -7,6 +9,7 @@
 #include "config/WizardState.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
+#include "device/RetriedRequest.h"
 #include "pages/ChannelFunctionsPage.h"
 #include "pages/GateValveChannelPage.h"
 #include "pages/ParameterListPage.h"
@@ -56,24 +59,33 @@ CountChoices ChoicesOf(int modification) {
     }
 }
 
-// Writes the parameter with its choice number, if the base has it.
-void WriteChoice(DeviceOperations& ops, Parameter* p, int number) {
-    if (!p)
-        return;
-    SetChoice(*p, number);
-    ops.WriteChannelParameter(p);
+// A value the controller did not take is named, and the set-up goes no further.
+bool Written(DeviceOperations& ops, Parameter& p) {
+    if (ops.WriteChannelParameter(&p) == kLinkOk)
+        return true;
+    RetriedRequest::Report(true, p, 1);
+    return false;
 }
 
-void WriteValue(DeviceOperations& ops, Parameter* p, const char* value) {
+// Writes the parameter with its choice number, if the base has it.
+bool WriteChoice(DeviceOperations& ops, Parameter* p, int number) {
+    if (!p)
+        return true;
+    SetChoice(*p, number);
+    return Written(ops, *p);
+}
+
+bool WriteValue(DeviceOperations& ops, Parameter* p, const char* value) {
     p->value = value;
-    ops.WriteChannelParameter(p);
+    return Written(ops, *p);
 }
 
 // Modification 6: the output elements work as plain switches.
 void SetDiscreteOutputs(DeviceOperations& ops, const ParameterTable& table) {
     const ParametersByIndex modes = ParametersNamed(table, "r.el");
     for (int i = 0; i < 8; ++i)
-        WriteChoice(ops, AtIndex(modes, i), 1);
+        if (!WriteChoice(ops, AtIndex(modes, i), 1))
+            return;
 }
 
 // Modification 6: the fourth signal of each computing block comes from the
@@ -87,15 +99,14 @@ void SetFourthSignals(DeviceOperations& ops, const ParameterTable& table) {
     const std::string input = choice_text(*first, 0);
     for (Parameter* p : {first, second}) {
         p->value = input;
-        ops.WriteChannelParameter(p);
+        if (!Written(ops, *p))
+            return;
     }
     const ParametersByIndex sources = ParametersNamed(table, "in.");
     Parameter* firstSource = AtIndex(sources, 3);
     Parameter* secondSource = AtIndex(sources, 11);
-    if (firstSource && secondSource) {
-        WriteValue(ops, firstSource, "3");
+    if (firstSource && secondSource && WriteValue(ops, firstSource, "3"))
         WriteValue(ops, secondSource, "7");
-    }
 }
 
 // Modification 1: every computing block of the channels in use passes its
@@ -107,7 +118,8 @@ void ResetComputingBlocks(DeviceOperations& ops, const ParameterTable& table,
     progress.SetProgressStep(100 / channelCount);
     for (int c = 0; c < channelCount; ++c) {
         progress.StepProgress();
-        WriteChoice(ops, AtIndex(blocks, 8 * c), 0);
+        if (!WriteChoice(ops, AtIndex(blocks, 8 * c), 0))
+            break;
     }
     progress.SetStatus(false, "");
 }
