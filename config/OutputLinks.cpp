@@ -182,8 +182,10 @@ LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,
     failed.clear();
     WriteEach({first, second, mode}, failed);
     progress.SetStatus(false, "");
-    ShowMessage("Не правильно подключены Выходные элементы!", "Ошибка записи", PromptIcon::Warning);
-    ReportUnwritten("Не отключены:", failed);
+    // Links the controller would not disconnect either are said in the same box.
+    ShowMessage("Не правильно подключены Выходные элементы!" +
+                    (failed.empty() ? std::string() : "\n\nНе отключены:" + failed),
+                "Ошибка записи", PromptIcon::Warning);
     if (rereadScreen)
         rereadScreen();
     return LinkWriteOutcome::Failed;
