@@ -24,22 +24,23 @@ protected:
     }
 };
 
-struct DumpCase {
+// A poor line with its seed.
+struct FaultCase {
     const char* what;
     FaultSettings faults;
     unsigned seed;
-    bool mustComplete;
+    bool mustComplete = false; // a dump must then read every value
 };
 
-void PrintTo(const DumpCase& c, std::ostream* os) {
+void PrintTo(const FaultCase& c, std::ostream* os) {
     *os << c.what << " seed " << c.seed;
 }
 
-class DumpFaultsTest : public LineFaultsTest, public testing::WithParamInterface<DumpCase> {};
+class DumpFaultsTest : public LineFaultsTest, public testing::WithParamInterface<FaultCase> {};
 
 // Every value right under a poor line, or every value not read named and no file.
 TEST_P(DumpFaultsTest, IsWholeOrNamesWhatItCouldNotRead) {
-    const DumpCase& c = GetParam();
+    const FaultCase& c = GetParam();
     Start(std::nullopt, {}, c.seed);
     const std::string clean = dir.file("clean.cfg");
     ASSERT_EQ(Run(Pty() + "dump " + clean).exitCode, 0);
@@ -77,10 +78,10 @@ FaultSettings Lossy() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, DumpFaultsTest,
-                         testing::Values(DumpCase{"poor line", Poor(), 1, true},
-                                         DumpCase{"poor line", Poor(), 2, true},
-                                         DumpCase{"poor line", Poor(), 3, true},
-                                         DumpCase{"40 % dropped", Lossy(), 4, false}));
+                         testing::Values(FaultCase{"poor line", Poor(), 1, true},
+                                         FaultCase{"poor line", Poor(), 2, true},
+                                         FaultCase{"poor line", Poor(), 3, true},
+                                         FaultCase{"40 % dropped", Lossy(), 4, false}));
 
 // A dead line ends the pass after a few parameters, naming that nobody answers.
 TEST_F(LineFaultsTest, DumpOnADeadLineStopsEarly) {
@@ -192,23 +193,13 @@ TEST_F(LineFaultsTest, RestoreThatLosesTheLineSaysWhatWasWritten) {
     EXPECT_GT(notWritten, 0) << o.out;
 }
 
-struct RelinkCase {
-    const char* what;
-    FaultSettings faults;
-    unsigned seed;
-};
-
-void PrintTo(const RelinkCase& c, std::ostream* os) {
-    *os << c.what << " seed " << c.seed;
-}
-
-class RelinkFaultsTest : public FieldToolsTest, public testing::WithParamInterface<RelinkCase> {};
+class RelinkFaultsTest : public FieldToolsTest, public testing::WithParamInterface<FaultCase> {};
 
 // relink claims only what the controller answered with: the old settings
 // only while it works with them, the new ones only when it has them, and
 // neither with the front-panel advice.
 TEST_P(RelinkFaultsTest, ClaimsOnlyWhatTheControllerAnswered) {
-    const RelinkCase& c = GetParam();
+    const FaultCase& c = GetParam();
     LinkConfig line;
     line.baud = 38400;
     line.address = 200;
@@ -250,10 +241,10 @@ FaultSettings HangingUpAfter(long requests) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PoorLines, RelinkFaultsTest,
-                         testing::Values(RelinkCase{"30 % dropped", Dropping(30), 1},
-                                         RelinkCase{"30 % dropped", Dropping(30), 2},
-                                         RelinkCase{"30 % dropped", Dropping(30), 3},
-                                         RelinkCase{"30 % dropped", Dropping(30), 4},
-                                         RelinkCase{"line pulled at APLY", HangingUpAfter(4), 1}));
+                         testing::Values(FaultCase{"30 % dropped", Dropping(30), 1},
+                                         FaultCase{"30 % dropped", Dropping(30), 2},
+                                         FaultCase{"30 % dropped", Dropping(30), 3},
+                                         FaultCase{"30 % dropped", Dropping(30), 4},
+                                         FaultCase{"line pulled at APLY", HangingUpAfter(4), 1}));
 
 } // namespace
