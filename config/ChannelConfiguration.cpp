@@ -43,6 +43,7 @@ int SetUpBy(int m, bool pairs) {
 int ChannelConfiguration::Apply(Parameter& channelCount, int modification) {
     report.clear();
     unwritten.clear();
+    silence = {};
     if (channelCount.value == kNoData) {
         channelCount.Record(ExchangeResult::Of(ExchangeCause::NotRead));
         return kLinkNotRead;
@@ -111,7 +112,8 @@ int ChannelConfiguration::WriteCount(Parameter& channelCount, int count) {
 }
 
 // A link the controller refuses falls back to a free element; any other
-// write not taken is named at the end. A lost reply is asked for again.
+// write not taken is named at the end. A lost reply is asked for again and
+// sends no link elsewhere.
 void ChannelConfiguration::RunBlock(const std::vector<BlockWrite>& writes, int channel) {
     if (channel < 0)
         return;
@@ -124,12 +126,19 @@ void ChannelConfiguration::RunBlock(const std::vector<BlockWrite>& writes, int c
             SetChoice(*p, value);
         else
             p->value = std::to_string(value);
-        if (!w.fallback) {
-            if (ops.WriteParameter(p) != kLinkOk)
-                unwritten.push_back(p->name + "[" + std::to_string(p->index) + "]: " + p->message);
-        } else if (ops.WriteParameter(p) != kLinkOk) {
-            ops.ConnectToFreeOutput(*p, report);
+        // Once the line is dead the rest is not sent, only named.
+        const bool dead = silence.Dead();
+        if (!dead && ops.WriteParameter(p) == kLinkOk) {
+            silence.Count(p->exchange);
+            continue;
         }
+        if (!dead)
+            silence.Count(p->exchange);
+        if (!dead && w.fallback && p->exchange.outcome() == ExchangeOutcome::Refused)
+            ops.ConnectToFreeOutput(*p, report);
+        else
+            unwritten.push_back(p->name + "[" + std::to_string(p->index) + "]: " +
+                                (dead ? "не записано: прибор не отвечает" : p->message));
     }
 }
 

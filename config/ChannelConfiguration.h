@@ -8,6 +8,7 @@
 #include "config/ChannelSequences.h"
 #include "config/ParametersByIndex.h"
 #include "device/DeviceOperations.h"
+#include "device/LineSilence.h"
 
 #include <map>
 #include <string>
@@ -42,6 +43,7 @@ private:
     std::map<std::string, ParametersByIndex> maps;
     std::vector<std::string> report;
     std::vector<std::string> unwritten; // block writes not taken, with the reasons
+    LineSilence silence;                // of the block writes
 };
 
 // Makes writes of "n.Ch" through ops.WriteChannelParameter run the channel
