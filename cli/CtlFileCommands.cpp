@@ -158,11 +158,12 @@ int CtlSession::Restore() {
     FlushLog();
     if (r == ConfigurationRestore::kBadFile)
         return Fail(options.words[0] + ": " + error, kFileError);
-    if (!error.empty())
-        return Fail("Ошибка чтения " + error, kDeviceFailure);
+    // What was written before a failed read is said too.
     std::printf("Отчет о восстановлении настроек:\n");
     for (const std::string& line : report.lines)
         std::printf("  %s\n", line.c_str());
     std::printf("Изменено: %d, не изменено: %d\n", report.changed, report.refused);
+    if (!error.empty())
+        return Fail("Ошибка чтения " + error, kDeviceFailure);
     return r == 0 ? kSuccess : kDeviceFailure;
 }

@@ -2,7 +2,7 @@
 
 #include "config/ConfigurationProgress.h"
 #include "device/DeviceLink.h"
-#include "device/LostReplies.h"
+#include "device/DeviceOperations.h"
 #include "util/Prompter.h"
 
 #include <charconv>
@@ -41,8 +41,10 @@ int SetUpBy(int m, bool pairs) {
 
 int ChannelConfiguration::Apply(Parameter& channelCount, int modification) {
     report.clear();
+    unwritten.clear();
+    silence = {};
     if (channelCount.value == kNoData) {
-        channelCount.message = kNotInitialisedNote;
+        channelCount.Record(ExchangeResult::Of(ExchangeCause::NotRead));
         return kLinkNotRead;
     }
     const std::string requested = channelCount.value;
@@ -58,7 +60,7 @@ int ChannelConfiguration::Apply(Parameter& channelCount, int modification) {
         return kLinkNothing;
     }
     // Without the current count the steps cannot be known: nothing is written.
-    if (const int r = ReadUntilAnswered(ops, channelCount); r != kLinkOk) {
+    if (const int r = ops.ReadParameter(&channelCount); r != kLinkOk) {
         channelCount.message = "Ошибка команды 'n.Ch':\n" + channelCount.message;
         channelCount.value = requested;
         return r;
@@ -74,8 +76,11 @@ int ChannelConfiguration::Apply(Parameter& channelCount, int modification) {
     // Only the links of modifications 4 to 6 fall back and add lines.
     if (!report.empty())
         ShowReport();
+    if (!unwritten.empty())
+        ShowUnwritten();
     maps.clear();
     report.clear();
+    unwritten.clear();
     progress.CloseBusyWindow();
     return result;
 }
@@ -102,11 +107,12 @@ int ChannelConfiguration::RunSteps(Parameter& channelCount, int from, int to,
 
 int ChannelConfiguration::WriteCount(Parameter& channelCount, int count) {
     channelCount.value = std::to_string(count);
-    return WriteUntilAnswered(ops, channelCount);
+    return ops.WriteParameter(&channelCount);
 }
 
-// Results are not examined but for the links that may fall back; for them a
-// lost reply is no refusal and sends no link elsewhere.
+// A link the controller refuses falls back to a free element; any other
+// write not taken is named at the end. A lost reply is asked for again and
+// sends no link elsewhere.
 void ChannelConfiguration::RunBlock(const std::vector<BlockWrite>& writes, int channel) {
     if (channel < 0)
         return;
@@ -119,10 +125,19 @@ void ChannelConfiguration::RunBlock(const std::vector<BlockWrite>& writes, int c
             SetChoice(*p, value);
         else
             p->value = std::to_string(value);
-        if (!w.fallback)
-            ops.WriteParameter(p);
-        else if (WriteUntilAnswered(ops, *p) != kLinkOk)
+        // Once the line is dead the rest is not sent, only named.
+        const bool dead = silence.Dead();
+        if (!dead && ops.WriteParameter(p) == kLinkOk) {
+            silence.Count(p->exchange);
+            continue;
+        }
+        if (!dead)
+            silence.Count(p->exchange);
+        if (!dead && w.fallback && p->exchange.outcome() == ExchangeOutcome::Refused)
             ops.ConnectToFreeOutput(*p, report);
+        else
+            unwritten.push_back(p->name + "[" + std::to_string(p->index) + "]: " +
+                                (dead ? "не записано: прибор не отвечает" : p->message));
     }
 }
 
@@ -131,4 +146,11 @@ void ChannelConfiguration::ShowReport() const {
     for (const std::string& line : report)
         text += line + "\n";
     ShowMessage(text, "Сообщение", PromptIcon::Information);
+}
+
+void ChannelConfiguration::ShowUnwritten() const {
+    std::string text = "Прибор не принял настройку блоков каналов:\n";
+    for (const std::string& line : unwritten)
+        text += "\n" + line;
+    ShowMessage(text, "Конфигурирование каналов", PromptIcon::Warning);
 }

@@ -8,6 +8,7 @@
 #include "config/ChannelSequences.h"
 #include "config/ParametersByIndex.h"
 #include "device/DeviceOperations.h"
+#include "device/LineSilence.h"
 
 #include <map>
 #include <string>
@@ -33,10 +34,13 @@ private:
     int WriteCount(Parameter& channelCount, int count);
     void RunBlock(const std::vector<BlockWrite>& writes, int channel);
     void ShowReport() const;
+    void ShowUnwritten() const;
 
     DeviceOperations& ops;
     const ParameterTable& table;
     ConfigurationProgress& progress;
     std::map<std::string, ParametersByIndex> maps;
     std::vector<std::string> report;
+    std::vector<std::string> unwritten; // block writes not taken, with the reasons
+    LineSilence silence;                // of the block writes
 };

@@ -8,24 +8,32 @@
 #include "config/WizardState.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
-#include "device/LostReplies.h"
+#include "device/RetriedRequest.h"
 
 #include <cstdlib>
 #include <string>
 
 namespace {
 
-// Writes the parameter with its choice number, if the base has it.
-void WriteChoice(DeviceOperations& ops, Parameter* p, int number) {
-    if (!p)
-        return;
-    SetChoice(*p, number);
-    ops.WriteChannelParameter(p);
+// A value the controller did not take is named, and the set-up goes no further.
+bool Written(DeviceOperations& ops, Parameter& p) {
+    if (ops.WriteChannelParameter(&p) == kLinkOk)
+        return true;
+    RetriedRequest::Report(true, p, 1);
+    return false;
 }
 
-void WriteValue(DeviceOperations& ops, Parameter* p, const char* value) {
+// Writes the parameter with its choice number, if the base has it.
+bool WriteChoice(DeviceOperations& ops, Parameter* p, int number) {
+    if (!p)
+        return true;
+    SetChoice(*p, number);
+    return Written(ops, *p);
+}
+
+bool WriteValue(DeviceOperations& ops, Parameter* p, const char* value) {
     p->value = value;
-    ops.WriteChannelParameter(p);
+    return Written(ops, *p);
 }
 
 } // namespace
@@ -38,63 +46,66 @@ int ChannelCountChange::Run(Parameter& count, int modification) {
         return r;
     // The count was taken; a read-back the line lost says nothing against it.
     const std::string written = count.value;
-    if (ReadUntilAnswered(ops, count) != kLinkOk) {
+    if (ops.ReadParameter(&count) != kLinkOk) {
         count.value = written;
         count.message.clear();
     }
     // A refused count has written nothing; the rest only follows a taken one.
-    if (traits.discreteOutputs)
-        SetDiscreteOutputs();
-    if (traits.fourthSignals)
-        SetFourthSignals();
-    if (traits.resetsComputingBlocks)
-        ResetComputingBlocks(channels);
+    if (traits.discreteOutputs && !SetDiscreteOutputs())
+        return kLinkOk;
+    if (traits.fourthSignals && !SetFourthSignals())
+        return kLinkOk;
+    if (traits.resetsComputingBlocks && !ResetComputingBlocks(channels))
+        return kLinkOk;
     if (traits.disconnectsOutputs)
         OutputLinks(ops, table, progress).DisconnectOutputElements();
     return kLinkOk;
 }
 
 // The output elements work as plain switches.
-void ChannelCountChange::SetDiscreteOutputs() {
+bool ChannelCountChange::SetDiscreteOutputs() {
     const ParametersByIndex modes = ParametersNamed(table, "r.el");
     for (int i = 0; i < 8; ++i)
-        WriteChoice(ops, AtIndex(modes, i), 1);
+        if (!WriteChoice(ops, AtIndex(modes, i), 1))
+            return false;
+    return true;
 }
 
 // The fourth signal of each computing block comes from the channel's own
 // fourth input.
-void ChannelCountChange::SetFourthSignals() {
+bool ChannelCountChange::SetFourthSignals() {
     const ParametersByIndex types = ParametersNamed(table, "t.in.");
     Parameter* first = AtIndex(types, 3);
     Parameter* second = AtIndex(types, 11);
     if (!first || !second)
-        return;
+        return true;
     const std::string input = choice_text(*first, 0);
     for (Parameter* p : {first, second}) {
         p->value = input;
-        ops.WriteChannelParameter(p);
+        if (!Written(ops, *p))
+            return false;
     }
     const ParametersByIndex sources = ParametersNamed(table, "in.");
     Parameter* firstSource = AtIndex(sources, 3);
     Parameter* secondSource = AtIndex(sources, 11);
-    if (firstSource && secondSource) {
-        WriteValue(ops, firstSource, "3");
-        WriteValue(ops, secondSource, "7");
-    }
+    return !firstSource || !secondSource ||
+           (WriteValue(ops, firstSource, "3") && WriteValue(ops, secondSource, "7"));
 }
 
 // Every computing block of the channels in use passes its input through.
-void ChannelCountChange::ResetComputingBlocks(int channels) {
+bool ChannelCountChange::ResetComputingBlocks(int channels) {
     if (channels < 1)
-        return;
+        return true;
     const ParametersByIndex blocks = ParametersNamed(table, "cal.t");
     progress.SetStatus(true, "Инициализация Cal.t...");
     progress.SetProgressStep(100 / channels);
-    for (int c = 0; c < channels; ++c) {
+    bool written = true;
+    for (int c = 0; c < channels && written; ++c) {
         progress.StepProgress();
-        WriteChoice(ops, AtIndex(blocks, 8 * c), 0);
+        written = WriteChoice(ops, AtIndex(blocks, 8 * c), 0);
     }
     progress.SetStatus(false, "");
+    return written;
 }
 
 void PlugChannelCountChange(DeviceOperations& ops, const ParameterTable& table,

@@ -18,13 +18,15 @@ public:
 
     // count ("n.Ch") holds the requested count. 0 when the controller has it;
     // else the channel configuration's result, its text in count.message,
-    // and no follow-up write made.
+    // and no follow-up write made. A follow-up write the controller refuses
+    // is named in a box and ends the set-up.
     int Run(Parameter& count, int modification);
 
 private:
-    void SetDiscreteOutputs();
-    void SetFourthSignals();
-    void ResetComputingBlocks(int channels);
+    // Each false once a write was refused (and named): the set-up stops there.
+    bool SetDiscreteOutputs();
+    bool SetFourthSignals();
+    bool ResetComputingBlocks(int channels);
 
     DeviceOperations& ops;
     const ParameterTable& table;

@@ -4,7 +4,7 @@
 #include "config/ParameterGroups.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
-#include "link/DeviceErrorTexts.h"
+#include "device/LineSilence.h"
 #include "params/ParameterTable.h"
 #include "params/ValueCheck.h"
 #include "util/TextCase.h"
@@ -15,16 +15,8 @@
 namespace {
 
 // The controller's answer to a name it does not have.
-constexpr std::uint8_t kNoDescriptorCode = 40;
+constexpr int kNoDescriptorCode = 40;
 constexpr const char* kModificationName = "mod.v";
-// Reads failed one after another: the line is lost, not one value.
-constexpr int kDeadLineReads = 3;
-
-bool UnknownToController(const Parameter& p) {
-    std::string text;
-    network_error_text(kNoDescriptorCode, 1, text);
-    return p.message == text;
-}
 
 } // namespace
 
@@ -41,36 +33,65 @@ std::string ConfigurationKey(const Parameter& p) {
     return p.indexed ? p.name + "[" + std::to_string(p.index) + "]" : p.name;
 }
 
-int ConfigurationBackup::Read(Parameter& p, std::string& error) {
-    const int r = ops.ReadParameter(&p);
-    if (r != kLinkOk)
-        error = ConfigurationKey(p) + ": " + p.message;
-    return r;
-}
-
-int ConfigurationBackup::ReadAll(std::vector<const Parameter*>& read, std::string& error) {
-    std::vector<const Parameter*> wanted;
-    ParameterGroup group;
-    for (const Parameter* p : table.All())
-        if (GroupOf(p->name, p->index, group))
-            wanted.push_back(p);
-    SortForConfiguration(wanted);
-    read.clear();
-    int done = 0, failedInRow = 0;
-    for (const Parameter* c : wanted) {
-        Parameter& p = const_cast<Parameter&>(*c);
-        const int r = Read(p, error);
-        const bool failed = r != kLinkOk && !UnknownToController(p);
-        failedInRow = failed ? failedInRow + 1 : 0;
-        if (failedInRow == kDeadLineReads)
-            return r;
-        if (failed)
-            p.value = kNoData; // kept in the file as unread, never as an older value
-        if (r == kLinkOk || failed)
-            read.push_back(&p);
+// A reply lost on the line is asked for again (ReadParameter); a value that
+// still cannot be read is named and handed to take as unanswered, and the
+// pass goes on unless the line is dead.
+int ConfigurationBackup::ReadEach(const std::vector<Parameter*>& wanted, bool skipUnknown,
+                                  const std::function<void(std::size_t, bool)>& take,
+                                  std::string& error, bool& dead) {
+    error.clear();
+    int first = kLinkOk;
+    int done = 0, left = 0;
+    LineSilence silence;
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        Parameter* p = wanted[i];
+        if (silence.Dead()) {
+            ++left;
+            continue;
+        }
+        const int r = ops.ReadParameter(p);
+        silence.Count(p->exchange);
+        if (r == kLinkOk) {
+            take(i, true);
+        } else if (!skipUnknown || !p->exchange.refusedWith(kNoDescriptorCode)) {
+            error += (error.empty() ? "" : "\n") + ConfigurationKey(*p) + ": " + p->message;
+            first = first != kLinkOk ? first : r;
+            take(i, false);
+        }
         if (progress)
             progress(++done, static_cast<int>(wanted.size()));
     }
+    dead = left > 0;
+    if (dead)
+        error += "\nНет ответа от прибора: не прочитано еще " + std::to_string(left) +
+                 " параметров";
+    return first;
+}
+
+int ConfigurationBackup::ReadAll(std::vector<const Parameter*>& read, std::string& error) {
+    std::vector<const Parameter*> sorted;
+    ParameterGroup group;
+    for (const Parameter* p : table.All())
+        if (GroupOf(p->name, p->index, group))
+            sorted.push_back(p);
+    SortForConfiguration(sorted);
+    std::vector<Parameter*> wanted;
+    for (const Parameter* p : sorted)
+        wanted.push_back(const_cast<Parameter*>(p));
+    read.clear();
+    // One the controller reports unknown is left out; one not read stays in
+    // the file as unread, never as an older value.
+    bool dead = false;
+    const int r = ReadEach(
+        wanted, true,
+        [&](std::size_t i, bool answered) {
+            if (!answered)
+                wanted[i]->value = kNoData;
+            read.push_back(wanted[i]);
+        },
+        error, dead);
+    if (dead)
+        return r;
     error.clear();
     return kLinkOk;
 }
@@ -133,15 +154,18 @@ int ConfigurationBackup::Compare(const std::vector<std::pair<Parameter*, std::st
                                  std::vector<ConfigurationDifference>& differences,
                                  std::string& error) {
     differences.clear();
-    int done = 0;
-    for (const auto& [p, wanted] : resolved) {
-        const int r = Read(*p, error);
-        if (r != kLinkOk)
-            return r;
-        if (!SameValue(*p, p->value, wanted))
-            differences.push_back({p, wanted});
-        if (progress)
-            progress(++done, static_cast<int>(resolved.size()));
+    std::vector<Parameter*> wanted;
+    std::vector<std::string> values;
+    for (const auto& [p, value] : resolved) {
+        wanted.push_back(p);
+        values.push_back(value);
     }
-    return kLinkOk;
+    bool dead = false;
+    return ReadEach(
+        wanted, false,
+        [&](std::size_t i, bool answered) {
+            if (answered && !SameValue(*wanted[i], wanted[i]->value, values[i]))
+                differences.push_back({wanted[i], values[i]});
+        },
+        error, dead);
 }

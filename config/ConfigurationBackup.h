@@ -35,9 +35,10 @@ public:
     void SetProgress(Progress p) { progress = std::move(p); }
 
     // Reads every configuration parameter of the table from the controller;
-    // one it reports unknown is left out, one that failed is in read with
-    // "Нет данных" and its message. When the line is lost (several reads in
-    // a row failed) the failed read's result, "NAME[INDEX]: text" in error.
+    // one it reports unknown is left out, one that could not be read is in
+    // read with "Нет данных" and its message. When the line went dead, the
+    // first failed read's result with one "NAME[INDEX]: text" line in error
+    // for every value not read (and how many were left).
     int ReadAll(std::vector<const Parameter*>& read, std::string& error);
 
     // Matches the file's lines with the table: false with "Строка N: ..." in
@@ -49,12 +50,14 @@ public:
                  std::vector<std::string>& unread, std::string& error) const;
 
     // Reads each resolved parameter and lists those whose value differs. 0,
-    // or the failed read's result with its text in error.
+    // or the first failed read's result with every value not read in error.
     int Compare(const std::vector<std::pair<Parameter*, std::string>>& resolved,
                 std::vector<ConfigurationDifference>& differences, std::string& error);
 
 private:
-    int Read(Parameter& p, std::string& error);
+    int ReadEach(const std::vector<Parameter*>& wanted, bool skipUnknown,
+                 const std::function<void(std::size_t, bool)>& take, std::string& error,
+                 bool& dead);
     Parameter* ResolveEntry(const ConfigurationEntry& e, std::string& value,
                             std::string& error) const;
 

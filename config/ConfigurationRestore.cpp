@@ -73,16 +73,42 @@ int ConfigurationRestore::Differences(const Resolved& resolved,
     return ConfigurationBackup(ops, link.Table()).Compare(resolved, out, error);
 }
 
+// Once the line is dead nothing more is sent: what was not written is said.
+bool ConfigurationRestore::LineDead(const Parameter& p, RestoreReport& report) {
+    if (!silence.Dead())
+        return false;
+    report.lines.push_back(Line(p, "не записано: прибор не отвечает"));
+    ++report.refused;
+    return true;
+}
+
 void ConfigurationRestore::Write(Parameter& p, const std::string& wanted, RestoreReport& report) {
+    if (LineDead(p, report))
+        return;
     const std::string before = p.value;
     p.value = wanted;
-    if (ops.WriteParameter(&p) != kLinkOk) {
-        report.lines.push_back(Line(p, "отказ (" + p.message + "), в приборе " + before));
+    const int written = ops.WriteParameter(&p);
+    silence.Count(p.exchange);
+    if (written != kLinkOk) {
+        // Without an answer the controller may or may not have taken it.
+        report.lines.push_back(Line(p, p.exchange.lost() || p.exchange.outcome() ==
+                                                                 ExchangeOutcome::PortGone
+                                           ? "нет ответа (" + p.message + "): записано ли " +
+                                                 wanted + ", неизвестно"
+                                           : "отказ (" + p.message + "), в приборе " + before));
         ++report.refused;
         p.value = before;
         return;
     }
-    if (ops.ReadParameter(&p) != kLinkOk || !SameValue(p, p.value, wanted)) {
+    const int readBack = ops.ReadParameter(&p);
+    silence.Count(p.exchange);
+    if (readBack != kLinkOk) {
+        report.lines.push_back(Line(p, "записано " + wanted + ", проверить не удалось (" +
+                                           p.message + ")"));
+        ++report.refused;
+        return;
+    }
+    if (!SameValue(p, p.value, wanted)) {
         report.lines.push_back(Line(p, "записано " + wanted + ", прибор хранит " + p.value));
         ++report.refused;
         return;
@@ -122,6 +148,8 @@ bool ConfigurationRestore::ChangeModification(const ConfigurationDifference& d,
 void ConfigurationRestore::ChangeChannelCount(const ConfigurationDifference& d,
                                               RestoreReport& report) {
     Parameter& p = *d.parameter;
+    if (LineDead(p, report))
+        return;
     const std::string before = p.value;
     p.value = d.wanted;
     const int modification = ReadModification(ops, link);
@@ -145,9 +173,11 @@ void ConfigurationRestore::WriteLinks(const std::vector<ConfigurationDifference>
     for (const ConfigurationDifference& d : links) {
         Parameter& p = *d.parameter;
         const int current = ChoiceOf(p, p.value);
-        if (current > kNotConnected && wanted.count(current)) {
+        if (current > kNotConnected && wanted.count(current) && !silence.Dead()) {
             p.value = choice_text(p, kNotConnected);
-            if (ops.WriteParameter(&p) != kLinkOk)
+            const int r = ops.WriteParameter(&p);
+            silence.Count(p.exchange);
+            if (r != kLinkOk)
                 report.lines.push_back(Line(p, "не отключен: " + p.message));
         }
     }
@@ -160,6 +190,11 @@ void ConfigurationRestore::ChangeNetwork(const std::vector<ConfigurationDifferen
                                          const RestoreOptions& options, RestoreReport& report) {
     if (network.empty())
         return;
+    if (silence.Dead()) {
+        for (const ConfigurationDifference& d : network)
+            LineDead(*d.parameter, report);
+        return;
+    }
     if (!options.network) {
         for (const ConfigurationDifference& d : network)
             report.lines.push_back(Line(*d.parameter, "не изменено (в файле " + d.wanted +

@@ -7,6 +7,7 @@
 // line; questions go through the prompter.
 
 #include "config/ConfigurationBackup.h"
+#include "device/LineSilence.h"
 
 #include <string>
 #include <vector>
@@ -37,8 +38,10 @@ public:
     // A file that does not fit the base: nothing written, the reason in error.
     static constexpr int kBadFile = 100;
 
-    // 0 when every difference was written; 1 when some value was refused or
-    // left alone; kBadFile; else the result of a read that failed (error).
+    // 0 when every difference was written; 1 when some value was refused,
+    // left alone or not written for a dead line (report says which);
+    // kBadFile; else the result of a read that failed (error), with report
+    // holding what was written before it.
     int Run(const std::vector<ConfigurationEntry>& entries, const RestoreOptions& options,
             RestoreReport& report, std::string& error);
 
@@ -56,9 +59,11 @@ private:
     void Write(Parameter& p, const std::string& wanted, RestoreReport& report);
     // Lines the file marks unread: nothing to write, each said.
     static void ReportUnread(const std::vector<std::string>& keys, RestoreReport& report);
+    bool LineDead(const Parameter& p, RestoreReport& report);
 
     DeviceOperations& ops;
     DeviceLink& link;
     ConfigurationProgress& progress;
     const AbortEvent& exit;
+    LineSilence silence; // of the writes and read-backs
 };

@@ -4,7 +4,6 @@
 #include "config/ConfigurationProgress.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
-#include "device/LostReplies.h"
 #include "params/NumberFormats.h"
 #include "util/Prompter.h"
 
@@ -49,7 +48,7 @@ bool AnsweredYes(const char* text, const char* caption, PromptIcon icon) {
 
 int ReadModification(DeviceOperations& ops, DeviceLink& link) {
     Parameter* p = FindShown(link.Table(), kModificationName, 0);
-    if (!p || ReadUntilAnswered(ops, *p) != kLinkOk || !p->message.empty())
+    if (!p || ops.ReadParameter(p) != kLinkOk)
         return 0;
     const int n = std::atoi(p->value.c_str());
     return IsKnownModification(n) ? n : 1;
@@ -73,9 +72,8 @@ ModificationOutcome ModificationChange::Run(int selected) {
         return ModificationOutcome::Failed;
     // A controller in its own menu refuses writes; one that is silent may
     // already be changing, and a reply lost on the line is no refusal.
-    const int probe =
-        UntilAnswered(*current, [this, current] { return ops.WriteChannelParameter(current); });
-    if (probe != kLinkOk && !IsLostReply(probe, *current)) {
+    const int probe = ops.WriteChannelParameter(current);
+    if (probe != kLinkOk && !current->exchange.lost()) {
         ShowMessage(kBusyText, "Прибор занят", PromptIcon::Warning);
         return ModificationOutcome::Busy;
     }
@@ -84,13 +82,26 @@ ModificationOutcome ModificationChange::Run(int selected) {
         if (!yes)
             return ModificationOutcome::Kept;
         current->value = kFactoryResetValue;
-        ops.WriteChannelParameter(current);
+        if (Refused(*current))
+            return ModificationOutcome::Failed;
     } else if (!yes && !AnsweredYes(kNeededQuestion, "Внимание", PromptIcon::Warning)) {
         return ModificationOutcome::Declined;
     }
-    ops.WriteChannelParameter(&change);
+    if (Refused(change))
+        return ModificationOutcome::Failed;
+    // The port's own failure box says why it did not open again.
     ops.SetFactoryNetworkSettings();
     return WaitForConfirmation(*current, change.value);
+}
+
+// Writes p; a refusal is named. A reply lost while the controller starts
+// changing is no refusal: the polls find out.
+bool ModificationChange::Refused(Parameter& p) {
+    if (ops.WriteChannelParameter(&p) == kLinkOk ||
+        p.exchange.outcome() != ExchangeOutcome::Refused)
+        return false;
+    ShowMessage(p.message, p.name, PromptIcon::Warning);
+    return true;
 }
 
 ModificationOutcome ModificationChange::WaitForConfirmation(Parameter& current,

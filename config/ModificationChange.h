@@ -51,6 +51,7 @@ public:
     ModificationOutcome Run(int selected);
 
 private:
+    bool Refused(Parameter& p);
     ModificationOutcome WaitForConfirmation(Parameter& current, const std::string& selected);
 
     DeviceOperations& ops;

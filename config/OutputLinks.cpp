@@ -8,7 +8,6 @@
 #include "device/DeviceLink.h"
 #include "util/Prompter.h"
 #include "device/DeviceOperations.h"
-#include "device/LostReplies.h"
 
 #include <array>
 #include <string>
@@ -48,13 +47,16 @@ void OutputLinks::AssembleOutputElements(const OutputElementMasks& masks, int mo
     progress.StepProgress();
     const ParametersByIndex links = ParametersNamed(table, "op");
     const ParametersByIndex inspectors = ParametersNamed(table, "rel.a");
+    std::string failed;
     for (const ParametersByIndex* all : {&links, &inspectors}) {
         for (const auto& [index, p] : *all) {
             SetChoice(*p, 0);
-            ops.WriteChannelParameter(p);
+            if (ops.WriteChannelParameter(p) != kLinkOk)
+                failed += LinkLine(*p);
         }
         progress.StepProgress();
     }
+    // In modification 5 both channels of a pair get the pair's elements.
     for (int c = 0; c < channelCount; ++c) {
         const struct {
             Parameter* link;
@@ -65,10 +67,12 @@ void OutputLinks::AssembleOutputElements(const OutputElementMasks& masks, int mo
             if (!t.link)
                 continue;
             SetChoice(*t.link, masks.GetAssignedElementName(c, t.which, modification).element + 1);
-            ops.WriteChannelParameter(t.link);
+            if (ops.WriteChannelParameter(t.link) != kLinkOk)
+                failed += LinkLine(*t.link);
         }
     }
     progress.SetStatus(false, "");
+    ReportUnwritten("Сборка выходных элементов выполнена не полностью:", failed);
 }
 
 LinkWriteOutcome OutputLinks::WriteOutputLinks(int channelCount) {
@@ -86,7 +90,7 @@ LinkWriteOutcome OutputLinks::WriteOutputLinks(int channelCount) {
     std::string unread;
     for (Parameter* link : links)
         if (link && link->value == kNoData) {
-            link->message = kNotInitialisedNote;
+            link->Record(ExchangeResult::Of(ExchangeCause::NotRead));
             unread += LinkLine(*link);
         }
     if (!unread.empty()) {
@@ -118,14 +122,26 @@ LinkWriteOutcome OutputLinks::WriteOutputLinks(int channelCount) {
     if (failed.empty())
         return LinkWriteOutcome::Written;
     // Said, never passed over: the page reads back what the controller holds.
-    ShowMessage("Подключение выходных элементов записано не полностью:" + failed, kCheckCaption,
-                PromptIcon::Warning);
+    ReportUnwritten("Подключение выходных элементов записано не полностью:", failed);
     return LinkWriteOutcome::Failed;
 }
 
-// A link is written in turn with the others; a lost reply is tried again.
+// Links the controller did not take are named, never passed over.
+void OutputLinks::ReportUnwritten(const char* head, const std::string& failed) {
+    if (!failed.empty())
+        ShowMessage(head + failed, kCheckCaption, PromptIcon::Warning);
+}
+
+// Each written; those not taken are added to failed with the reason.
+void OutputLinks::WriteEach(std::initializer_list<Parameter*> params, std::string& failed) {
+    for (Parameter* p : params)
+        if (!WriteLink(*p))
+            failed += LinkLine(*p);
+}
+
+// A link is written in turn with the others; a lost reply is asked for again.
 bool OutputLinks::WriteLink(Parameter& link) {
-    return WriteUntilAnswered(ops, link) == kLinkOk;
+    return ops.WriteParameter(&link) == kLinkOk;
 }
 
 LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,
@@ -144,13 +160,13 @@ LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,
     progress.SetProgressStep(33);
     progress.StepProgress();
     const std::string firstChosen = first->value, secondChosen = second->value;
-    for (Parameter* link : {first, second}) {
-        SetChoice(*link, 0);
-        ops.WriteParameter(link);
-    }
+    SetChoice(*first, 0);
+    SetChoice(*second, 0);
+    std::string failed;
+    WriteEach({first, second}, failed);
     progress.StepProgress();
-    // Only a refusal fails the block: a lost reply is no refusal.
-    bool good = WriteLink(*mode);
+    // Only a refusal fails the block: a lost reply is asked for again.
+    bool good = failed.empty() && WriteLink(*mode);
     if (good && (IsChoice(*mode, kOneLink) || IsChoice(*mode, kBothLinks))) {
         first->value = firstChosen;
         good = WriteLink(*first);
@@ -163,12 +179,15 @@ LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,
         progress.SetStatus(false, "");
         return LinkWriteOutcome::Written;
     }
-    for (Parameter* p : {first, second, mode}) {
+    for (Parameter* p : {first, second, mode})
         SetChoice(*p, 0);
-        ops.WriteParameter(p);
-    }
+    failed.clear();
+    WriteEach({first, second, mode}, failed);
     progress.SetStatus(false, "");
-    ShowMessage("Не правильно подключены Выходные элементы!", "Ошибка записи", PromptIcon::Warning);
+    // Links the controller would not disconnect either are said in the same box.
+    ShowMessage("Не правильно подключены Выходные элементы!" +
+                    (failed.empty() ? std::string() : "\n\nНе отключены:" + failed),
+                "Ошибка записи", PromptIcon::Warning);
     if (rereadScreen)
         rereadScreen();
     return LinkWriteOutcome::Failed;
@@ -187,8 +206,9 @@ void OutputLinks::SetGateValveDefaults(int k, int kind, int modification) {
     SetChoice(*mode, kBothLinks);
     SetChoice(*first, perChannel * k + 1);
     SetChoice(*second, perChannel * k + 2);
-    for (Parameter* p : {mode, first, second})
-        ops.WriteParameter(p);
+    std::string failed;
+    WriteEach({mode, first, second}, failed);
+    ReportUnwritten("Подключение выходных элементов записано не полностью:", failed);
 }
 
 void OutputLinks::DisconnectOutputElements() {
@@ -197,12 +217,14 @@ void OutputLinks::DisconnectOutputElements() {
         int position;
         const char* name;
     } passes[] = {{50, "op"}, {100, "se.p"}};
+    std::string failed;
     for (const auto& pass : passes) {
         progress.SetProgressPosition(pass.position);
         for (const auto& [index, p] : ParametersNamed(table, pass.name)) {
             SetChoice(*p, 0);
-            ops.WriteParameter(p);
+            WriteEach({p}, failed);
         }
     }
     progress.SetStatus(false, "");
+    ReportUnwritten("Отключение выходных элементов выполнено не полностью:", failed);
 }

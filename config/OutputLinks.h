@@ -4,6 +4,8 @@
 // blocks on one element; duplicates are refused before anything is written.
 
 #include <functional>
+#include <initializer_list>
+#include <string>
 
 class ConfigurationProgress;
 class DeviceOperations;
@@ -46,6 +48,8 @@ public:
 
 private:
     bool WriteLink(Parameter& link);
+    void WriteEach(std::initializer_list<Parameter*> params, std::string& failed);
+    static void ReportUnwritten(const char* head, const std::string& failed);
     DeviceOperations& ops;
     const ParameterTable& table;
     ConfigurationProgress& progress;

@@ -13,15 +13,13 @@
 
 namespace {
 
-// A lone time-out may be noise; the fourth in a row means nobody answers.
-constexpr int kTimeOutRetries = 3;
+// A lone time-out or garbled reply may be noise; the fourth in a row means
+// nobody answers.
+constexpr int kLostReplyRetries = 3;
 constexpr int kLineErrorRetries = 16;
 constexpr int kLostStartRetries = 15;
 
-constexpr const char* kPortNotOpenText = "Ошибка открытия порта";
 constexpr const char* kAttributeName = "M.s.t.r.";
-constexpr const char* kAddressOutOfRangeText = "Адрес посылки вне диапазона адресов сети";
-constexpr const char* kBadAttributeStepText = "Неверный шаг атрибутов параметра в базе";
 constexpr int kHighestShortAddress = 255;
 constexpr int kHighestLongAddress = 2047;
 
@@ -41,9 +39,9 @@ int ParityCodeOf(const std::string& text, int current) {
     return current;
 }
 
-bool fail(int code, const std::string& text, std::string& message, int& result) {
-    message = text;
-    result = code;
+bool fail(int code, ExchangeResult outcome, ExchangeResult& result, int& resultCode) {
+    result = std::move(outcome);
+    resultCode = code;
     return true;
 }
 
@@ -78,14 +76,15 @@ int DeviceLink::frame_address(int address_offset) const {
 
 int DeviceLink::exchange_frame(int request, std::uint16_t hash, const std::uint8_t* data,
                                int length, std::uint8_t* out_data, std::uint8_t& out_length,
-                               std::string& message, int address_offset) {
+                               ExchangeResult& result, int address_offset) {
     out_length = 0;
     out_data[0] = 0;
+    result = {};
     Frame frame;
     frame.address = frame_address(address_offset);
     // Cut to the address bits it would reach another device.
     if (frame.address < 0) {
-        message = kAddressOutOfRangeText;
+        result = ExchangeResult::Of(ExchangeCause::AddressOutOfRange);
         return kLinkNothing;
     }
     frame.request = request == kRead;
@@ -95,63 +94,85 @@ int DeviceLink::exchange_frame(int request, std::uint16_t hash, const std::uint8
     const std::string chars =
         length < 0 ? std::string() : encode_frame(frame, port.address_length());
     if (chars.empty()) {
-        message = "Не могу зашифровать посылку (ф-я encode_buffer)";
+        result = ExchangeResult::Of(ExchangeCause::FrameTooLong);
         return kLinkNothing;
     }
     std::string reply;
     int last = kLinkOk;
-    if (transfer_loop(chars, reply, message, last))
+    if (transfer_loop(chars, reply, result, last))
         return last;
-    if (reply.size() < 2)
+    if (reply.size() < 2) {
+        result = ExchangeResult::Of(ExchangeCause::Exit);
         return kLinkNothing;
-    const int parsed = parse_reply(reply, hash, out_data, out_length, message);
+    }
+    const int parsed = parse_reply(reply, hash, out_data, out_length, result);
     return parsed != kLinkOk ? parsed : last;
 }
 
-// True when the exchange has failed for good (result and message set);
-// false with the result of the transfer that ended the loop.
-bool DeviceLink::transfer_loop(const std::string& request, std::string& reply, std::string& message,
-                               int& result) {
-    int timeOuts = 0, lineErrors = 0, lostStarts = 0;
+// True when the exchange has failed for good (result and code set);
+// false with the code of the transfer that ended the loop.
+bool DeviceLink::transfer_loop(const std::string& request, std::string& reply,
+                               ExchangeResult& result, int& code) {
+    int lostReplies = 0, lineErrors = 0, lostStarts = 0;
+    bool foreign = false;
+    const auto whole = [this](const std::string& text) {
+        Frame frame;
+        return decode_frame(text, port.address_length(), frame) == kFrameOk;
+    };
     std::lock_guard<std::mutex> guard(lock);
     AbortEvent& exitEvent = port.exit_event();
     // The operator plugged the adapter back in and tries again.
     if (lost && !exitEvent.is_set() && !port.is_open()) {
         if (port.open() != 0)
-            return fail(kLinkNothing, PortOpenFailureText(port), message, result);
+            return fail(kLinkNothing, {ExchangeCause::PortOpenFailed, ExchangeResult::kNoCode,
+                                       PortOpenFailureText(port)},
+                        result, code);
         lost = false;
     }
     while (!exitEvent.is_set()) {
         trace(">>", request);
-        result = port.transfer(request.data(), request.size(), reply);
+        code = port.transfer(request.data(), request.size(), reply);
         trace("<<", reply);
-        if (result == SerialPort::kTimedOut) {
-            if (timeOuts++ == kTimeOutRetries)
-                return fail(kLinkNoReply, "Таймаут при передаче данных (нет связи)", message,
-                            result);
-        } else if (result == SerialPort::kLineError) {
+        if (code == SerialPort::kTimedOut) {
+            // Only replies about other requests came: the line is alive.
+            foreign = foreign || port.foreign_dropped();
+            if (lostReplies++ == kLostReplyRetries)
+                return foreign ? fail(kLinkError, ExchangeResult::Of(ExchangeCause::ForeignReply),
+                                      result, code)
+                               : fail(kLinkNoReply, ExchangeResult::Of(ExchangeCause::TimedOut),
+                                      result, code);
+        } else if (code == SerialPort::kDone && reply.size() >= 2 && !whole(reply)) {
+            // A garbled reply is lost like one that never came.
+            if (lostReplies++ == kLostReplyRetries)
+                return fail(kLinkError, ExchangeResult::Of(ExchangeCause::BadChecksum), result,
+                            code);
+        } else if (code == SerialPort::kLineError) {
             if (lineErrors++ == kLineErrorRetries)
-                return fail(kLinkError, "Неверны настройки порта.", message, result);
-        } else if (result == SerialPort::kNotOpen) {
-            return fail(kLinkNothing, kPortNotOpenText, message, result);
-        } else if (result == SerialPort::kDeviceGone) {
+                return fail(kLinkError, ExchangeResult::Of(ExchangeCause::LineErrors), result,
+                            code);
+        } else if (code == SerialPort::kNotOpen) {
+            return fail(kLinkNothing, ExchangeResult::Of(ExchangeCause::PortNotOpen), result,
+                        code);
+        } else if (code == SerialPort::kDeviceGone) {
             // Retrying a vanished adapter only keeps the operator waiting.
             lost = true;
-            return fail(kLinkError, PortOpenFailureText(port), message, result);
+            return fail(kLinkError,
+                        ExchangeResult::Of(ExchangeCause::DeviceGone, PortOpenFailureText(port)),
+                        result, code);
         } else if (reply.size() >= 2 || (!reply.empty() && reply[0] == '#')) {
             break;
         } else if (lostStarts++ == kLostStartRetries) {
-            return fail(kLinkError, "Потеря начала посылки.", message, result);
+            return fail(kLinkError, ExchangeResult::Of(ExchangeCause::LostStarts), result, code);
         }
     }
     return false;
 }
 
 int DeviceLink::parse_reply(const std::string& reply, std::uint16_t hash, std::uint8_t* out_data,
-                            std::uint8_t& out_length, std::string& message) const {
+                            std::uint8_t& out_length, ExchangeResult& result) const {
     Frame frame;
     if (decode_frame(reply, port.address_length(), frame) != kFrameOk) {
-        message = kReplyChecksumText;
+        result = ExchangeResult::Of(ExchangeCause::BadChecksum);
         return kLinkError;
     }
     out_length = std::uint8_t(frame.data.size());
@@ -160,11 +181,11 @@ int DeviceLink::parse_reply(const std::string& reply, std::uint16_t hash, std::u
     if (frame.hash == hash)
         return kLinkOk;
     if (frame.hash == kErrorReplyHash) {
-        if (network_error_text(out_data[0], out_length, message) == 0)
-            message = "Прибор сообщил об ошибке, не указав её код";
+        result = ExchangeResult::RefusedWith(
+            out_length > 0 ? static_cast<std::int8_t>(out_data[0]) : ExchangeResult::kNoCode);
         return kLinkError;
     }
-    message = kForeignReplyText;
+    result = ExchangeResult::Of(ExchangeCause::ForeignReply);
     return kLinkError;
 }
 
@@ -178,21 +199,29 @@ void DeviceLink::trace(const char* direction, const std::string& frame) const {
 }
 
 int DeviceLink::exchange_parameter(int request, Parameter& p, ExchangeLog* log) {
+    ExchangeResult result;
+    const int code = exchange(request, p, log, result);
+    p.Record(std::move(result));
+    return code;
+}
+
+int DeviceLink::exchange(int request, Parameter& p, ExchangeLog* log, ExchangeResult& result) {
     if (!port.is_open() && !lost) {
-        p.message = kPortNotOpenText;
+        result = ExchangeResult::Of(ExchangeCause::PortNotOpen);
         return kLinkNothing;
     }
-    p.message.clear();
     if (p.attributeStep < 0) {
-        p.message = kBadAttributeStepText;
+        result = ExchangeResult::Of(ExchangeCause::BadAttributeStep);
         return kLinkError;
     }
-    if (p.index < 0)
+    if (p.index < 0) {
+        result = ExchangeResult::Of(ExchangeCause::NegativeIndex);
         return kLinkNegativeIndex;
+    }
     std::uint8_t data[kMaxFrameData + 2] = {};
     int length = 0;
     if (request == kWrite) {
-        const int encoded = encode_value(p, data, length, log);
+        const int encoded = encode_value(p, data, length, log, result);
         if (encoded != kLinkOk)
             return encoded;
     }
@@ -204,19 +233,19 @@ int DeviceLink::exchange_parameter(int request, Parameter& p, ExchangeLog* log) 
         LogRequestBytes(data, length, *log);
     std::uint8_t reply[256];
     std::uint8_t replyLength = 0;
-    int r = exchange_frame(request, hash_name(p.name), data, length, reply, replyLength, p.message,
+    int r = exchange_frame(request, hash_name(p.name), data, length, reply, replyLength, result,
                            p.addressOffset);
     if (r != kLinkOk)
         return r;
     if (log)
         LogReplyBytes(reply, replyLength, *log);
     if (p.ConvertFromData(reply, replyLength) == 0) {
-        p.message = "Не могу раскодировать ответ";
+        result = ExchangeResult::Of(ExchangeCause::Undecodable);
         p.value.clear();
         return kLinkNothing;
     }
     if (p.attributeStep != 0 && p.index % p.attributeStep == 0) {
-        r = exchange_attributes(p, reply);
+        r = exchange_attributes(p, reply, result);
         if (r != kLinkOk)
             return r;
     }
@@ -227,35 +256,36 @@ int DeviceLink::exchange_parameter(int request, Parameter& p, ExchangeLog* log) 
 
 // A value that cannot be encoded is never sent: an empty or partial data
 // field would make the device store something the operator did not enter.
-int DeviceLink::encode_value(Parameter& p, std::uint8_t* data, int& length,
-                             ExchangeLog* log) const {
+int DeviceLink::encode_value(Parameter& p, std::uint8_t* data, int& length, ExchangeLog* log,
+                             ExchangeResult& result) const {
     std::string reason;
     const int answer = p.ConvertToData(p.value, data, length, &reason);
-    std::string text;
-    int result = kLinkOk;
+    int code = kLinkOk;
     if (answer == -1) {
-        text = "Метод формирования посылки записи для команды '" + p.name + "' не определен.";
-        result = kLinkError;
+        result = ExchangeResult::Of(ExchangeCause::NoEncoder, p.name);
+        code = kLinkError;
     } else if (answer == 0) {
-        text = "Неверное значение (неудается закодировать данные)";
-        result = kLinkBadValue;
+        result = ExchangeResult::Of(ExchangeCause::BadValue);
+        code = kLinkBadValue;
     } else if (answer != 1 && log) {
         log->push_back("Предупреждение: странный ответ от ConvertToData(...)");
     }
     // The index bytes must still fit behind the value.
-    if (result == kLinkOk && p.indexed && length > kMaxFrameData - 2) {
-        text = "Не могу зашифровать посылку (ф-я encode_buffer)";
-        result = kLinkError;
+    if (code == kLinkOk && p.indexed && length > kMaxFrameData - 2) {
+        result = ExchangeResult::Of(ExchangeCause::FrameTooLong);
+        code = kLinkError;
     }
-    if (result == kLinkOk)
+    if (code == kLinkOk)
         return kLinkOk;
     if (log)
-        log->push_back(text);
-    p.message = reason.empty() ? text : reason;
-    return result;
+        log->push_back(ExchangeText(result));
+    // The format's own reason tells the operator more than the generic text.
+    if (!reason.empty())
+        result = ExchangeResult::Of(ExchangeCause::BadValue, reason);
+    return code;
 }
 
-int DeviceLink::exchange_attributes(Parameter& p, std::uint8_t* reply) {
+int DeviceLink::exchange_attributes(Parameter& p, std::uint8_t* reply, ExchangeResult& result) {
     std::uint8_t data[4];
     int length = 0;
     if (p.indexed) {
@@ -266,11 +296,11 @@ int DeviceLink::exchange_attributes(Parameter& p, std::uint8_t* reply) {
     data[length++] = std::uint8_t(hash >> 8);
     data[length++] = std::uint8_t(hash);
     std::uint8_t replyLength = 0;
-    if (exchange_frame(kRead, hash_name(kAttributeName), data, length, reply, replyLength,
-                       p.message, p.addressOffset) != kLinkOk)
+    if (exchange_frame(kRead, hash_name(kAttributeName), data, length, reply, replyLength, result,
+                       p.addressOffset) != kLinkOk)
         return kAttributeFailed;
     if (replyLength != (p.indexed ? 5 : 3)) {
-        p.message = "Ошибка атрибутов; размер ответа не совпадает с ожидаемым.\n";
+        result = ExchangeResult::Of(ExchangeCause::AttributeSize);
         return kAttributeWrongSize;
     }
     p.attribute1 = (reply[0] & 1) != 0;

@@ -5,6 +5,7 @@
 
 #include "device/DeviceState.h"
 #include "device/NetRS485prg.h"
+#include "link/ExchangeResult.h"
 #include "link/SerialPort.h"
 #include "params/ParameterTable.h"
 
@@ -26,17 +27,12 @@ inline constexpr int kLinkNegativeIndex = 6; // nothing sent
 inline constexpr int kAttributeFailed = 200; // the "M.s.t.r." exchange failed
 inline constexpr int kAttributeWrongSize = 201;
 
-// A reply about another request: a late one, or another master's.
-inline constexpr const char* kForeignReplyText =
-    "Пришла посылка с кодом команды, отличным от посланной и от n.Err.\n";
-
 // Request flags.
 inline constexpr int kWrite = 0;
 inline constexpr int kRead = 1;
 
 // Address offset that sends to the broadcast address.
 inline constexpr int kBroadcastOffset = -1;
-inline constexpr int kBroadcastAddress = 255;
 
 class DeviceLink {
 public:
@@ -50,12 +46,14 @@ public:
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
 
-    // One request and its reply, with retries. out_data takes up to 15 bytes.
+    // One request and its reply, with retries of time-outs, line errors and
+    // lost starts. out_data takes up to 15 bytes; result says how it ended.
     int exchange_frame(int request, std::uint16_t hash, const std::uint8_t* data, int length,
-                       std::uint8_t* out_data, std::uint8_t& out_length, std::string& message,
+                       std::uint8_t* out_data, std::uint8_t& out_length, ExchangeResult& result,
                        int address_offset);
 
-    // Reads or writes p's value; the failure text goes to p.message.
+    // Reads or writes p's value once; how it ended goes to p.exchange, its
+    // text to p.message.
     int exchange_parameter(int request, Parameter& p, ExchangeLog* log = nullptr);
 
     // Fills the parameter table from the base beside the program; 0, or 1
@@ -89,12 +87,14 @@ public:
 
 private:
     int frame_address(int address_offset) const;
-    bool transfer_loop(const std::string& request, std::string& reply, std::string& message,
-                       int& result);
+    bool transfer_loop(const std::string& request, std::string& reply, ExchangeResult& result,
+                       int& code);
     int parse_reply(const std::string& reply, std::uint16_t hash, std::uint8_t* out_data,
-                    std::uint8_t& out_length, std::string& message) const;
-    int encode_value(Parameter& p, std::uint8_t* data, int& length, ExchangeLog* log) const;
-    int exchange_attributes(Parameter& p, std::uint8_t* reply);
+                    std::uint8_t& out_length, ExchangeResult& result) const;
+    int exchange(int request, Parameter& p, ExchangeLog* log, ExchangeResult& result);
+    int encode_value(Parameter& p, std::uint8_t* data, int& length, ExchangeLog* log,
+                     ExchangeResult& result) const;
+    int exchange_attributes(Parameter& p, std::uint8_t* reply, ExchangeResult& result);
     void trace(const char* direction, const std::string& frame) const;
 
     SerialPort port;

@@ -1,7 +1,6 @@
 #include "device/DeviceOperations.h"
 
 #include "device/DeviceLink.h"
-#include "device/LostReplies.h"
 #include "util/Prompter.h"
 #include "util/TextCase.h"
 
@@ -13,6 +12,8 @@ constexpr const char* kOutputStateName = "S.OE";
 // The "S.OE" choice the device reports for an output element nothing drives.
 constexpr int kFreeOutputChoice = 25;
 constexpr int kOutputElements = 8;
+// Exchanges of one request while its reply is lost.
+constexpr int kExchanges = 3;
 
 std::string Printed(const char* format, const Parameter& p, const std::string& text) {
     char line[512];
@@ -23,25 +24,33 @@ std::string Printed(const char* format, const Parameter& p, const std::string& t
 } // namespace
 
 int DeviceOperations::ReadParameter(Parameter* p) {
-    if (!p)
-        return kLinkNothing;
-    if (p->index < 0)
-        return kLinkNegativeIndex;
-    return link.exchange_parameter(kRead, *p, exchangeLog);
+    return p ? Exchange(kRead, *p) : kLinkNothing;
 }
 
 int DeviceOperations::WriteParameter(Parameter* p) {
     if (!p)
         return kLinkNothing;
     if (p->value == kNoData) {
-        p->message = kNotInitialisedNote;
+        p->Record(ExchangeResult::Of(ExchangeCause::NotRead));
         return kLinkNotRead;
     }
-    if (p->index < 0)
-        return kLinkNegativeIndex;
-    const int r = link.exchange_parameter(kWrite, *p, exchangeLog);
+    const int r = Exchange(kWrite, *p);
     if (r == kLinkOk && NetRS485::IsNetworkSettingName(p->name))
         link.State().SettingsChanged = true;
+    return r;
+}
+
+// A reply lost, garbled or about another request says nothing of what the
+// controller did with the request (a write may have been taken): the same
+// request goes again. A refusal is final.
+int DeviceOperations::Exchange(int request, Parameter& p) {
+    if (p.index < 0) {
+        p.Record(ExchangeResult::Of(ExchangeCause::NegativeIndex));
+        return kLinkNegativeIndex;
+    }
+    int r = link.exchange_parameter(request, p, exchangeLog);
+    for (int n = 1; n < kExchanges && p.exchange.lost(); ++n)
+        r = link.exchange_parameter(request, p, exchangeLog);
     return r;
 }
 
@@ -50,22 +59,28 @@ int DeviceOperations::WriteChannelParameter(Parameter* p) {
         return kLinkNothing;
     if (channelConfigurator && EqualsNoCase(p->name, "n.Ch"))
         return channelConfigurator(*p);
-    if (link.State().Modification == 3)
-        WritePartner(*p);
-    return WriteParameter(p);
+    Parameter* partner = link.State().Modification == 3 ? PartnerOf(*p) : nullptr;
+    int partnerResult = kLinkOk;
+    if (partner) {
+        partner->value = p->value;
+        partnerResult = WriteParameter(partner);
+    }
+    const int r = WriteParameter(p);
+    if (r != kLinkOk || partnerResult == kLinkOk)
+        return r;
+    // The parameter holds its value but its partner does not: the operator must know.
+    p->exchange = partner->exchange;
+    p->message = Printed("Ошибка записи! Параметр %s[%i] - %s", *partner, partner->message);
+    return partnerResult;
 }
 
 // In modification 3 "tp.h" and "t.val" describe one setting at two scales.
-void DeviceOperations::WritePartner(const Parameter& p) {
-    Parameter* partner = nullptr;
+Parameter* DeviceOperations::PartnerOf(const Parameter& p) const {
     if (EqualsNoCase(p.name, "tp.h"))
-        partner = link.FindParameter("t.val", p.index / 2);
-    else if (EqualsNoCase(p.name, "t.val"))
-        partner = link.FindParameter("tp.h", p.index * 2);
-    if (!partner)
-        return;
-    partner->value = p.value;
-    WriteParameter(partner);
+        return link.FindParameter("t.val", p.index / 2);
+    if (EqualsNoCase(p.name, "t.val"))
+        return link.FindParameter("tp.h", p.index * 2);
+    return nullptr;
 }
 
 void DeviceOperations::ConnectToFreeOutput(Parameter& p, std::vector<std::string>& lines) {
@@ -76,7 +91,7 @@ void DeviceOperations::ConnectToFreeOutput(Parameter& p, std::vector<std::string
     for (int i = 0; i < kOutputElements && free < 0; ++i) {
         state->index = i;
         // An element whose state was not read is not taken for free.
-        if (ReadUntilAnswered(*this, *state) == kLinkOk &&
+        if (ReadParameter(state) == kLinkOk &&
             state->value == choice_text(*state, kFreeOutputChoice))
             free = i;
     }

@@ -24,8 +24,12 @@ public:
 
     explicit DeviceOperations(DeviceLink& link) : link(link) {}
 
+    // A reply lost, garbled or about another request is asked for again, up
+    // to three exchanges in all; p.exchange says how the last one ended.
     int ReadParameter(Parameter* p);
     int WriteParameter(Parameter* p);
+    // The write of the pages: "n.Ch" reconfigures the channels, a partner
+    // parameter is written too.
     int WriteChannelParameter(Parameter* p);
     // Lines of every later exchange go to log (null: none), for a trace.
     void SetExchangeLog(std::vector<std::string>* log) { exchangeLog = log; }
@@ -47,7 +51,8 @@ public:
     int SetFactoryNetworkSettings();
 
 private:
-    void WritePartner(const Parameter& p);
+    int Exchange(int request, Parameter& p);
+    Parameter* PartnerOf(const Parameter& p) const;
     int ReadForCheck(const char* name, Parameter* p, std::string& errors);
 
     DeviceLink& link;

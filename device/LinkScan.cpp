@@ -1,6 +1,7 @@
 #include "device/LinkScan.h"
 
 #include "device/DeviceLink.h"
+#include "device/DeviceOperations.h"
 #include "device/NetRS485.h"
 #include "link/FrameCodec.h"
 #include "link/NetworkPort.h"
@@ -87,7 +88,12 @@ LinkScan::Answer LinkScan::Probe(int address, int addressLength, int& replyAddre
     const std::string text = encode_frame(request, addressLength);
     std::string reply;
     ++requests;
-    const int r = link.Port().transfer(text.data(), text.size(), reply);
+    // The port tells our reply from others' by the request in this address length.
+    SerialPort& port = link.Port();
+    const int length = port.address_length();
+    port.set_address_length(addressLength);
+    const int r = port.transfer(text.data(), text.size(), reply);
+    port.set_address_length(length);
     ++done;
     if (r == SerialPort::kTimedOut || (r == SerialPort::kDone && reply.empty()))
         return Answer::None;
@@ -106,10 +112,12 @@ void LinkScan::Confirm(ScanFind& find) {
     port.set_device_address(find.address);
     port.set_address_length(find.addressLength);
     std::vector<int> values;
+    // A reply lost at the setting that answered is asked for again.
+    DeviceOperations ops(link);
     for (const char* name : {kBaudName, kByteSizeName, kParityName, kStopBitsName,
                              kAddressLengthName, kAddressName}) {
         Parameter* p = device.FindByName(name);
-        if (link.exchange_parameter(kRead, *p) != kLinkOk)
+        if (ops.ReadParameter(p) != kLinkOk)
             return;
         values.push_back(std::atoi(p->value.c_str()));
         if (name == kParityName) {

@@ -7,6 +7,7 @@
 
 namespace {
 
+constexpr const char* kOldSettingsText = "Прибор работает с прежними параметрами связи.";
 constexpr const char* kResetAdvice =
     "Верните прибору стандартные параметры связи сбросом с передней панели и подключитесь с "
     "ними: 9600 бит/с, 8 бит данных, без четности, 1 стоп-бит, адрес 16, 8-битный адрес.";
@@ -86,8 +87,12 @@ LinkChangeOutcome LinkSettingsChange::Run(const Settings& wanted,
         Parameter* p = device.FindByName(name);
         p->value = value;
         if (ops.WriteParameter(p) != kLinkOk) {
-            report.push_back("Прибор не принял " + name + " = " + value + ": " + p->message);
-            WriteBack(Settings(old.begin(), old.find(name)), report);
+            // Unanswered, the value may have been stored: it is written back too.
+            const bool refused = p->exchange.outcome() == ExchangeOutcome::Refused;
+            report.push_back((refused ? "Прибор не принял " : "Нет ответа на запись ") + name +
+                             " = " + value + ": " + p->message);
+            auto end = old.find(name);
+            WriteBack(Settings(old.begin(), refused ? end : std::next(end)), report);
             return LinkChangeOutcome::Refused;
         }
     }
@@ -95,12 +100,27 @@ LinkChangeOutcome LinkSettingsChange::Run(const Settings& wanted,
     apply.format = kDecDotFormat;
     apply.value.clear(); // a command: written without a value
     if (ops.WriteParameter(&apply) != kLinkOk) {
-        report.push_back("Прибор не применил новые параметры связи (APLY): " + apply.message);
-        WriteBack(old, report);
-        report.push_back("Прибор работает с прежними параметрами связи.");
-        return LinkChangeOutcome::Refused;
+        if (apply.exchange.outcome() == ExchangeOutcome::Refused) {
+            // The refusal came with the old settings, so they are still the active ones.
+            report.push_back("Прибор не применил новые параметры связи (APLY): " + apply.message);
+            WriteBack(old, report);
+            report.push_back(kOldSettingsText);
+            return LinkChangeOutcome::Refused;
+        }
+        // It may have applied them and answered with the new settings already.
+        report.push_back("Нет ответа на APLY (" + apply.message +
+                         "): прибор мог применить новые параметры связи.");
+    } else {
+        report.push_back("Прибор применил: " + Listed(changed));
     }
-    report.push_back("Прибор применил: " + Listed(changed));
+    return Verify(changed, programOld, old, report);
+}
+
+// Which settings the controller answers with after "APLY": only what it
+// answered is claimed.
+LinkChangeOutcome LinkSettingsChange::Verify(const Settings& changed, const Settings& programOld,
+                                             const Settings& old,
+                                             std::vector<std::string>& report) {
     UseProgramSettings(changed);
     if (link.Port().is_open() && Answers()) {
         report.push_back("Прибор отвечает с новыми параметрами связи.");
@@ -111,6 +131,7 @@ LinkChangeOutcome LinkSettingsChange::Run(const Settings& wanted,
         WriteBack(old, report);
         report.push_back("Прибор не ответил с новыми параметрами связи; программа вернулась к "
                          "прежним, и прибор отвечает с ними.");
+        report.push_back(kOldSettingsText);
         return LinkChangeOutcome::BackToOld;
     }
     report.push_back("Прибор не отвечает ни с новыми, ни с прежними параметрами связи; "

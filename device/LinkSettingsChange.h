@@ -19,7 +19,7 @@ enum class LinkChangeOutcome {
     Unchanged,      // the controller already had these settings
     Changed,        // written, applied, and the controller answers with them
     NoAnswer,       // the controller could not be read before the change: nothing written
-    Refused,        // a value or "APLY" was refused: the old values are back
+    Refused,        // a value or "APLY" was refused (said with the old settings): the old values are back
     BackToOld,      // no answer with the new settings; it answers with the old ones
     Lost,           // no answer with either: the operator must reset it on its front panel
 };
@@ -47,6 +47,8 @@ private:
     bool Answers();
     void UseProgramSettings(const Settings& settings);
     void WriteBack(const Settings& old, std::vector<std::string>& report);
+    LinkChangeOutcome Verify(const Settings& changed, const Settings& programOld,
+                             const Settings& old, std::vector<std::string>& report);
 
     DeviceLink& link;
     DeviceOperations& ops;

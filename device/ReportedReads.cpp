@@ -2,17 +2,17 @@
 
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
-#include "device/LostReplies.h"
 #include "device/RetriedRequest.h"
 
 bool ReportedReads::Read(Parameter& p) {
-    const int result = portLost || link.Port().exit_event().is_set() ? kLinkNothing
-                                                                      : ReadUntilAnswered(operations, p);
+    const bool skip = portLost || silence.Dead() || link.Port().exit_event().is_set();
+    const int result = skip ? kLinkNothing : operations.ReadParameter(&p);
     if (result == kLinkOk)
         return true;
     p.value = kNoData;
-    if (portLost)
+    if (skip)
         return false;
+    silence.Count(p.exchange);
     // A port that is gone fails every read alike: it is what the operator is
     // told, and the rest of the pass is not tried.
     portLost = link.PortLost();

@@ -3,7 +3,10 @@
 // its rows: a reply lost or garbled on the line is asked for again, a
 // value that still cannot be read stays "Нет данных" (never an older value),
 // and the pass's first such failure is named to the operator in the warning
-// box of a failed request, so that he knows to read the page again.
+// box of a failed request, so that he knows to read the page again. A dead
+// line ends the pass: the rest stays unread.
+
+#include "device/LineSilence.h"
 
 class DeviceLink;
 class DeviceOperations;
@@ -26,4 +29,5 @@ private:
     Parameter* failed = nullptr;
     int failure = 0;
     bool portLost = false; // the port vanished under the pass (an adapter pulled out)
+    LineSilence silence;
 };

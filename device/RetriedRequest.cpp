@@ -3,7 +3,6 @@
 #include "device/DeviceLink.h"
 #include "util/Prompter.h"
 #include "device/DeviceOperations.h"
-#include "device/LostReplies.h"
 #include "util/TextCase.h"
 #include "device/TransferStatus.h"
 
@@ -49,33 +48,31 @@ int RetriedRequest::Read(Parameter& parameter, int attempts) {
 int RetriedRequest::Run(bool write, Parameter& p, int attempts) {
     const int n = AttemptCount(attempts);
     int result = 1;
+    bool final = false;
+    Parameter* failedSibling = nullptr;
     status.ShowStatus(true, StatusText(write, p));
     for (int pass = 0; pass < n; ++pass) {
         status.AdvanceProgress(100 / n);
-        if (result == 0)
+        if (result == 0 || final)
             continue;
-        result = Attempt(write, p);
+        result = write ? operations.WriteChannelParameter(&p) : operations.ReadParameter(&p);
+        // Only a reply that never came may still come: a refusal stays a refusal.
+        final = !p.exchange.lost();
         if (write && HasSiblings(p))
-            WriteSiblings(p);
+            failedSibling = WriteSiblings(p);
     }
     status.ShowStatus(false, "");
     // The operator is quitting: an aborted transfer needs no box.
     if (link.Port().exit_event().is_set())
         return 1;
+    if (result == 0 && failedSibling)
+        return Report(true, *failedSibling, 1);
     return Report(write, p, result);
 }
 
-// A lost reply is no answer: the same request goes again within the attempt.
-// "n.Ch" reshapes the channels, which repeat their own requests.
-int RetriedRequest::Attempt(bool write, Parameter& p) {
-    if (!write)
-        return ReadUntilAnswered(operations, p);
-    if (EqualsNoCase(p.name, "n.Ch"))
-        return operations.WriteChannelParameter(&p);
-    return UntilAnswered(p, [this, &p] { return operations.WriteChannelParameter(&p); });
-}
-
-void RetriedRequest::WriteSiblings(const Parameter& p) {
+// The first index that was not written, or null.
+Parameter* RetriedRequest::WriteSiblings(const Parameter& p) {
+    Parameter* failed = nullptr;
     for (int i = 0; i < kSiblingIndexes; ++i) {
         if (i == p.index)
             continue;
@@ -83,8 +80,10 @@ void RetriedRequest::WriteSiblings(const Parameter& p) {
         if (!sibling || sibling == &p)
             continue;
         sibling->value = p.value;
-        operations.WriteChannelParameter(sibling);
+        if (operations.WriteChannelParameter(sibling) != 0 && !failed)
+            failed = sibling;
     }
+    return failed;
 }
 
 // A failure that left no text (a negative index, a refused channel

@@ -13,8 +13,9 @@ public:
     RetriedRequest(DeviceLink& link, DeviceOperations& operations, TransferStatus& status)
         : link(link), operations(operations), status(status) {}
 
-    // attempts: its low 16 bits count, 0 as 1. 1 when the parameter's
-    // message text was shown in a warning box, else 0.
+    // attempts: its low 16 bits count, 0 as 1; a further attempt follows
+    // only a lost reply, never a refusal. 1 when the parameter's message
+    // text was shown in a warning box, else 0.
     int Write(Parameter& parameter, int attempts);
     int Read(Parameter& parameter, int attempts);
     // The warning box of a request that ended with result: 1 when shown.
@@ -22,8 +23,7 @@ public:
 
 private:
     int Run(bool write, Parameter& parameter, int attempts);
-    int Attempt(bool write, Parameter& parameter);
-    void WriteSiblings(const Parameter& parameter);
+    Parameter* WriteSiblings(const Parameter& parameter);
 
     DeviceLink& link;
     DeviceOperations& operations;

@@ -14,6 +14,9 @@ inline constexpr int kMaxFrameData = 15;
 // `hash_name` of "n.Err": a reply with this hash is the device's error report.
 inline constexpr std::uint16_t kErrorReplyHash = 0x0233;
 
+// The address every controller on the line listens to.
+inline constexpr int kBroadcastAddress = 255;
+
 // Address length setting that selects 11-bit addressing; any other is 8-bit.
 inline constexpr int kLongAddressLength = 11;
 

@@ -1,7 +1,9 @@
 #include "link/ReplyAssembler.h"
 
-ReplyAssembler::State ReplyAssembler::feed(const std::uint8_t* bytes, std::size_t count) {
-    for (std::size_t i = 0; i < count && state_ == State::Collecting; ++i) {
+ReplyAssembler::State ReplyAssembler::feed(const std::uint8_t* bytes, std::size_t count,
+                                           std::size_t* used) {
+    std::size_t i = 0;
+    for (; i < count && state_ == State::Collecting; ++i) {
         std::uint8_t data = 0;
         switch (parser_.push(bytes[i], data)) {
         case ParmrkParser::Event::Data:
@@ -15,6 +17,8 @@ ReplyAssembler::State ReplyAssembler::feed(const std::uint8_t* bytes, std::size_
             break;
         }
     }
+    if (used)
+        *used = i;
     return state_;
 }
 

@@ -27,8 +27,9 @@ public:
     void skip_echo_of(const std::string& request, bool certain);
     bool echo_dropped() const { return echo_dropped_; }
 
-    // Feeds bytes as read from the port; bytes after the end are ignored.
-    State feed(const std::uint8_t* bytes, std::size_t count);
+    // Feeds bytes as read from the port; bytes after the end are left, and
+    // used (when given) says how many were taken.
+    State feed(const std::uint8_t* bytes, std::size_t count, std::size_t* used = nullptr);
     State state() const { return state_; }
     const std::string& text() const { return text_; }
     void reset();

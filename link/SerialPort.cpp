@@ -127,6 +127,7 @@ int SerialPort::purge(int kind) {
 
 int SerialPort::transfer(const char* chars, std::size_t count, std::string& reply) {
     reply.clear();
+    foreign_dropped_ = false;
     if (!is_open())
         return kNotOpen;
     if (exit_event_.is_set())
@@ -207,7 +208,8 @@ int SerialPort::receive(const char* chars, std::size_t count, std::string& reply
     ReplyAssembler assembler;
     const std::string request(chars, count);
     Frame sent;
-    const bool read = decode_frame(request, address_length_, sent) == kFrameOk && sent.request;
+    const bool sent_whole = decode_frame(request, address_length_, sent) == kFrameOk;
+    const bool read = sent_whole && sent.request;
     assembler.skip_echo_of(request, read || echoes_);
     std::uint8_t buffer[256];
     for (;;) {
@@ -227,13 +229,40 @@ int SerialPort::receive(const char* chars, std::size_t count, std::string& reply
             continue;
         if (n <= 0)
             return kDeviceGone;
-        const auto state = assembler.feed(buffer, static_cast<std::size_t>(n));
+        const std::uint8_t* next = buffer;
+        std::size_t left = static_cast<std::size_t>(n), used = 0;
+        auto state = assembler.feed(next, left, &used);
+        // A late reply to an earlier request, or another master's: ours may still come.
+        while (state == ReplyAssembler::State::Complete && sent_whole &&
+               about_another_request(sent, assembler.text())) {
+            foreign_dropped_ = true;
+            echoes_ = echoes_ || assembler.echo_dropped();
+            assembler.reset();
+            next += used;
+            left -= used;
+            state = assembler.feed(next, left, &used);
+        }
         if (state == ReplyAssembler::State::Collecting)
             continue;
         echoes_ = echoes_ || assembler.echo_dropped();
         reply = assembler.text();
         return state == ReplyAssembler::State::Complete ? kDone : kLineError;
     }
+}
+
+bool SerialPort::about_another_request(const Frame& sent, const std::string& reply) const {
+    Frame frame;
+    if (decode_frame(reply, address_length_, frame) != kFrameOk)
+        return false;
+    if (frame.hash != sent.hash && frame.hash != kErrorReplyHash)
+        return true;
+    // "n.Err" is also a parameter: its value 0 ("frame received without
+    // error") is no refusal of another request, but a late reply to reading it.
+    if (frame.hash == kErrorReplyHash && sent.hash != kErrorReplyHash &&
+        frame.data.size() == 1 && frame.data[0] == 0)
+        return true;
+    // Every controller answers a broadcast with its own address.
+    return sent.address != kBroadcastAddress && frame.address != sent.address;
 }
 
 bool SerialPort::overrun_during(std::uint64_t before, bool counted) {

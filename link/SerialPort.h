@@ -10,6 +10,7 @@
 #include <string>
 
 #include "link/AbortEvent.h"
+#include "link/FrameCodec.h"
 #include "link/LineControl.h"
 #include "link/LineSettings.h"
 #include "link/LineTiming.h"
@@ -50,6 +51,9 @@ public:
     // The adapter was heard handing a request back (its echo is dropped).
     bool echoes() const { return echoes_; }
     int native_handle() const { return fd_; }
+    // The last transfer dropped a reply about another request (another name
+    // hash or address): a late reply, or another master's.
+    bool foreign_dropped() const { return foreign_dropped_; }
     // Why the last open failed, or that the device vanished; empty otherwise.
     const std::string& error_text() const { return error_text_; }
 
@@ -62,7 +66,9 @@ public:
     int close();
     // kind 0 input, 1 pending output, 2 both, other kinds nothing. 0, -2 not open, -1 failed.
     int purge(int kind);
-    // Sends count characters and puts the reply, CR included, in reply.
+    // Sends count characters and puts the reply, CR included, in reply. Input
+    // waiting on the line is discarded first; a reply about another request
+    // is dropped and the wait goes on within the same time-out.
     int transfer(const char* chars, std::size_t count, std::string& reply);
 
 private:
@@ -70,6 +76,7 @@ private:
     int send(const char* chars, std::size_t count);
     int write_all(const char* chars, std::size_t count);
     int receive(const char* chars, std::size_t count, std::string& reply);
+    bool about_another_request(const Frame& sent, const std::string& reply) const;
     bool overrun_during(std::uint64_t before, bool counted);
     void release();
 
@@ -85,5 +92,6 @@ private:
     bool kernel_rs485_ = false;
     bool network_ = false;
     bool echoes_ = false;
+    bool foreign_dropped_ = false;
     std::string error_text_;
 };

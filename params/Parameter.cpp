@@ -113,6 +113,7 @@ void Parameter::Reset() {
     pendingChange1 = pendingChange2 = pendingChange3 = false;
     value = kNoData;
     message.clear();
+    exchange = {};
     attributeStep = 0;
     attribute1 = true;
     attribute2 = false;

@@ -2,6 +2,7 @@
 // One controller parameter: its value text, its description from the
 // parameter base and the flags of its exchange with the device.
 
+#include "link/ExchangeResult.h"
 #include "params/MyConverter.h"
 #include "util/Prompter.h"
 
@@ -13,9 +14,7 @@
 class ParameterTable;
 
 inline constexpr const char* kUnknownCaption = "<неизвестный параметр>";
-// Message texts that HasErrors does not count as failures.
-inline constexpr const char* kNotInitialisedNote =
-    "Значение не записанно, так как параметер не инициализирован";
+// Message texts that HasErrors does not count as failures: kNotInitialisedNote and
 inline constexpr const char* kDeviceValueNote = "Знач-е в приборе:";
 
 class Parameter : public MyConverter {
@@ -29,6 +28,7 @@ public:
     bool pendingChange2 = false;
     bool pendingChange3 = false;
     std::string message; // last failure or notice, shown by the callers
+    ExchangeResult exchange; // how the last exchange about it ended
     bool attribute1 = true;
     bool attribute2 = false;
     int attributeStep = 0; // 0: no attribute exchange
@@ -42,6 +42,11 @@ public:
     ParameterTable* table = nullptr;
 
     void Reset();
+    // Keeps how an exchange ended, with its text as the message.
+    void Record(ExchangeResult result) {
+        exchange = std::move(result);
+        message = ExchangeText(exchange);
+    }
     const std::string& DisplayName() const;
 
     // Typed text (fromDevice false) is checked against the format and limits

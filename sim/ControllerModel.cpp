@@ -137,7 +137,7 @@ std::uint8_t ControllerModel::CheckWrite(SimParameter& entry, const std::string&
     if (Is(p, "n.Ch") && number > MaxChannels(modification_))
         return NetworkErrors::kInvalidCombination;
     if (OutputElements::IsLink(p))
-        return elements_.CheckLink(p, find_choice(p.format, text));
+        return elements_.CheckLink(p, find_choice(p.format, text), modification_);
     if (Is(p, "absc"))
         return GraphRules::CheckX(base_, p.index);
     if (Is(p, "node"))

@@ -9,6 +9,7 @@ constexpr int kOpLinks = 16;
 constexpr int kFirstInspector = 9;
 constexpr int kFirstGateValve = 17;
 constexpr int kBothLinks = 2; // "se.p": the gate valve uses both links
+constexpr int kPairedModification = 5;
 
 } // namespace
 
@@ -51,14 +52,25 @@ int OutputElements::StateOf(int element) {
     return state;
 }
 
-int OutputElements::CheckLink(const Parameter& written, int choice) {
+// "op" 2c and "rel.a" c of channel positions 2k and 2k + 1.
+bool OutputElements::PairedInModification5(const Parameter& a, const Parameter& b) {
+    if (!same_ignoring_latin_case(a.name, b.name))
+        return false;
+    if (same_ignoring_latin_case(a.name, "rel.a"))
+        return a.index / 2 == b.index / 2;
+    return a.index % 2 == 0 && b.index % 2 == 0 && a.index / 4 == b.index / 4;
+}
+
+int OutputElements::CheckLink(const Parameter& written, int choice, int modification) {
     if (choice <= 0 || choice > kCount)
         return 0;
     int error = 0;
     ForEachLink([&](const Parameter& link) {
         const bool same = same_ignoring_latin_case(link.name, written.name) &&
                           link.index == written.index;
-        if (!same && ElementOf(link) == choice)
+        const bool shared = modification == kPairedModification &&
+                            PairedInModification5(link, written);
+        if (!same && !shared && ElementOf(link) == choice)
             error = NetworkErrors::kInvalidCombination;
     });
     return error;

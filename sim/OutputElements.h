@@ -16,8 +16,10 @@ public:
     int StateOf(int element);
 
     // 0, or error 71 when linking `link` to element `choice` would put a
-    // second block on an element already driven.
-    int CheckLink(const Parameter& link, int choice);
+    // second block on an element already driven. In modification 5 the two
+    // channels of a pair share their elements: the same link of the other
+    // channel of the pair may name the element too.
+    int CheckLink(const Parameter& link, int choice, int modification);
 
     static bool IsLink(const Parameter& p);
 
@@ -25,6 +27,7 @@ private:
     // Element (1..8) a link parameter names; 0 for none.
     static int ElementOf(const Parameter& link);
     int BlockOf(const Parameter& link);
+    static bool PairedInModification5(const Parameter& a, const Parameter& b);
     template <typename Visit>
     void ForEachLink(Visit visit);
 

@@ -5,6 +5,7 @@
 
 #include "config/ModificationChange.h"
 #include "sim/LinkConfig.h"
+#include "sim/NetworkErrors.h"
 
 #include <functional>
 
@@ -145,7 +146,8 @@ private:
     std::function<void()> then;
 };
 
-TEST_F(ModificationChangeTest, SevenUnconfirmedPollsReportTheFailure) {
+// A refusal is final: it is named at once instead of waiting out the polls.
+TEST_F(ModificationChangeTest, RefusedChangeIsNamedWithoutPolling) {
     StartDevice(1);
     int framesBefore = 0;
     // The operator opens the controller's menu: "ch.md" is refused.
@@ -160,10 +162,11 @@ TEST_F(ModificationChangeTest, SevenUnconfirmedPollsReportTheFailure) {
     EXPECT_EQ(Change(3), Outcome::Failed);
 
     EXPECT_EQ(Journal(), Lines{"mod.v[0]=1"});
-    EXPECT_EQ(device.Frames() - framesBefore, 2 * (1 + 7)); // "ch.md", then seven reads
-    ASSERT_EQ(Captions(), (Lines{"", "Предупреждение"}));
-    EXPECT_EQ(prompter.Shown()[1].text, "Не удалось сменить модификацию!");
-    EXPECT_EQ(progress.events, (Lines{"status Смена модификации...", "fly on", "fly off", "hide"}));
+    EXPECT_EQ(device.Frames() - framesBefore, 2); // "ch.md" and its refusal, no polls
+    ASSERT_EQ(Captions(), (Lines{"", "ch.md"}));
+    EXPECT_EQ(prompter.Shown()[1].text,
+              ExchangeText(ExchangeResult::RefusedWith(NetworkErrors::kBusy)));
+    EXPECT_EQ(progress.events, Lines{});
 }
 
 TEST_F(ModificationChangeTest, ExitEndsTheWait) {

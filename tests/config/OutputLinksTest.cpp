@@ -172,4 +172,56 @@ TEST_F(OutputLinksTest, AssemblyConnectsTheChosenElementsAfterDisconnectingAll) 
                      "op[2]=Выходной элемент №3 #3", "rel.a[1]=Выходной элемент №4 #4"}));
 }
 
+struct AssemblyCase {
+    const char* what;
+    int modification;
+    int channels;
+    std::vector<std::pair<int, int>> first, second; // channel index, element 0..7
+    Lines connected;   // the journal after the disconnecting pass
+    bool refusalNamed; // a box names what the controller did not take
+};
+
+class AssemblyCases : public OutputLinksTest, public testing::WithParamInterface<AssemblyCase> {};
+
+// Modification 5 gives both channels of a pair the pair's elements, and the
+// controller takes them; a link it refuses is named in a box.
+TEST_P(AssemblyCases, PairsGetTheirElementsAndRefusalsAreNamed) {
+    const AssemblyCase& c = GetParam();
+    Start(c.modification);
+    OutputElementMasks masks;
+    for (const auto& [k, e] : c.first)
+        masks.Assign(k, OutputWhich::First, e);
+    for (const auto& [k, e] : c.second)
+        masks.Assign(k, OutputWhich::Second, e);
+    if (c.refusalNamed)
+        prompter.Script(PromptAnswer::Ok);
+
+    links.AssembleOutputElements(masks, c.modification, c.channels);
+
+    const Lines journal = Journal();
+    ASSERT_GE(journal.size(), 24u);
+    EXPECT_EQ(Lines(journal.begin() + 24, journal.end()), c.connected);
+    ASSERT_EQ(prompter.Shown().size(), c.refusalNamed ? 1u : 0u);
+    if (c.refusalNamed) {
+        EXPECT_NE(prompter.Shown()[0].text.find("Недопустимое сочетание значений параметров"),
+                  std::string::npos)
+            << prompter.Shown()[0].text;
+    }
+}
+
+const AssemblyCase kAssemblyCases[] = {
+    {"Modification5FourChannels", 5, 4, {{0, 0}, {1, 2}}, {{0, 1}, {1, 3}},
+     {"op[0]=" + Element(1) + " #1", "rel.a[0]=" + Element(2) + " #2",
+      "op[2]=" + Element(1) + " #1", "rel.a[1]=" + Element(2) + " #2",
+      "op[4]=" + Element(3) + " #3", "rel.a[2]=" + Element(4) + " #4",
+      "op[6]=" + Element(3) + " #3", "rel.a[3]=" + Element(4) + " #4"},
+     false},
+    {"Modification4OneElementTwice", 4, 2, {{0, 0}, {1, 0}}, {},
+     {"op[0]=" + Element(1) + " #1", "rel.a[0]=Не подключен #0", "rel.a[1]=Не подключен #0"},
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Assembly, AssemblyCases, testing::ValuesIn(kAssemblyCases),
+                         [](const auto& info) { return std::string(info.param.what); });
+
 } // namespace

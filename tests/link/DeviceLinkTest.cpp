@@ -17,10 +17,9 @@ ControllerPeer::Responder SilentThenReply(int silent, const std::string& noise =
 
 TEST_F(DeviceLinkTest, GoodReplyCopiesDataAndSendsReadRequestToDeviceAddress) {
     peer.SetResponder(SilentThenReply(0));
-    message = "untouched";
     ASSERT_EQ(Exchange(kRead, "dev"), kLinkOk);
     EXPECT_EQ(Bytes(reply, reply + replyLength), (Bytes{'v', 'e', 'd'}));
-    EXPECT_EQ(message, "untouched");
+    EXPECT_EQ(result.outcome(), ExchangeOutcome::Answered);
     const auto requests = peer.Requests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].address, 16);
@@ -63,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RetryCase{"16 line errors then a reply", 16, kOverlong, kLinkOk, "", 17},
                     RetryCase{"17 line errors", 99, kOverlong, kLinkError,
                               "Неверны настройки порта.", 17},
-                    RetryCase{"a bare frame start", 99, "#\r", kLinkError, kReplyChecksumText, 1}));
+                    RetryCase{"three garbled replies then a good one", 3, "#\r", kLinkOk, "", 4},
+                    RetryCase{"four garbled replies", 99, "#\r", kLinkError, kReplyChecksumText,
+                              4}));
 
 TEST_F(DeviceLinkTest, BadRepliesGiveThreeWithTheirTexts) {
     std::string networkText;

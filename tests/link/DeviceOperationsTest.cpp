@@ -182,4 +182,81 @@ TEST_F(DeviceOperationsTest, CheckDeviceFailsWhenTheTableLacksTheIdentity) {
                              "Не найден параметр ver в основной таблице параметров!\n");
 }
 
+struct OutcomeCase {
+    const char* what;
+    ControllerPeer::Responder responder;
+    int result;
+    ExchangeOutcome outcome;
+    int requests; // transfers the peer saw
+    const char* text;
+};
+
+// Each line fault ends as its outcome, value and text together, with the
+// requests a reader would see: lost, garbled and foreign replies are asked
+// for again (three exchanges), a refusal and a pulled adapter are final.
+TEST_F(DeviceOperationsTest, EachLineFaultEndsAsItsOutcome) {
+    const auto good = [](const Frame& r) { return ControllerPeer::Reply(r, r.hash, {0, 7}); };
+    const auto garbled = [good](const Frame& r) {
+        std::string s = good(r);
+        s[5] = s[5] == 'G' ? 'H' : 'G';
+        return s;
+    };
+    const auto foreign = [](const Frame& r) {
+        return ControllerPeer::Reply(r, hash_name("ver"), {1});
+    };
+    const OutcomeCase cases[] = {
+        {"answered", [good](const Frame& r, int) { return good(r); }, kLinkOk,
+         ExchangeOutcome::Answered, 1, ""},
+        {"refused with 71", [](const Frame& r, int) { return ControllerPeer::ErrorReply(r, 71); },
+         kLinkError, ExchangeOutcome::Refused, 1,
+         "Недопустимое сочетание значений параметров (Изменение параметра было запрещено "
+         "функцией Valid)"},
+        {"silent", [](const Frame&, int) { return std::string(); }, kLinkNoReply,
+         ExchangeOutcome::NoReply, 12, "Таймаут при передаче данных (нет связи)"},
+        {"garbled twice, then answered",
+         [=](const Frame& r, int nth) { return nth < 2 ? garbled(r) : good(r); }, kLinkOk,
+         ExchangeOutcome::Answered, 3, ""},
+        {"always garbled", [=](const Frame& r, int) { return garbled(r); }, kLinkError,
+         ExchangeOutcome::Garbled, 12, "Ошибка в контрольной сумме ответа"},
+        {"a late reply before ours in the same wait",
+         [=](const Frame& r, int) { return foreign(r) + good(r); }, kLinkOk,
+         ExchangeOutcome::Answered, 1, ""},
+        {"a late reply to reading n.Err (value 0) before ours",
+         [=](const Frame& r, int) { return ControllerPeer::ErrorReply(r, 0) + good(r); },
+         kLinkOk, ExchangeOutcome::Answered, 1, ""},
+        {"another master's reply: same name, other address",
+         [=](const Frame& r, int) {
+             Frame other = r;
+             other.address = r.address + 1;
+             return ControllerPeer::Reply(other, r.hash, {9, 9}) + good(r);
+         },
+         kLinkOk, ExchangeOutcome::Answered, 1, ""},
+        {"only foreign replies", [=](const Frame& r, int) { return foreign(r); }, kLinkError,
+         ExchangeOutcome::Foreign, 12,
+         "Пришла посылка с кодом команды, отличным от посланной и от n.Err.\n"},
+        {"adapter pulled", [](const Frame&, int) { return ControllerPeer::kHangUp; }, kLinkError,
+         ExchangeOutcome::PortGone, 1, nullptr},
+    };
+    for (const OutcomeCase& c : cases) {
+        ControllerPeer fresh;
+        link.Port().settings().port_name = fresh.SlavePath();
+        ASSERT_EQ(link.Port().open(), 0) << c.what;
+        fresh.SetResponder(c.responder);
+        Parameter probe("Addr");
+        probe.format = "DEC_dot";
+        Parameter* p = &probe;
+        EXPECT_EQ(ops.ReadParameter(p), c.result) << c.what;
+        EXPECT_EQ(p->exchange.outcome(), c.outcome) << c.what;
+        EXPECT_EQ(int(fresh.Requests().size()), c.requests) << c.what;
+        if (c.text) {
+            EXPECT_EQ(p->message, c.text) << c.what;
+        } else {
+            EXPECT_NE(p->message.find("больше недоступен"), std::string::npos) << p->message;
+        }
+        if (c.outcome == ExchangeOutcome::Answered) {
+            EXPECT_EQ(p->value, "7") << c.what;
+        }
+    }
+}
+
 } // namespace

@@ -66,8 +66,10 @@ protected:
 
     int Exchange(int request, const std::string& name, std::vector<std::uint8_t> data = {},
                  int offset = 0) {
-        return link.exchange_frame(request, hash_name(name), data.data(), int(data.size()), reply,
-                                   replyLength, message, offset);
+        const int r = link.exchange_frame(request, hash_name(name), data.data(),
+                                          int(data.size()), reply, replyLength, result, offset);
+        message = ExchangeText(result);
+        return r;
     }
 
     TempSettingsPath settingsPath; // first: the link stores its settings as it goes
@@ -77,5 +79,6 @@ protected:
     DeviceLink link;
     std::uint8_t reply[256] = {};
     std::uint8_t replyLength = 0;
-    std::string message;
+    ExchangeResult result;
+    std::string message; // the text of result
 };

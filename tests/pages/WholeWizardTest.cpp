@@ -131,6 +131,13 @@ protected:
                 EXPECT_EQ(held->second, written) << key;
             }
         }
+        // Modification 5: both channels of a pair drive the pair's elements.
+        for (int c = 0; row.modification == 5 && c < row.channels; ++c) {
+            std::string own, pair;
+            EXPECT_TRUE(sim().Value("op", 2 * c, own) && sim().Value("op", 2 * (c ^ 1), pair));
+            EXPECT_EQ(own, pair) << "op[" << 2 * c << "]";
+            EXPECT_NE(own, "Не подключен") << "op[" << 2 * c << "]";
+        }
         if (clean) {
             for (const std::string& text : boxes.Texts())
                 EXPECT_TRUE(text.find(kChangeQuestion) != std::string::npos ||

@@ -22,10 +22,11 @@ struct AttemptRow {
     int expectedResult;
 };
 
-TEST_F(ParameterRequestTest, ReadsRetryOnlyAfterAFailureAndAdvanceEveryPass) {
+// A refusal is final: the passes left only advance the bar.
+TEST_F(ParameterRequestTest, ReadsStopAtARefusalAndAdvanceEveryPass) {
     const AttemptRow rows[] = {
-        {0, 99, 1, 100, 1}, {1, 0, 1, 100, 0},      {2, 0, 1, 100, 0},  {2, 1, 2, 100, 0},
-        {2, 99, 2, 100, 1}, {3, 0, 1, 99, 0},       {0x10002, 1, 2, 100, 0},
+        {0, 99, 1, 100, 1}, {1, 0, 1, 100, 0},      {2, 0, 1, 100, 0},  {2, 1, 1, 100, 1},
+        {2, 99, 1, 100, 1}, {3, 0, 1, 99, 0},       {0x10002, 1, 1, 100, 1},
     };
     for (const AttemptRow& row : rows) {
         SCOPED_TRACE(row.attempts);
@@ -61,7 +62,7 @@ TEST_F(ParameterRequestTest, AWriteShowsItsStatusAndFailsWithABox) {
     p.value = "Выходной элемент №2";
     prompter.Script(PromptAnswer::Ok);
     EXPECT_EQ(wizard.WriteParameterRequest(p, 2), 1);
-    EXPECT_EQ(Requests("op", false), 2);
+    EXPECT_EQ(Requests("op", false), 1); // refused: not asked again
     EXPECT_EQ(wizard.findChild<QLabel*>("1044")->text(), "Запись \"op\"...");
     ASSERT_EQ(prompter.Shown().size(), 1u);
     EXPECT_EQ(prompter.Shown()[0].caption, "op");

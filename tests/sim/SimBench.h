@@ -70,9 +70,11 @@ protected:
 
     // Raw exchange: the hash of name with the given data bytes.
     int Raw(int request, const std::string& name, std::vector<std::uint8_t> data, int offset = 0) {
-        message.clear();
-        return link.exchange_frame(request, hash_name(name), data.data(), int(data.size()), reply,
-                                   replyLength, message, offset);
+        ExchangeResult result;
+        const int r = link.exchange_frame(request, hash_name(name), data.data(),
+                                          int(data.size()), reply, replyLength, result, offset);
+        message = ExchangeText(result);
+        return r;
     }
 
     ScriptedPrompter prompter;
