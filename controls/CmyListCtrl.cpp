@@ -26,6 +26,8 @@ CmyListCtrl::CmyListCtrl(QWidget* parent)
     setShowGrid(false);
     setWordWrap(false);
     setEditTriggers(NoEditTriggers);
+    // Tab leaves the list for the page's next control, as in a dialog.
+    setTabKeyNavigation(false);
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);
     setHorizontalScrollMode(ScrollPerPixel);
@@ -170,9 +172,10 @@ int CmyListCtrl::FindNextRow(std::string_view name, int start, Parameter** param
     return -1;
 }
 
+// The cursor stays on an editable column, where F2 and Enter edit.
 void CmyListCtrl::FocusRow(int row) {
     if (row >= 0 && row < rowCount())
-        setCurrentIndex(model()->index(row, 0));
+        setCurrentIndex(model()->index(row, std::max(currentColumn(), CursorColumn())));
 }
 
 void CmyListCtrl::ApplyRowRules(bool start) {
@@ -220,7 +223,9 @@ QModelIndex CmyListCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers m
     // Home and End go to the first and last row, as in any list.
     if (action == MoveHome || action == MoveEnd)
         modifiers |= Qt::ControlModifier;
-    const QModelIndex landed = QTableWidget::moveCursor(action, modifiers);
+    QModelIndex landed = QTableWidget::moveCursor(action, modifiers);
+    if (landed.isValid() && landed.column() < CursorColumn())
+        landed = model()->index(landed.row(), CursorColumn());
     if (!landed.isValid() || IsRowEnabled(landed.row()))
         return landed;
     const int row = EnabledRowFrom(landed.row());

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -87,6 +88,9 @@ protected:
     void DestroyEditors();
 
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    // F2 and Enter edit the focused row's value (or the focused cell of an
+    // editable column), as in any item view.
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* e) override;
@@ -104,6 +108,7 @@ private:
     std::string CheckPower(const std::string& text) const;
     bool WritesRow(int row) const;
     int FirstEditableColumn() const { return (editSettings >> 2) & 7; }
+    int CursorColumn() const { return std::min(FirstEditableColumn(), kColumns - 1); }
     int EnabledRowFrom(int landed) const;
     void NotifyFocusedRow();
     void ApplySpan(int row);

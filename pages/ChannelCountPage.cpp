@@ -5,6 +5,7 @@
 #include "config/OutputLinks.h"
 #include "config/ParametersByIndex.h"
 #include "config/WizardState.h"
+#include "controls/CmyComboBox.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "pages/ChannelFunctionsPage.h"
@@ -14,7 +15,6 @@
 #include "shell/DialogUnits.h"
 #include "shell/WizardSheet.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QStringList>
 
@@ -122,10 +122,11 @@ bool ChannelCountPage::OnInitDialog() {
             "Укажите необходимое количество подключённых каналов в приборе")
         ->setFont(LargeFont());
     explanation = AddText(kExplanationId, QRect(118, 56, 194, 64), {});
-    count = new QComboBox(this);
+    auto* list = new CmyComboBox(this, false);
+    count = list;
     count->setObjectName(QString::number(kCountId));
     count->setGeometry(DialogUnits::Rect(118, 124, 60, 14));
-    connect(count, &QComboBox::activated, this, [this](int index) {
+    connect(list, &CmyComboBox::Chosen, this, [this](int index) {
         if (index >= 0)
             Sheet()->EnableNext(true);
     });

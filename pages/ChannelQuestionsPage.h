@@ -89,8 +89,6 @@ protected:
     WizardState& State() const;
     int Modification() const;
 
-    bool focusNextPrevChild(bool next) override;
-
 private:
     std::vector<QComboBox*> combos;
     std::vector<std::vector<std::uint8_t>> answers; // [channel][question]

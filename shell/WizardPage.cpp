@@ -143,12 +143,32 @@ void WizardPage::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-// Tab inside a page jumps to the wizard's buttons.
-bool WizardPage::focusNextPrevChild(bool) {
-    if (!sheet)
+void WizardPage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled() && active && sheet)
+        sheet->FocusPage(this);
+}
+
+std::vector<QWidget*> WizardPage::TabChain() const {
+    std::vector<QWidget*> chain;
+    const auto inChain = [&chain](const QWidget* w) {
+        for (const QWidget* member : chain)
+            if (member->isAncestorOf(w))
+                return true;
         return false;
-    sheet->FocusDefaultButton();
-    return true;
+    };
+    // The window's focus chain holds every page; this page's part keeps its order.
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) &&
+            w->isEnabled() && !inChain(w))
+            chain.push_back(w);
+    }
+    return chain;
+}
+
+QWidget* WizardPage::FirstInput() const {
+    const std::vector<QWidget*> chain = TabChain();
+    return chain.empty() ? nullptr : chain.front();
 }
 
 DeviceServices* WizardPage::Services() const { return dynamic_cast<DeviceServices*>(sheet); }
