@@ -78,12 +78,69 @@ bool CmyListCtrl::FitColumns(const std::array<int, kColumns>& widths) {
 }
 
 bool CmyListCtrl::FitColumns() {
+    SetColumnWidths(0);
     const bool scrolls = verticalHeader()->length() > viewport()->height();
-    const int share =
-        scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) / kColumns : 0;
+    if (scrolls)
+        SetColumnWidths(style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) / kColumns);
+    return scrolls;
+}
+
+void CmyListCtrl::SetColumnWidths(int share) {
     for (int column = 0; column < kColumns; ++column)
         setColumnWidth(column, columnWidths[column] - share);
-    return scrolls;
+    FitTexts();
+}
+
+void CmyListCtrl::FitTexts() {
+    const int total = columnWidth(0) + columnWidth(1) + columnWidth(2);
+    const int names = std::max(columnWidth(1), NeededWidth(1, false));
+    const int leastDescription = NeededWidth(0, true);
+    const int values = std::max(NeededWidth(2, true),
+                                std::min(std::max(columnWidth(2), NeededWidth(2, false)),
+                                         total - names - leastDescription));
+    setColumnWidth(1, names);
+    setColumnWidth(2, values);
+    setColumnWidth(0, std::max(leastDescription, total - names - values));
+    FitRowHeights();
+}
+
+// The room a column needs for its title and texts: whole, or for the widest
+// word of a text that may wrap.
+int CmyListCtrl::NeededWidth(int column, bool byWord) const {
+    const QFontMetrics cells(font());
+    const QHeaderView& header = *horizontalHeader();
+    const QTableWidgetItem* title = horizontalHeaderItem(column);
+    int needed = title ? QFontMetrics(header.font()).horizontalAdvance(title->text()) +
+                             2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header)
+                       : 0;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (columnSpan(row, 0) > 1)
+            continue;
+        const QString shown =
+            QString::fromStdString(CmyListCtrlTexts::CellText(column, CellText(row, column)));
+        for (const QString& part : byWord ? shown.split(' ', Qt::SkipEmptyParts) : QStringList{shown})
+            needed = std::max(needed, cells.horizontalAdvance(part) + kTextRoom);
+    }
+    return needed;
+}
+
+// Descriptions and values wrap onto as many lines as they need.
+void CmyListCtrl::FitRowHeights() {
+    const QFontMetrics cells(font());
+    const int standard = verticalHeader()->defaultSectionSize();
+    for (int row = 0; row < rowCount(); ++row) {
+        int height = standard;
+        for (int column : {0, 2}) {
+            if (columnSpan(row, 0) > 1)
+                break;
+            const QRect room(0, 0, columnWidth(column) - kTextRoom, standard * 10);
+            const QString shown =
+                QString::fromStdString(CmyListCtrlTexts::CellText(column, CellText(row, column)));
+            height = std::max(height, cells.boundingRect(room, Qt::TextWordWrap, shown).height() + 4);
+        }
+        if (rowHeight(row) != height)
+            setRowHeight(row, height);
+    }
 }
 
 void CmyListCtrl::InsertRow(int row, const QString& text, std::uint8_t flags) {

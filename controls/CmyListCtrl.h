@@ -30,6 +30,8 @@ public:
     // EditSettings: bit 0 read-only, bits 2..4 the first editable column.
     static constexpr std::uint8_t kReadOnly = 1;
     static constexpr int kColumns = 3;
+    // A cell's text indent and its edges: the room a cell takes beside its text.
+    static constexpr int kTextRoom = 5;
 
     explicit CmyListCtrl(QWidget* parent = nullptr);
     ~CmyListCtrl() override;
@@ -44,7 +46,9 @@ public:
     bool CaptionsHidden() const { return captionsHidden; }
 
     // Sets each column to its width less a share of a vertical scroll bar
-    // when the rows do not fit; true when they do not.
+    // when the rows do not fit; true when they do not. Names and values are
+    // never cut: the names' column grows to the widest, descriptions and
+    // values wrap onto more lines where they must.
     bool FitColumns();
     bool FitColumns(const std::array<int, kColumns>& widths);
 
@@ -112,6 +116,10 @@ private:
     int EnabledRowFrom(int landed) const;
     void NotifyFocusedRow();
     void ApplySpan(int row);
+    void SetColumnWidths(int share);
+    void FitTexts();
+    int NeededWidth(int column, bool byWord) const;
+    void FitRowHeights();
 
     std::uint8_t editSettings = 0;
     QPointer<CmyEdit> edit;

@@ -193,6 +193,7 @@ void CmyListCtrl::AcceptEdit() {
 void CmyListCtrl::FinishEdit(const std::string& text) {
     SetCellText(editedRow, editedColumn, text);
     DestroyEditors();
+    FitTexts(); // a longer value than before
 }
 
 bool CmyListCtrl::WritesRow(int row) const {

@@ -167,8 +167,14 @@ void ParameterListPage::BuildControls() {
     comment->setPalette(grey);
     comment->hide();
     DeviceServices* device = Services();
-    popup = std::make_unique<ParameterHelpPopup>(
-        *this, *comment, [device](const Parameter& p) { return device->GetParameterHelp(p); });
+    popup = std::make_unique<ParameterHelpPopup>(*this, *comment, [device](const Parameter& p) {
+        ParameterHelp help = device->GetParameterHelp(p);
+        // The heading names the row's own number, as the row does.
+        const std::string shown = p.DisplayName();
+        if (help.title.rfind(shown, 0) == 0)
+            help.title.replace(0, shown.size(), RowDescription(p, device->State().Modification));
+        return help;
+    });
 }
 
 // A walk that ended on this page (kind above 81) resumes at its last screen

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace {
 
 // The page frame of the main dialog, in dialog units.
@@ -121,6 +123,8 @@ QLabel* WizardPage::AddText(int id, const QRect& units, const QString& text) {
     label->setGeometry(DialogUnits::Rect(units.x(), units.y(), units.width(), units.height()));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The layouts' heights were drawn for a smaller letter: the text stays whole.
+    label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
     return label;
 }
 
