@@ -35,12 +35,7 @@ protected:
     // Through the modification page (settings kept) and the count to the
     // first channel page.
     void StartChannels(int modification, const QString& channels) {
-        Simulator::Options options;
-        options.model.modification = modification;
-        StartWizard(options);
-        ShowPage(ModificationPage::kDialogId);
-        prompter.Script(PromptAnswer::No);
-        Press(WizardSheet::kNextId);
+        StartOnCountPage(modification);
         Choose(ChannelCountPage::kCountId, channels);
         Press(WizardSheet::kNextId);
         NewJournal();

@@ -12,7 +12,6 @@
 #include "pages/ChannelFunctionsPage.h"
 #include "pages/GraphNodeList.h"
 #include "pages/GraphPage.h"
-#include "pages/ModificationPage.h"
 #include "pages/ParameterListPage.h"
 
 #include <QApplication>
@@ -51,12 +50,7 @@ protected:
     // Through the modification page (kept) and the count by keys to the
     // first channel page.
     void ToChannelPage(int modification) {
-        Simulator::Options options;
-        options.model.modification = modification;
-        StartWizard(options);
-        ShowPage(ModificationPage::kDialogId);
-        prompter.Script(PromptAnswer::No);
-        Press(WizardSheet::kNextId);
+        StartOnCountPage(modification);
         ASSERT_EQ(FocusName(), std::to_string(ChannelCountPage::kCountId));
         Key(Qt::Key_Down); // "1"
         Key(Qt::Key_Return);

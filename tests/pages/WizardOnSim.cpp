@@ -1,5 +1,6 @@
 #include "WizardOnSim.h"
 
+#include "pages/ModificationPage.h"
 #include "shell/WizardPage.h"
 
 #include "util/SettingsStore.h"
@@ -47,6 +48,15 @@ void WizardOnSim::StartWizard(Simulator::Options options) {
     // The focus goes only to an active window, as on the operator's desktop.
     QApplication::setActiveWindow(dialog.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+}
+
+void WizardOnSim::StartOnCountPage(int modification) {
+    Simulator::Options options;
+    options.model.modification = modification;
+    StartWizard(options);
+    ShowPage(ModificationPage::kDialogId);
+    prompter.Script(PromptAnswer::No);
+    Press(WizardSheet::kNextId);
 }
 
 bool WizardOnSim::WaitIdle(int limitMs) {
