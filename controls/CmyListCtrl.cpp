@@ -94,13 +94,16 @@ void CmyListCtrl::SetColumnWidths(int share) {
 void CmyListCtrl::FitTexts() {
     const int total = columnWidth(0) + columnWidth(1) + columnWidth(2);
     const int names = std::max(columnWidth(1), NeededWidth(1, false));
-    const int leastDescription = NeededWidth(0, true);
-    const int values = std::max(NeededWidth(2, true),
-                                std::min(std::max(columnWidth(2), NeededWidth(2, false)),
-                                         total - names - leastDescription));
+    // What the names leave goes to descriptions and values as their widths
+    // stood; values take more only where the descriptions still fit whole.
+    const int rest = total - names;
+    const int valuesPart = rest * columnWidth(2) / std::max(1, columnWidth(0) + columnWidth(2));
+    const int values = std::max(
+        NeededWidth(2, true), std::min(std::max(columnWidth(2), NeededWidth(2, false)),
+                                       std::max(valuesPart, rest - NeededWidth(0, false))));
     setColumnWidth(1, names);
     setColumnWidth(2, values);
-    setColumnWidth(0, std::max(leastDescription, total - names - values));
+    setColumnWidth(0, std::max(NeededWidth(0, true), rest - values));
     FitRowHeights();
 }
 

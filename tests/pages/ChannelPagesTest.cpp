@@ -7,7 +7,6 @@
 #include "pages/ChannelCountPage.h"
 #include "pages/ChannelFunctionsPage.h"
 #include "pages/GateValveChannelPage.h"
-#include "pages/ModificationPage.h"
 
 #include <QComboBox>
 #include <QTest>
