@@ -27,6 +27,8 @@ CmyListCtrl::CmyListCtrl(QWidget* parent)
     setShowGrid(false);
     setWordWrap(false);
     setEditTriggers(NoEditTriggers);
+    // Tab leaves the list for the page's next control, as in a dialog.
+    setTabKeyNavigation(false);
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);
     setHorizontalScrollMode(ScrollPerPixel);
@@ -70,12 +72,72 @@ bool CmyListCtrl::FitColumns(const std::array<int, kColumns>& widths) {
 }
 
 bool CmyListCtrl::FitColumns() {
+    SetColumnWidths(0);
     const bool scrolls = verticalHeader()->length() > viewport()->height();
-    const int share =
-        scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) / kColumns : 0;
+    if (scrolls)
+        SetColumnWidths(style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) / kColumns);
+    return scrolls;
+}
+
+void CmyListCtrl::SetColumnWidths(int share) {
     for (int column = 0; column < kColumns; ++column)
         setColumnWidth(column, columnWidths[column] - share);
-    return scrolls;
+    FitTexts();
+}
+
+void CmyListCtrl::FitTexts() {
+    const int total = columnWidth(0) + columnWidth(1) + columnWidth(2);
+    const int names = std::max(columnWidth(1), NeededWidth(1, false));
+    // What the names leave goes to descriptions and values as their widths
+    // stood; values take more only where the descriptions still fit whole.
+    const int rest = total - names;
+    const int valuesPart = rest * columnWidth(2) / std::max(1, columnWidth(0) + columnWidth(2));
+    const int values = std::max(
+        NeededWidth(2, true), std::min(std::max(columnWidth(2), NeededWidth(2, false)),
+                                       std::max(valuesPart, rest - NeededWidth(0, false))));
+    setColumnWidth(1, names);
+    setColumnWidth(2, values);
+    setColumnWidth(0, std::max(NeededWidth(0, true), rest - values));
+    FitRowHeights();
+}
+
+// The room a column needs for its title and texts: whole, or for the widest
+// word of a text that may wrap.
+int CmyListCtrl::NeededWidth(int column, bool byWord) const {
+    const QFontMetrics cells(font());
+    const QHeaderView& header = *horizontalHeader();
+    const QTableWidgetItem* title = horizontalHeaderItem(column);
+    int needed = title ? QFontMetrics(header.font()).horizontalAdvance(title->text()) +
+                             2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header)
+                       : 0;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (columnSpan(row, 0) > 1)
+            continue;
+        const QString shown =
+            QString::fromStdString(CmyListCtrlTexts::CellText(column, CellText(row, column)));
+        for (const QString& part : byWord ? shown.split(' ', Qt::SkipEmptyParts) : QStringList{shown})
+            needed = std::max(needed, cells.horizontalAdvance(part) + kTextRoom);
+    }
+    return needed;
+}
+
+// Descriptions and values wrap onto as many lines as they need.
+void CmyListCtrl::FitRowHeights() {
+    const QFontMetrics cells(font());
+    const int standard = verticalHeader()->defaultSectionSize();
+    for (int row = 0; row < rowCount(); ++row) {
+        int height = standard;
+        for (int column : {0, 2}) {
+            if (columnSpan(row, 0) > 1)
+                break;
+            const QRect room(0, 0, columnWidth(column) - kTextRoom, standard * 10);
+            const QString shown =
+                QString::fromStdString(CmyListCtrlTexts::CellText(column, CellText(row, column)));
+            height = std::max(height, cells.boundingRect(room, Qt::TextWordWrap, shown).height() + 4);
+        }
+        if (rowHeight(row) != height)
+            setRowHeight(row, height);
+    }
 }
 
 void CmyListCtrl::InsertRow(int row, const QString& text, std::uint8_t flags) {
@@ -164,9 +226,10 @@ int CmyListCtrl::FindNextRow(std::string_view name, int start, Parameter** param
     return -1;
 }
 
+// The cursor stays on an editable column, where F2 and Enter edit.
 void CmyListCtrl::FocusRow(int row) {
     if (row >= 0 && row < rowCount())
-        setCurrentIndex(model()->index(row, 0));
+        setCurrentIndex(model()->index(row, std::max(currentColumn(), CursorColumn())));
 }
 
 void CmyListCtrl::ApplyRowRules(bool start) {
@@ -214,7 +277,9 @@ QModelIndex CmyListCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers m
     // Home and End go to the first and last row, as in any list.
     if (action == MoveHome || action == MoveEnd)
         modifiers |= Qt::ControlModifier;
-    const QModelIndex landed = QTableWidget::moveCursor(action, modifiers);
+    QModelIndex landed = QTableWidget::moveCursor(action, modifiers);
+    if (landed.isValid() && landed.column() < CursorColumn())
+        landed = model()->index(landed.row(), CursorColumn());
     if (!landed.isValid() || IsRowEnabled(landed.row()))
         return landed;
     const int row = EnabledRowFrom(landed.row());

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -29,6 +30,8 @@ public:
     // EditSettings: bit 0 read-only, bits 2..4 the first editable column.
     static constexpr std::uint8_t kReadOnly = 1;
     static constexpr int kColumns = 3;
+    // A cell's text indent and its edges: the room a cell takes beside its text.
+    static constexpr int kTextRoom = 5;
 
     explicit CmyListCtrl(QWidget* parent = nullptr);
     ~CmyListCtrl() override;
@@ -41,7 +44,9 @@ public:
     void SetRowHeight(int pixels);
 
     // Sets each column to its width less a share of a vertical scroll bar
-    // when the rows do not fit; true when they do not.
+    // when the rows do not fit; true when they do not. Names and values are
+    // never cut: the names' column grows to the widest, descriptions and
+    // values wrap onto more lines where they must.
     bool FitColumns();
     bool FitColumns(const std::array<int, kColumns>& widths);
 
@@ -85,6 +90,9 @@ protected:
     void DestroyEditors();
 
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    // F2 and Enter edit the focused row's value (or the focused cell of an
+    // editable column), as in any item view.
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* e) override;
@@ -102,9 +110,14 @@ private:
     std::string CheckPower(const std::string& text) const;
     bool WritesRow(int row) const;
     int FirstEditableColumn() const { return (editSettings >> 2) & 7; }
+    int CursorColumn() const { return std::min(FirstEditableColumn(), kColumns - 1); }
     int EnabledRowFrom(int landed) const;
     void NotifyFocusedRow();
     void ApplySpan(int row);
+    void SetColumnWidths(int share);
+    void FitTexts();
+    int NeededWidth(int column, bool byWord) const;
+    void FitRowHeights();
 
     std::uint8_t editSettings = 0;
     QPointer<CmyEdit> edit;

@@ -92,6 +92,12 @@ void CmyListCtrlDelegate::PaintText(QPainter& painter, const QRect& cell,
     painter.setPen(TextColour(!list.IsRowEnabled(index.row()), text));
     const QRect area = cell.adjusted(kTextIndent, 0, 0, 0);
     const QString shown = QString::fromStdString(CmyListCtrlTexts::CellText(index.column(), text));
+    // A description or value too long for one line wraps; the list made its
+    // row high enough.
+    if (index.column() != 1 && painter.fontMetrics().horizontalAdvance(shown) > area.width()) {
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, shown);
+        return;
+    }
     painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(shown, Qt::ElideRight, area.width()));
 }

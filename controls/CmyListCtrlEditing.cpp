@@ -12,7 +12,10 @@
 #include "params/Parameter.h"
 #include "util/TextCase.h"
 
+#include <QKeyEvent>
 #include <QScopedValueRollback>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +39,18 @@ void CmyListCtrl::StartEdit(int row, int column) {
     editedRow = row;
     editedColumn = column;
     BeginEdit(visualRect(model()->index(row, column)));
+}
+
+void CmyListCtrl::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if ((enter || e->key() == Qt::Key_F2) && e->modifiers() == Qt::NoModifier &&
+        (editSettings & kReadOnly) == 0) {
+        StartEdit(currentRow(), std::max(currentColumn(), CursorColumn()));
+        // Enter on a row that takes no editing must not press the wizard's Next.
+        e->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(e);
 }
 
 Parameter* CmyListCtrl::GetEditedParameter() {
@@ -63,7 +78,7 @@ void CmyListCtrl::OpenCombo(const QRect& cell, Parameter& parameter) {
         requests->FillChoices(*combo, parameter);
     combo->Select(combo->findText(QString::fromStdString(CellText(editedRow, editedColumn)),
                                   Qt::MatchExactly));
-    connect(combo, &QComboBox::activated, this, &CmyListCtrl::ChooseFromCombo);
+    connect(combo, &CmyComboBox::Chosen, this, &CmyListCtrl::ChooseFromCombo);
     connect(combo, &CmyComboBox::ClosedOnLeave, this, &CmyListCtrl::DestroyEditors);
 }
 
@@ -108,6 +123,9 @@ void CmyListCtrl::DestroyEditors() {
         if (editor == nullptr)
             continue;
         editor->disconnect(this);
+        // Hidden with the focus, it would pass the focus on to the next control.
+        if (editor->hasFocus())
+            setFocus(Qt::OtherFocusReason);
         editor->hide();
         editor->deleteLater();
     }
@@ -179,6 +197,7 @@ void CmyListCtrl::AcceptEdit() {
 void CmyListCtrl::FinishEdit(const std::string& text) {
     SetCellText(editedRow, editedColumn, text);
     DestroyEditors();
+    FitTexts(); // a longer value than before
 }
 
 bool CmyListCtrl::WritesRow(int row) const {

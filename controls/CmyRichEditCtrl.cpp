@@ -11,6 +11,8 @@
 CmyRichEditCtrl::CmyRichEditCtrl(QWidget* parent) : QTextEdit(parent) {
     // Text is only ever put here by the program; there is nothing to undo.
     setUndoRedoEnabled(false);
+    // A narrow box must not break a word in two.
+    setWordWrapMode(QTextOption::WordWrap);
     QFont base = font();
     base.setFamilies({QStringLiteral("MS Shell Dlg"), QStringLiteral("DejaVu Sans")});
     document()->setDefaultFont(base);

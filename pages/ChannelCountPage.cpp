@@ -3,6 +3,7 @@
 #include "config/FindShown.h"
 #include "config/ModificationTraits.h"
 #include "config/WizardState.h"
+#include "controls/CmyComboBox.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "pages/ChannelPageId.h"
@@ -10,7 +11,6 @@
 #include "shell/DialogUnits.h"
 #include "shell/WizardSheet.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QStringList>
 
@@ -59,10 +59,11 @@ bool ChannelCountPage::OnInitDialog() {
             "Укажите необходимое количество подключённых каналов в приборе")
         ->setFont(LargeFont());
     explanation = AddText(kExplanationId, QRect(118, 56, 194, 64), {});
-    count = new QComboBox(this);
+    auto* list = new CmyComboBox(this, false);
+    count = list;
     count->setObjectName(QString::number(kCountId));
     count->setGeometry(DialogUnits::Rect(118, 124, 60, 14));
-    connect(count, &QComboBox::activated, this, [this](int index) {
+    connect(list, &CmyComboBox::Chosen, this, [this](int index) {
         if (index >= 0)
             Sheet()->EnableNext(true);
     });

@@ -5,12 +5,12 @@
 #include "config/PageKinds.h"
 #include "config/WizardState.h"
 #include "config/ParametersByIndex.h"
+#include "controls/CmyComboBox.h"
 #include "device/DeviceLink.h"
 #include "shell/DeviceServices.h"
 #include "shell/DialogUnits.h"
 #include "shell/WizardSheet.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QPointer>
 
@@ -43,7 +43,8 @@ ChannelQuestionsPage::Question ChannelQuestionsPage::AddQuestion(int labelId, in
                                                                  std::function<void(int)> answered) {
     Question q;
     q.label = AddText(labelId, QRect(kLabelX, y, kLabelWidth, labelHeight), text);
-    q.combo = new QComboBox(this);
+    auto* combo = new CmyComboBox(this, false);
+    q.combo = combo;
     q.combo->setObjectName(QString::number(comboId));
     q.combo->setGeometry(DialogUnits::Rect(kListX, y, kListWidth, kListHeight));
     q.label->setBuddy(q.combo);
@@ -51,7 +52,7 @@ ChannelQuestionsPage::Question ChannelQuestionsPage::AddQuestion(int labelId, in
     QPalette look = q.label->palette();
     look.setColor(QPalette::Disabled, QPalette::WindowText, kUnusableText);
     q.label->setPalette(look);
-    connect(q.combo, &QComboBox::activated, this, std::move(answered));
+    connect(combo, &CmyComboBox::Chosen, this, std::move(answered));
     combos.push_back(q.combo);
     return q;
 }
@@ -102,21 +103,6 @@ void ChannelQuestionsPage::ForgetAnswers() {
 void ChannelQuestionsPage::SelectAnswer(QComboBox* combo, int channel, int question) {
     const int a = Answer(channel, question);
     combo->setCurrentIndex(a < combo->count() ? a : -1);
-}
-
-// Tab walks the questions in use, then on to the wizard's buttons.
-bool ChannelQuestionsPage::focusNextPrevChild(bool next) {
-    const auto at = std::find(combos.begin(), combos.end(), focusWidget());
-    if (at != combos.end()) {
-        const int step = next ? 1 : -1;
-        for (int i = int(at - combos.begin()) + step; i >= 0 && i < int(combos.size()); i += step) {
-            if (combos[i]->isVisibleTo(this) && combos[i]->isEnabledTo(this)) {
-                combos[i]->setFocus(Qt::TabFocusReason);
-                return true;
-            }
-        }
-    }
-    return WizardPage::focusNextPrevChild(next);
 }
 
 void ChannelQuestionsPage::ApplyNextRule() {

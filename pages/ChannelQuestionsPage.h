@@ -91,8 +91,6 @@ protected:
     int Modification() const;
     const ModificationTraits& Traits() const;
 
-    bool focusNextPrevChild(bool next) override;
-
 private:
     std::vector<QComboBox*> combos;
     std::vector<std::vector<std::uint8_t>> answers; // [channel][question]

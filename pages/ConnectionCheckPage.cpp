@@ -15,7 +15,6 @@
 
 #include <QPushButton>
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -115,20 +114,6 @@ void ConnectionCheckPage::OnPageShown() {
     if (deviceName == nullptr || deviceName->value == kNoData)
         Sheet()->EnableNext(false);
     list->setFocus();
-}
-
-// Tab walks the list and the two buttons before the wizard's buttons, so the
-// check needs no mouse.
-bool ConnectionCheckPage::focusNextPrevChild(bool next) {
-    const std::array<QWidget*, 3> order = {list, check, defaults};
-    const auto current = std::find(order.begin(), order.end(), focusWidget());
-    const std::ptrdiff_t step = next ? 1 : -1;
-    if (current != order.end() && current - order.begin() + step >= 0 &&
-        current - order.begin() + step < std::ptrdiff_t(order.size())) {
-        current[step]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        return true;
-    }
-    return WizardPage::focusNextPrevChild(next);
 }
 
 // The port selection page that may follow keeps this shorter title.

@@ -21,7 +21,6 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     void FillList();

@@ -5,8 +5,6 @@
 ConnectionList::ConnectionList(ParameterRequests& sheet, QWidget* parent)
     : CmyListCtrl(parent), sheet(sheet) {
     SetRequests(this);
-    // Tab leaves the list for the buttons; the arrows move between rows.
-    setTabKeyNavigation(false);
 }
 
 void ConnectionList::AcceptEdit() {
@@ -19,7 +17,7 @@ void ConnectionList::AcceptEdit() {
 }
 
 void ConnectionList::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_F2 || event->key() == Qt::Key_Space) && currentRow() >= 0) {
+    if (event->key() == Qt::Key_Space && currentRow() >= 0) {
         StartEdit(currentRow(), 2);
         return;
     }

@@ -14,7 +14,7 @@ public:
     void AcceptEdit() override;
 
 protected:
-    // F2 or Space opens the focused row's editor, so no mouse is needed.
+    // Space, besides F2 and Enter, opens the focused row's editor.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

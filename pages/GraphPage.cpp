@@ -58,6 +58,8 @@ bool GraphPage::OnInitDialog() {
     AddText(0, QRect(206, 6, 107, 8), "Вход графика:");
     input = new CmyComboBox1(false, this);
     input->setObjectName(QString::number(kInputId));
+    // Digits meant for the node count must not change the input.
+    input->SetTypingSearches(false);
     input->setGeometry(DialogUnits::Rect(206, 15, 107, 12));
     AddText(0, QRect(206, 29, 107, 16), "Число узловых точек графика:");
     count = new QSpinBox(this);
@@ -317,10 +319,8 @@ void GraphPage::ReturnToPreviousPage() {
 }
 
 bool GraphPage::CanLeavePage() {
-    if (OpenedFromList()) {
-        Sheet()->BackButton()->setText("< Назад");
-        Sheet()->NextButton()->setText("Вперед >");
-    }
+    if (OpenedFromList())
+        Sheet()->RestoreButtonTexts();
     if (nodes->rowCount() > 0)
         nodes->ClearRows();
     return true;

@@ -126,7 +126,7 @@ void ParameterListPage::BuildControls() {
     selector = new CmyComboBox1(false, this);
     selector->setObjectName(QString::number(kSelectorId));
     selector->setGeometry(Corners(118, 26, 313, 38));
-    connect(selector, &QComboBox::activated, this, &ParameterListPage::OnSelectorChosen);
+    connect(selector, &CmyComboBox::Chosen, this, &ParameterListPage::OnSelectorChosen);
     separator = new QFrame(this);
     separator->setObjectName(QString::number(kSeparatorId));
     separator->setFrameShape(QFrame::HLine);
@@ -151,7 +151,7 @@ void ParameterListPage::BuildControls() {
     root->setObjectName(QString::number(kSquareRootId));
     root->setGeometry(Corners(260, 172, 313, 184));
     root->addItems({"Нет", "Да"});
-    connect(root, &QComboBox::activated, this, &ParameterListPage::OnSquareRootChosen);
+    connect(root, &CmyComboBox::Chosen, this, &ParameterListPage::OnSquareRootChosen);
     squareRoot = root;
 
     // The prompts in the layouts' own letter size, so that the long ones fit.
@@ -163,13 +163,21 @@ void ParameterListPage::BuildControls() {
     comment = new CmyRichEditCtrl(this);
     comment->setObjectName(QString::number(kCommentId));
     comment->setReadOnly(true);
+    // It follows the focused row; the keyboard has nothing to do in it.
+    comment->setFocusPolicy(Qt::NoFocus);
     QPalette grey = comment->palette();
     grey.setColor(QPalette::Base, QColor(220, 220, 220));
     comment->setPalette(grey);
     comment->hide();
     DeviceServices* device = Services();
-    popup = std::make_unique<ParameterHelpPopup>(
-        *this, *comment, [device](const Parameter& p) { return device->GetParameterHelp(p); });
+    popup = std::make_unique<ParameterHelpPopup>(*this, *comment, [device](const Parameter& p) {
+        ParameterHelp help = device->GetParameterHelp(p);
+        // The heading names the row's own number, as the row does.
+        const std::string shown = p.DisplayName();
+        if (help.title.rfind(shown, 0) == 0)
+            help.title.replace(0, shown.size(), RowDescription(p, device->State().Modification));
+        return help;
+    });
 }
 
 // A walk that ended on this page (kind above 81) resumes at its last screen

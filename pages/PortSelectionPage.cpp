@@ -1,5 +1,6 @@
 #include "pages/PortSelectionPage.h"
 
+#include "controls/CmyComboBox.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "device/LinkSettingsChange.h"
@@ -11,7 +12,6 @@
 #include "shell/WizardSheet.h"
 #include "util/Prompter.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -69,11 +69,12 @@ bool PortSelectionPage::OnInitDialog() {
             "нажмите Альт-Выход-Ввод на лицевой панели прибора для установки стандартных "
             "значений параметров в приборе. После этого нажмите кнопку \"Вперед\".");
     QLabel* caption = AddText(0, QRect(118, 118, 194, 10), "Выбор последовательного порта:");
-    portList = new QComboBox(this);
+    auto* ports = new CmyComboBox(this, false);
+    portList = ports;
     portList->setObjectName(QString::number(kPortListId));
     portList->setGeometry(DialogUnits::Rect(118, 130, 194, 14));
     caption->setBuddy(portList);
-    connect(portList, &QComboBox::activated, this, &PortSelectionPage::OnPortChosen);
+    connect(ports, &CmyComboBox::Chosen, this, &PortSelectionPage::OnPortChosen);
     return true;
 }
 
@@ -109,7 +110,7 @@ void PortSelectionPage::OnPortChosen(int index) {
 }
 
 bool PortSelectionPage::CanLeavePage() {
-    Sheet()->BackButton()->setText("Назад");
+    Sheet()->RestoreButtonTexts();
     return true;
 }
 

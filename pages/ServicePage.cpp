@@ -60,7 +60,7 @@ bool ServicePage::OnInitDialog() {
     reaction = new CmyComboBox1(false, this);
     reaction->setObjectName(QString::number(kReactionId));
     reaction->setGeometry(DialogUnits::Rect(118, 31, 194, 12));
-    connect(reaction, &QComboBox::activated, this, &ServicePage::ReactionChosen);
+    connect(reaction, &CmyComboBox::Chosen, this, &ServicePage::ReactionChosen);
     auto* line = new QFrame(this);
     line->setObjectName("1031");
     line->setFrameShape(QFrame::HLine);

@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QThread>
+#include <algorithm>
 #include <future>
 #include <memory>
 
@@ -47,6 +50,21 @@ void LabelButtons(QMessageBox& box) {
     for (const auto& [which, label] : labels)
         if (QAbstractButton* button = box.button(which))
             button->setText(label);
+}
+
+// A text with line breaks of its own keeps its lines whole, as far as the
+// screen allows, instead of wrapping into orphan lines.
+void KeepOwnLines(QMessageBox& box, const QString& text) {
+    auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    if (!label || !text.contains('\n'))
+        return;
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& line : text.split('\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const QScreen* screen = box.screen();
+    if (screen && widest < screen->availableGeometry().width() * 3 / 4)
+        label->setWordWrap(false);
 }
 
 } // namespace
@@ -95,5 +113,6 @@ PromptAnswer GuiPrompter::ShowBox(const Prompt& prompt) {
     if (prompt.topmost)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     LabelButtons(box);
+    KeepOwnLines(box, box.text());
     return Answer(box.exec());
 }

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace {
 
 // The page frame of the main dialog, in dialog units.
@@ -121,6 +123,8 @@ QLabel* WizardPage::AddText(int id, const QRect& units, const QString& text) {
     label->setGeometry(DialogUnits::Rect(units.x(), units.y(), units.width(), units.height()));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The layouts' heights were drawn for a smaller letter: the text stays whole.
+    label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
     return label;
 }
 
@@ -143,12 +147,32 @@ void WizardPage::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-// Tab inside a page jumps to the wizard's buttons.
-bool WizardPage::focusNextPrevChild(bool) {
-    if (!sheet)
+void WizardPage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled() && active && sheet)
+        sheet->FocusPage(this);
+}
+
+std::vector<QWidget*> WizardPage::TabChain() const {
+    std::vector<QWidget*> chain;
+    const auto inChain = [&chain](const QWidget* w) {
+        for (const QWidget* member : chain)
+            if (member->isAncestorOf(w))
+                return true;
         return false;
-    sheet->FocusDefaultButton();
-    return true;
+    };
+    // The window's focus chain holds every page; this page's part keeps its order.
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) &&
+            w->isEnabled() && !inChain(w))
+            chain.push_back(w);
+    }
+    return chain;
+}
+
+QWidget* WizardPage::FirstInput() const {
+    const std::vector<QWidget*> chain = TabChain();
+    return chain.empty() ? nullptr : chain.front();
 }
 
 DeviceServices* WizardPage::Services() const { return dynamic_cast<DeviceServices*>(sheet); }

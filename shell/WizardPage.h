@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 class CmyRichEditCtrl;
 class DeviceServices;
@@ -45,6 +47,12 @@ public:
     void SetCreated(bool on) { created = on; }
     void SetActive(bool on) { active = on; }
 
+    // The page's inputs that Tab visits, in its reading order: visible,
+    // enabled, one entry per control (a spin box, not its line inside).
+    std::vector<QWidget*> TabChain() const;
+    // Where the focus goes when the page opens; null when it has no input.
+    QWidget* FirstInput() const;
+
     const QFont& LargeFont() const { return largeFont; }
     const QFont& SmallFont() const { return smallFont; }
 
@@ -60,7 +68,8 @@ protected:
     QLabel* AddHeading(const QString& text);
 
     void keyPressEvent(QKeyEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
+    // Enabled again after a read: the focus comes back to the inputs.
+    void changeEvent(QEvent* event) override;
 
 private:
     void ApplyLook();

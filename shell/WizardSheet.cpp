@@ -4,14 +4,24 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 
 WizardSheet::WizardSheet(QWidget* parent)
-    : QDialog(parent), back(MakeButton(kBackId, "< Назад")), next(MakeButton(kNextId, "Вперед >")),
+    : QDialog(parent), back(MakeButton(kBackId, kBackText)), next(MakeButton(kNextId, kNextText)),
       exit(MakeButton(kExitId, "Выход")) {
     connect(back, &QPushButton::clicked, this, &WizardSheet::OnBack);
     connect(next, &QPushButton::clicked, this, &WizardSheet::OnNext);
     connect(exit, &QPushButton::clicked, this, &WizardSheet::OnExit);
+    // As in other wizards; the buttons' tips name the keys.
+    for (auto [button, key] : {std::pair{back, Qt::Key_Left}, std::pair{next, Qt::Key_Right}}) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+        });
+        button->setToolTip(shortcut->key().toString(QKeySequence::NativeText));
+    }
     connect(&worker, &DeviceWorker::BusyChanged, this, &WizardSheet::SetBusy);
     SetDefaultStyle(next, true);
 }
@@ -77,6 +87,7 @@ bool WizardSheet::ActivatePage(WizardPage* page) {
     page->repaint();
     page->OnPageShown();
     page->SetActive(true);
+    FocusPage(page);
     return true;
 }
 
@@ -146,12 +157,21 @@ void WizardSheet::RunProcedure(QObject* receiver, DeviceWorker::Job job, DeviceW
 }
 
 void WizardSheet::SetBusy(bool on) {
+    if (on && !busy)
+        focusBeforeBusy = focusWidget();
     busy = on;
-    if (WizardPage* page = GetActivePage())
+    WizardPage* page = GetActivePage();
+    if (page)
         page->setEnabled(!on);
     EnableBack(backWanted);
     EnableNext(nextWanted);
-    if (!on)
+    if (on)
+        return;
+    if (focusBeforeBusy && focusBeforeBusy->isVisible() && focusBeforeBusy->isEnabled())
+        focusBeforeBusy->setFocus(Qt::OtherFocusReason);
+    else if (page)
+        FocusPage(page);
+    else
         FocusDefaultButton();
 }
 
@@ -219,6 +239,42 @@ void WizardSheet::FocusDefaultButton() {
     }
     if (lastEnabled)
         lastEnabled->setFocus(Qt::TabFocusReason);
+}
+
+void WizardSheet::FocusPage(WizardPage* page) {
+    QWidget* focus = focusWidget();
+    if (busy || (focus && page->isAncestorOf(focus) && focus->isEnabled()))
+        return;
+    if (QWidget* first = page->FirstInput())
+        first->setFocus(Qt::TabFocusReason);
+    else
+        FocusDefaultButton();
+}
+
+void WizardSheet::RestoreButtonTexts() {
+    back->setText(kBackText);
+    next->setText(kNextText);
+}
+
+bool WizardSheet::focusNextPrevChild(bool forward) {
+    std::vector<QWidget*> chain;
+    if (WizardPage* page = GetActivePage(); page && page->isEnabled())
+        chain = page->TabChain();
+    for (QPushButton* b : {back, next, exit})
+        if (b->isVisible() && b->isEnabled())
+            chain.push_back(b);
+    if (chain.empty())
+        return false;
+    const QWidget* focus = focusWidget();
+    const auto at = std::find_if(chain.begin(), chain.end(), [focus](const QWidget* w) {
+        return focus && (w == focus || w->isAncestorOf(focus));
+    });
+    const int n = int(chain.size());
+    int target = forward ? 0 : n - 1;
+    if (at != chain.end())
+        target = (int(at - chain.begin()) + (forward ? 1 : n - 1)) % n;
+    chain[target]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void WizardSheet::OnBack() {

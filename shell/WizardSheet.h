@@ -5,6 +5,7 @@
 #include "shell/DeviceWorker.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <vector>
 
 class QPushButton;
@@ -16,6 +17,8 @@ public:
     static constexpr int kBackId = 12323;
     static constexpr int kNextId = 12324;
     static constexpr int kExitId = 2;
+    static constexpr const char* kBackText = "< Назад";
+    static constexpr const char* kNextText = "Вперед >";
 
     explicit WizardSheet(QWidget* parent = nullptr);
 
@@ -53,6 +56,11 @@ public:
     bool HasDefaultStyle(const QPushButton* button) const;
     void PressDefaultButton();
     void FocusDefaultButton();
+    // The focus into the page's first input, unless it is inside the page
+    // already; a page without one gives it to the default button.
+    void FocusPage(WizardPage* page);
+    // Back and Next as the wizard labels them, after a page renamed them.
+    void RestoreButtonTexts();
 
     QPushButton* BackButton() const { return back; }
     QPushButton* NextButton() const { return next; }
@@ -74,6 +82,8 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab walks the active page's inputs, then Back, Next and Exit, around.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void SetBusy(bool busy);
@@ -95,4 +105,6 @@ private:
     bool backWanted = false;
     bool nextWanted = true;
     bool busy = false;
+    // Where the operator was when a procedure took the input away.
+    QPointer<QWidget> focusBeforeBusy;
 };

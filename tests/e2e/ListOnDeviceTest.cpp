@@ -61,7 +61,7 @@ protected:
         Press(edit, Qt::Key_Return);
         Settle();
     }
-    // Picks an entry with an arrow key from its neighbour, as an operator can.
+    // Picks an entry with an arrow key from its neighbour and Enter, as an operator can.
     void Choose(int row, const QString& entry) {
         CmyComboBox1& combo = OpenCombo(row);
         const int wanted = combo.findText(entry);
@@ -69,6 +69,7 @@ protected:
         const bool fromBelow = wanted + 1 < combo.count();
         combo.setCurrentIndex(fromBelow ? wanted + 1 : wanted - 1);
         Press(combo, fromBelow ? Qt::Key_Up : Qt::Key_Down);
+        Press(combo, Qt::Key_Return);
         Settle();
     }
     static std::string ErrorText(std::uint8_t code) {

@@ -20,10 +20,11 @@ protected:
         return p;
     }
 
-    // Picks entry (1 or later) with the arrow key, as an operator can.
+    // Picks entry (1 or later) with the arrow key and Enter, as an operator can.
     void Choose(CmyComboBox1& combo, int entry) {
         combo.setCurrentIndex(entry - 1);
         Press(combo, Qt::Key_Down);
+        Press(combo, Qt::Key_Return);
         Settle();
     }
 };
@@ -56,6 +57,28 @@ TEST_F(InPlaceCombo, ChoosingWritesAndAppliesTheRowRules) {
     ASSERT_EQ(sheet.writes.size(), 1u);
     EXPECT_EQ(sheet.writes[0].value, "ВЭ №1");
     EXPECT_EQ(sheet.nextStates, std::vector<bool>({true}));
+}
+
+TEST_F(InPlaceCombo, ArrowKeysWriteNothingUntilEnter) {
+    AddOutput("не подключен");
+    CmyComboBox1& combo = OpenCombo(0);
+    Press(combo, Qt::Key_Down);
+    Press(combo, Qt::Key_Down);
+    EXPECT_TRUE(sheet.writes.empty());
+    EXPECT_EQ(list->Combo(), &combo);
+    Press(combo, Qt::Key_Return);
+    Settle();
+    ASSERT_EQ(sheet.writes.size(), 1u);
+    EXPECT_EQ(sheet.writes[0].value, "ВЭ №3");
+    EXPECT_EQ(list->Combo(), nullptr);
+}
+
+TEST_F(InPlaceCombo, EnterOnTheShownEntryClosesWithoutWriting) {
+    AddOutput("ВЭ №1");
+    Press(OpenCombo(0), Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(list->Combo(), nullptr);
+    EXPECT_TRUE(sheet.writes.empty());
 }
 
 TEST_F(InPlaceCombo, ChoosingTheSameEntryWritesNothing) {
@@ -104,6 +127,112 @@ TEST(CmyComboBox, PageControlStaysOnEscapeAndFocusLoss) {
     other->setFocus();
     EXPECT_TRUE(combo->isVisible());
     EXPECT_FALSE(combo->CloseOnLeave());
+}
+
+// A page's drop-down list in an active window beside another field.
+class PageCombo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        combo = new CmyComboBox(&window, false);
+        other = new QLineEdit(&window);
+        combo->addItems({"Нет", "Да", "Не знаю"});
+        combo->setCurrentIndex(-1);
+        other->move(0, 40);
+        connect();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        combo->setFocus();
+    }
+    void connect() {
+        QObject::connect(combo, &CmyComboBox::Chosen, [this](int i) { chosen.push_back(i); });
+    }
+    // One key a character: QTest aborts on Cyrillic text.
+    void Type(const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(combo, &press);
+    }
+    void Keys(std::initializer_list<Qt::Key> keys) {
+        for (Qt::Key key : keys)
+            QTest::keyClick(combo, key);
+    }
+
+    QWidget window;
+    CmyComboBox* combo = nullptr;
+    QLineEdit* other = nullptr;
+    std::vector<int> chosen;
+};
+
+struct CommitCase {
+    const char* name;
+    int start; // the entry shown before
+    std::vector<Qt::Key> keys;
+    bool leave;               // the focus goes to the other field afterwards
+    std::vector<int> chosen;  // what the page learns
+};
+
+const CommitCase kCommitCases[] = {
+    {"ArrowsAlone", -1, {Qt::Key_Down, Qt::Key_Down}, false, {}},
+    {"ArrowsThenEnter", -1, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, false, {1}},
+    {"ArrowsThenLeaving", -1, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, true, {2}},
+    {"BackWhereItWas", 1, {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, true, {}},
+    {"EnterTwice", -1, {Qt::Key_Down, Qt::Key_Return, Qt::Key_Return}, true, {0}},
+    {"HomeEnd", 1, {Qt::Key_Home, Qt::Key_End}, true, {2}},
+};
+
+class CommitCases : public PageCombo, public testing::WithParamInterface<CommitCase> {};
+
+TEST_P(CommitCases, OneChoiceForTheEntryCommitted) {
+    const CommitCase& c = GetParam();
+    combo->setCurrentIndex(c.start);
+    for (Qt::Key key : c.keys)
+        QTest::keyClick(combo, key, Qt::NoModifier);
+    if (c.leave)
+        other->setFocus();
+    EXPECT_EQ(chosen, c.chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(CmyComboBox, CommitCases, testing::ValuesIn(kCommitCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PageCombo, TypingSearchesOnlyWhereAllowed) {
+    Type("Д");
+    EXPECT_EQ(combo->currentIndex(), 1) << "typing searches by default";
+    EXPECT_TRUE(chosen.empty());
+    other->setFocus();
+    EXPECT_EQ(chosen, std::vector<int>({1}));
+    combo->setFocus();
+    combo->SetTypingSearches(false);
+    for (const char* typed : {"Н", "2"})
+        Type(typed);
+    EXPECT_EQ(combo->currentIndex(), 1);
+    other->setFocus();
+    EXPECT_EQ(chosen, std::vector<int>({1}));
+}
+
+TEST_F(PageCombo, ThePageSelectingItselfEndsTheBrowsing) {
+    Keys({Qt::Key_Down, Qt::Key_Down});
+    combo->setCurrentIndex(0); // as a page does after a refused write
+    other->setFocus();
+    EXPECT_TRUE(chosen.empty());
+}
+
+TEST_F(PageCombo, AChoiceFromTheDroppedListCountsAtOnceAlsoWhenShown) {
+    combo->setCurrentIndex(1);
+    emit combo->activated(1); // as the dropped list does
+    EXPECT_EQ(chosen, std::vector<int>({1}));
+    other->setFocus();
+    EXPECT_EQ(chosen, std::vector<int>({1}));
+}
+
+TEST_F(PageCombo, EnterWithNothingBrowsedGoesOnToTheWindow) {
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(combo, &enter);
+    EXPECT_FALSE(enter.isAccepted());
+    Keys({Qt::Key_Down});
+    QKeyEvent commit(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(combo, &commit);
+    EXPECT_TRUE(commit.isAccepted());
 }
 
 // Counts the pixels of a colour in a grabbed widget.

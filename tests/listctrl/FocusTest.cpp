@@ -124,12 +124,16 @@ TEST_F(ListFocus, RowWithoutParameterOpensNothing) {
     EXPECT_EQ(list->Combo(), nullptr);
 }
 
+int WidthSum(const CmyListCtrl& list) {
+    return list.columnWidth(0) + list.columnWidth(1) + list.columnWidth(2);
+}
+
 TEST_F(ListFocus, FitColumnsLeavesRoomForTheScrollBar) {
     const std::array<int, 3> widths{150, 55, 81};
     for (int i = 0; i < 3; ++i)
         AddRow({"db", "DEC_dot", 0, 10, "1", i});
     EXPECT_FALSE(list->FitColumns(widths));
-    EXPECT_EQ(list->columnWidth(0), 150);
+    EXPECT_EQ(WidthSum(*list), 286);
     EXPECT_EQ(list->columnWidth(2), 81);
 
     for (int i = 3; i < 40; ++i)
@@ -137,9 +141,25 @@ TEST_F(ListFocus, FitColumnsLeavesRoomForTheScrollBar) {
     EXPECT_TRUE(list->FitColumns());
     const int share = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list) / 3;
     EXPECT_GT(share, 0);
-    EXPECT_EQ(list->columnWidth(0), 150 - share);
-    EXPECT_EQ(list->columnWidth(1), 55 - share);
+    EXPECT_EQ(WidthSum(*list), 286 - 3 * share);
     EXPECT_EQ(list->columnWidth(2), 81 - share);
+}
+
+// The column titles and names show whole, descriptions and values wrap
+// onto the lines they need, and the list keeps its width.
+TEST_F(ListFocus, FitColumnsKeepsEveryTextWhole) {
+    const QString title = "Параметр параметра";
+    list->setHorizontalHeaderItem(1, new QTableWidgetItem(title));
+    AddRow({"LongName", "DEC_dot", 0, 10, "Выходной элемент №2", 0});
+    list->SetCellText(0, 0, "Полоса цифрового фильтра входа 1 (0 - фильтр выключен)");
+    list->SetCellText(0, 2, "Выходной элемент №2");
+    list->FitColumns({150, 55, 81});
+    EXPECT_EQ(WidthSum(*list), 286);
+    const QFontMetrics header(list->horizontalHeader()->font());
+    EXPECT_GE(list->columnWidth(1), header.horizontalAdvance(title));
+    const QFontMetrics cells(list->font());
+    EXPECT_LT(list->columnWidth(0), cells.horizontalAdvance(list->item(0, 0)->text()));
+    EXPECT_GE(list->rowHeight(0), 2 * cells.height()) << "the description wraps";
 }
 
 TEST_F(ListFocus, FindsRowsByNameIgnoringCase) {

@@ -7,9 +7,9 @@
 #include "pages/ChannelCountPage.h"
 #include "pages/ChannelFunctionsPage.h"
 #include "pages/GateValveChannelPage.h"
-#include "pages/ModificationPage.h"
 
 #include <QComboBox>
+#include <QTest>
 
 namespace {
 
@@ -34,12 +34,7 @@ protected:
     // Through the modification page (settings kept) and the count to the
     // first channel page.
     void StartChannels(int modification, const QString& channels) {
-        Simulator::Options options;
-        options.model.modification = modification;
-        StartWizard(options);
-        ShowPage(ModificationPage::kDialogId);
-        prompter.Script(PromptAnswer::No);
-        Press(WizardSheet::kNextId);
+        StartOnCountPage(modification);
         Choose(ChannelCountPage::kCountId, channels);
         Press(WizardSheet::kNextId);
         NewJournal();
@@ -125,6 +120,33 @@ TEST_F(ChannelPages, FunctionsAnswerWriteAndShareTheOutputElements) {
     ShowChannel(0, Page::kDialogId);
     EXPECT_EQ(List(Page::kInspectorId)->currentIndex(), -1);
     EXPECT_EQ(List(Page::kFirstElementId)->currentText(), Element(1));
+}
+
+// The keys an operator uses on a closed list: what they pass writes nothing.
+TEST_F(ChannelPages, ArrowKeysWriteOnlyTheAnswerCommitted) {
+    StartChannels(4, "2");
+    ASSERT_EQ(ActivePageId(), Page::kDialogId);
+    QComboBox* inspector = List(Page::kInspectorId);
+    ASSERT_TRUE(inspector->hasFocus());
+    QTest::keyClick(inspector, Qt::Key_Down); // "Нет"
+    QTest::keyClick(inspector, Qt::Key_Down); // "Да"
+    EXPECT_TRUE(NewJournal().empty());
+    EXPECT_EQ(List(Page::kSecondElementId)->currentText(), Element(2));
+    QTest::keyClick(inspector, Qt::Key_Return);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(NewJournal(), (Lines{"insp[0]=Включен #1"}));
+    EXPECT_EQ(List(Page::kSecondElementId)->currentText(), Element(2)); // never cleared
+    EXPECT_TRUE(inspector->hasFocus());
+
+    // Leaving the list takes what it shows; Enter then presses nothing twice.
+    QComboBox* computing = List(Page::kComputingId);
+    computing->setFocus();
+    QTest::keyClick(computing, Qt::Key_Down);
+    EXPECT_TRUE(NewJournal().empty());
+    List(Page::kLbaId)->setFocus();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(NewJournal(), (Lines{"cal.t[0]=Повторитель #0"}));
+    EXPECT_EQ(computing->currentText(), "Нет");
 }
 
 TEST_F(ChannelPages, RefusedAnswersLeaveNoAnswer) {

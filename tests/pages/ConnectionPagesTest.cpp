@@ -43,7 +43,8 @@ protected:
         ASSERT_TRUE(WaitIdle());
     }
 
-    // The list's own keys: F2 opens a row's editor, the arrows step its choices.
+    // The list's own keys: F2 opens a row's editor, the arrows step its
+    // choices, Enter takes the one shown.
     void ChooseInList(int row, const std::string& value) {
         auto* list = Control<CmyListCtrl>(ConnectionCheckPage::kListId);
         ASSERT_NE(list, nullptr);
@@ -53,6 +54,7 @@ protected:
             Key(list, Qt::Key_F2);
             const bool down = std::stoi(value) > std::stoi(list->CellText(row, 2));
             Key(list->Combo(), down ? Qt::Key_Down : Qt::Key_Up);
+            Key(list->Combo(), Qt::Key_Return);
         }
         ASSERT_EQ(list->CellText(row, 2), value);
     }
@@ -189,6 +191,9 @@ TEST_F(ConnectionPages, ThePortPageReopensThePortAndAppliesTheStandardSettings) 
     EXPECT_EQ(ports->itemText(0).toStdString(), "ttyUSB7 (usb-Brisko-if00)");
     EXPECT_EQ(wizard().focusWidget(), ports);
     Key(ports, Qt::Key_Up);
+    EXPECT_EQ(link().Settings().GetValueByName(kPortName), gone) << "not chosen before Enter";
+    Key(ports, Qt::Key_Return);
+    EXPECT_EQ(ActivePageId(), kPorts);
     EXPECT_EQ(link().Settings().GetValueByName(kPortName), adapter);
 
     prompter.Clear();
@@ -218,7 +223,7 @@ TEST_F(ConnectionPages, ThePortPageReopensThePortAndAppliesTheStandardSettings) 
     standard.addressLength = 11;
     EXPECT_EQ(sim().ActiveLink(), standard);
     EXPECT_EQ(wizard().windowTitle().toStdString(), kCheckTitle);
-    EXPECT_EQ(Button(WizardSheet::kBackId)->text().toStdString(), "Назад");
+    EXPECT_EQ(Button(WizardSheet::kBackId)->text().toStdString(), "< Назад") << "as on every page";
     EXPECT_TRUE(Button(WizardSheet::kNextId)->isEnabled());
     EXPECT_EQ(Cell(6), adapter);
     EXPECT_EQ(Cell(4), "11");

@@ -359,6 +359,12 @@ TEST_F(ParameterListOnSim, OnOffRegulatorDropsItsAutotuningAndPwmScreens) {
     EXPECT_EQ(Kind(), 26);
     Next();
     EXPECT_EQ(Kind(), kOutputLinksKind);
+    // The help's heading names the link's own number, as its row does.
+    List().FocusRow(1);
+    List().FocusRow(0);
+    const std::string row = List().CellText(0, 0);
+    EXPECT_EQ(row.find("№..."), std::string::npos) << row;
+    EXPECT_EQ(Text(help->toPlainText()).rfind(row + " (\"", 0), 0u) << Text(help->toPlainText());
 }
 
 // An edited value goes to the device at once; a refused one keeps the old.

@@ -36,6 +36,9 @@ protected:
     Simulator& sim() { return device->Sim(); }
     DeviceLink& link() { return dialog->Link(); }
 
+    // A controller in the modification, the wizard through the modification
+    // page (settings kept) on the channel-count page.
+    void StartOnCountPage(int modification);
     // Presses a button of the sheet (Back 12323, Next 12324, Exit 2) after
     // checking it can be pressed, then waits until the procedure it started ends.
     void Press(int buttonId);

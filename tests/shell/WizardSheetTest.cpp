@@ -246,15 +246,49 @@ TEST_F(WizardSheetTest, DisablingTheFocusedButtonMovesTheFocus) {
     }
 }
 
-TEST_F(WizardSheetTest, TabInsideAPageGoesToTheWizardButtons) {
-    Page(0).edit->setFocus();
-    QTest::keyClick(Page(0).edit, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), sheet.NextButton()) << "Next has the default style";
+// Tab goes through the page's inputs, then Back, Next and Exit, and around;
+// a disabled button or a hidden input is passed over.
+TEST_F(WizardSheetTest, TabWalksThePageThenTheButtonsAround) {
+    Click(sheet.NextButton());
+    auto* second = new QLineEdit(&Page(1));
+    auto* hidden = new QLineEdit(&Page(1));
+    second->show();
+    ASSERT_EQ(QApplication::focusWidget(), Page(1).edit) << "a shown page starts on its first input";
+    const std::vector<QWidget*> order = {second, sheet.BackButton(), sheet.NextButton(),
+                                         sheet.ExitButton(), Page(1).edit};
+    for (QWidget* expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), expected);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), sheet.ExitButton());
+    EXPECT_NE(QApplication::focusWidget(), hidden);
 
-    sheet.SetDefaultStyle(sheet.NextButton(), false);
-    Page(0).edit->setFocus();
-    QTest::keyClick(Page(0).edit, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), sheet.ExitButton()) << "no default: the last enabled";
+    sheet.EnableBack(false);
+    second->setFocus();
+    QTest::keyClick(second, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), sheet.NextButton());
+}
+
+TEST_F(WizardSheetTest, APageWithoutInputsStartsOnTheDefaultButtonNeverOnExit) {
+    Click(sheet.NextButton());
+    Click(sheet.NextButton());
+    delete Page(2).edit;
+    Click(sheet.BackButton());
+    sheet.ExitButton()->setFocus();
+    sheet.OnNext();
+    EXPECT_EQ(Active(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), sheet.NextButton());
+}
+
+TEST_F(WizardSheetTest, AltArrowsPressBackAndNext) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(Active(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(Active(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(Active(), 0) << "Back is off on the first page";
+    EXPECT_FALSE(sheet.BackButton()->toolTip().isEmpty());
 }
 
 TEST_F(WizardSheetTest, EnterInsideAPagePressesTheDefaultButtonAndEscDoesNothing) {

@@ -1,0 +1,12 @@
+#pragma once
+// Finds the texts a window shows cut or elided: labels, buttons, drop-down
+// lists, list headers and list cells whose text, measured in the widget's
+// own font, needs more room than the widget gives it.
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+// One line per text that does not fit: "<owner id>: <text>".
+std::vector<std::string> CutTexts(const QWidget& window);
