@@ -4,8 +4,8 @@
 
 #include "cli/TerminalProgress.h"
 #include "config/ConfigurationBackup.h"
+#include "config/ConfigurationDump.h"
 #include "config/ConfigurationRestore.h"
-#include "util/ReplaceFile.h"
 
 #include <cstdio>
 #include <fstream>
@@ -15,17 +15,6 @@ namespace {
 
 // A configuration file is a few hundred lines; anything far larger is no such file.
 constexpr std::streamoff kLargestFile = 4 << 20;
-
-std::string IdentityLine(DeviceOperations& ops) {
-    std::string identity;
-    for (const char* name : {"dev", "ver"}) {
-        Parameter p(name);
-        p.format = "string";
-        if (ops.ReadParameter(&p) == kLinkOk)
-            identity += (identity.empty() ? "Прибор: " : ", версия ") + p.value;
-    }
-    return identity;
-}
 
 } // namespace
 
@@ -62,18 +51,14 @@ int CtlSession::Dump() {
         return Fail("Использование: zrk640ctl dump ФАЙЛ", kUsageError);
     if (link.Table().empty())
         return Fail("Нет базы параметров parameters_m.zip рядом с программой", kDeviceFailure);
-    std::vector<const Parameter*> read;
+    int saved = 0;
     std::string error;
-    const int r = ConfigurationBackup(ops, link.Table()).ReadAll(read, error);
+    const int r =
+        DumpConfiguration(ops, link.Table(), options.words[0], "zrk640ctl dump", saved, error);
     FlushLog();
     if (r != kLinkOk)
-        return Fail("Ошибка чтения " + error + "\nФайл не записан.", kDeviceFailure);
-    const std::string text = FormatConfiguration(
-        read, {"Настройки прибора ZRK640 (zrk640ctl dump)", IdentityLine(ops)});
-    if (ReplaceFile(options.words[0], text, error) != 0)
-        return Fail("Не удается записать файл " + options.words[0] + ": " + error,
-                    kDeviceFailure);
-    std::printf("Сохранено параметров: %zu\n", read.size());
+        return Fail(error, kDeviceFailure);
+    std::printf("Сохранено параметров: %d\n", saved);
     return kSuccess;
 }
 

@@ -142,6 +142,8 @@ const char* CtlOptions::HelpText() {
            "                             стоп-биты и длины адреса (заданные параметры связи\n"
            "                             сужают поиск), затем адреса\n"
            "  dump ФАЙЛ                  сохранить все параметры прибора в файл\n"
+           "  report ФАЙЛ.pdf|ФАЙЛ.html\n"
+           "                             отчёт о настройке прибора (PDF или HTML)\n"
            "  diff ФАЙЛ                  сравнить прибор с файлом (код 0 - совпадает,\n"
            "                             1 - есть различия)\n"
            "  restore ФАЙЛ [--modification] [--network]\n"
@@ -185,7 +187,7 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
         sub->add_option("words", words);
         return sub;
     };
-    for (const char* name : {"ports", "read", "write", "dump", "diff"})
+    for (const char* name : {"ports", "read", "write", "dump", "report", "diff"})
         addCommand(name);
     addCommand("check")->add_flag("--scan", scanOnSilence);
     CLI::App* scan = addCommand("scan");

@@ -13,6 +13,8 @@ namespace {
 
 // The controller's answer to a name it does not have.
 constexpr std::uint8_t kNoDescriptorCode = 40;
+// Failed reads in a row after which the controller counts as gone.
+constexpr int kLostAfter = 5;
 
 bool UnknownToController(const Parameter& p) {
     std::string text;
@@ -50,12 +52,16 @@ int ConfigurationBackup::ReadAll(std::vector<const Parameter*>& read, std::strin
             wanted.push_back(p);
     SortForConfiguration(wanted);
     read.clear();
-    int done = 0;
+    int done = 0, failedInRow = 0;
     for (const Parameter* c : wanted) {
         Parameter& p = const_cast<Parameter&>(*c);
         const int r = Read(p, error);
-        if (r != kLinkOk && !UnknownToController(p))
+        const bool failed = r != kLinkOk && !UnknownToController(p);
+        failedInRow = failed ? failedInRow + 1 : 0;
+        if (failed && (!unread || failedInRow == kLostAfter))
             return r;
+        if (failed)
+            unread->push_back(&p);
         if (r == kLinkOk)
             read.push_back(&p);
         if (progress)

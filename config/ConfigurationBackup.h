@@ -33,6 +33,9 @@ public:
     ConfigurationBackup(DeviceOperations& ops, const ParameterTable& table)
         : ops(ops), table(table) {}
     void SetProgress(Progress p) { progress = std::move(p); }
+    // With a list, ReadAll goes on past a failed read and names it there,
+    // unless the controller stops answering altogether.
+    void KeepUnread(std::vector<const Parameter*>* list) { unread = list; }
 
     // Reads every configuration parameter of the table from the controller;
     // one it reports unknown is left out. 0, or the failed read's result with
@@ -57,4 +60,5 @@ private:
     DeviceOperations& ops;
     const ParameterTable& table;
     Progress progress;
+    std::vector<const Parameter*>* unread = nullptr;
 };

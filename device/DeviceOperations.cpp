@@ -1,6 +1,7 @@
 #include "device/DeviceOperations.h"
 
 #include "device/DeviceLink.h"
+#include "device/ExchangeObserver.h"
 #include "device/LostReplies.h"
 #include "util/Prompter.h"
 #include "util/TextCase.h"
@@ -27,7 +28,10 @@ int DeviceOperations::ReadParameter(Parameter* p) {
         return kLinkNothing;
     if (p->index < 0)
         return kLinkNegativeIndex;
-    return link.exchange_parameter(kRead, *p, exchangeLog);
+    const int r = link.exchange_parameter(kRead, *p, exchangeLog);
+    if (r == kLinkOk && observer)
+        observer->Read(*p);
+    return r;
 }
 
 int DeviceOperations::WriteParameter(Parameter* p) {
@@ -42,6 +46,8 @@ int DeviceOperations::WriteParameter(Parameter* p) {
     const int r = link.exchange_parameter(kWrite, *p, exchangeLog);
     if (r == kLinkOk && NetRS485::IsNetworkSettingName(p->name))
         link.State().SettingsChanged = true;
+    if (r == kLinkOk && observer)
+        observer->Written(*p);
     return r;
 }
 

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 
 namespace {
 
@@ -122,6 +123,14 @@ QLabel* WizardPage::AddText(int id, const QRect& units, const QString& text) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+QPushButton* WizardPage::AddButton(int id, const QRect& units, const QString& text) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QString::number(id));
+    button->setGeometry(DialogUnits::Rect(units.x(), units.y(), units.width(), units.height()));
+    button->setAutoDefault(false);
+    return button;
 }
 
 QLabel* WizardPage::AddHeading(const QString& text) {
