@@ -232,3 +232,15 @@ TEST_F(FieldToolsTest, ReportHoldsIdentityValuesLinksAndGraph) {
     EXPECT_EQ(o.err, "Использование: zrk640ctl report ФАЙЛ.pdf|ФАЙЛ.html\n");
     EXPECT_FALSE(std::ifstream(dir.file("site.txt")).good());
 }
+
+TEST_F(FieldToolsTest, ReportOfAControllerThatFallsSilentIsNotWritten) {
+    Start();
+    FaultSettings faults;
+    faults.silentAfter = 60;
+    sim.SetFaults(faults);
+    const std::string pdf = dir.file("site.pdf");
+    const Outcome o = Run(Pty() + "report " + pdf);
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_NE(o.err.find("Отчёт не записан."), std::string::npos) << o.err;
+    EXPECT_FALSE(std::ifstream(pdf).good());
+}
