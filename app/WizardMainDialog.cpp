@@ -37,6 +37,7 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
     deviceLink.LoadBase();
     deviceLink.Settings().BuildParameters();
     deviceLink.configure_port();
+    operations.SetObserver(&sessionWrites);
     // Every write of "n.Ch" reshapes the channels of the modification chosen.
     PlugChannelCountChange(operations, deviceLink.Table(), configurationProgress, wizardState);
     BuildLayout();

@@ -14,6 +14,7 @@
 #include "pages/ServicePage.h"
 #include "pages/WelcomePage.h"
 #include "pages/WrongDevicePage.h"
+#include "config/SessionWrites.h"
 #include "config/WizardState.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
@@ -61,6 +62,7 @@ public:
     TransferStatus& Status() override { return *this; }
     WorkerRegistry& Workers() override { return workers; }
     ConfigurationProgress& Progress() override { return configurationProgress; }
+    const SessionWrites& Writes() const override { return sessionWrites; }
     ExitProcedure& Exit() { return exitProcedure; }
 
     void RunOnDevice(QObject* receiver, std::function<int()> job,
@@ -104,6 +106,7 @@ private:
     WizardState wizardState;
     DeviceLink deviceLink;
     DeviceOperations operations{deviceLink};
+    SessionWrites sessionWrites; // told by operations of every write
     ParameterListPage parameterListPage;
     GraphPage graphPage;
     ChannelFunctionsPage channelFunctionsPage;

@@ -6,6 +6,7 @@
 #include "cli/TerminalLine.h"
 #include "cli/TerminalProgress.h"
 #include "config/ConfigurationBackup.h"
+#include "config/ConfigurationDump.h"
 #include "config/ConfigurationRestore.h"
 #include "util/OutputFile.h"
 #include "util/PrompterGuard.h"
@@ -18,17 +19,6 @@ namespace {
 
 // A configuration file is a few hundred lines; anything far larger is no such file.
 constexpr std::size_t kLargestFile = 4 << 20;
-
-std::string IdentityLine(DeviceOperations& ops) {
-    std::string identity;
-    for (const char* name : {"dev", "ver"}) {
-        Parameter p(name);
-        p.format = "string";
-        if (ops.ReadParameter(&p) == kLinkOk)
-            identity += (identity.empty() ? "Прибор: " : ", версия ") + p.value;
-    }
-    return identity;
-}
 
 // "Чтение: 120 из 812, осталось около 31 с", the time from the pace so far.
 std::string ReadProgressText(int done, int total, std::chrono::steady_clock::duration spent) {
@@ -99,8 +89,7 @@ int CtlSession::Dump() {
     FlushLog();
     if (r != kLinkOk)
         return Fail("Ошибка чтения " + error + "\nФайл не записан.", kDeviceFailure);
-    const std::string text = FormatConfiguration(
-        read, {"Настройки прибора ZRK640 (zrk640ctl dump)", IdentityLine(ops)});
+    const std::string text = ConfigurationText(ops, read, "zrk640ctl dump");
     if (OutputFile::Write(path, text, error) != 0)
         return Fail("Не удается записать файл " + path + ": " + error, kFileError);
     const int unread = ReportUnread(read);

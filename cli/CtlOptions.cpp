@@ -149,6 +149,8 @@ const char* CtlOptions::HelpText() {
            "                             стандартный вывод; устройство или канал FIFO\n"
            "                             записывается как есть, обычный файл заменяется\n"
            "                             целиком с прежними правами и владельцем)\n"
+           "  report ФАЙЛ.pdf|ФАЙЛ.html\n"
+           "                             отчёт о настройке прибора (PDF или HTML)\n"
            "  diff ФАЙЛ [--partial]      сравнить прибор с файлом (код 0 - совпадает,\n"
            "                             1 - есть различия)\n"
            "  restore ФАЙЛ [--modification] [--network] [--partial]\n"
@@ -201,7 +203,7 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
         sub->add_option("words", words);
         return sub;
     };
-    for (const char* name : {"ports", "read", "write", "dump"})
+    for (const char* name : {"ports", "read", "write", "dump", "report"})
         addCommand(name);
     addCommand("diff")->add_flag("--partial", partial);
     addCommand("check")->add_flag("--scan", scanOnSilence);

@@ -49,7 +49,7 @@ int CtlSession::Run() {
         {"read", &CtlSession::Read},       {"write", &CtlSession::Write},
         {"check", &CtlSession::Check},     {"dump", &CtlSession::Dump},
         {"diff", &CtlSession::Diff},       {"restore", &CtlSession::Restore},
-        {"relink", &CtlSession::Relink},
+        {"relink", &CtlSession::Relink},   {"report", &CtlSession::Report},
     };
     for (const auto& [name, command] : commands) {
         if (options.command != name)

@@ -38,6 +38,7 @@ private:
     int Dump();
     int Diff();
     int Restore();
+    int Report(); // CtlReportCommand.cpp
     bool ReadConfigurationFile(std::vector<ConfigurationEntry>& entries, int& exitCode);
     // Link settings (CtlLinkCommands.cpp).
     int Relink();

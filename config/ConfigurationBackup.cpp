@@ -85,8 +85,11 @@ int ConfigurationBackup::ReadAll(std::vector<const Parameter*>& read, std::strin
     const int r = ReadEach(
         wanted, true,
         [&](std::size_t i, bool answered) {
-            if (!answered)
+            if (!answered) {
                 wanted[i]->value = kNoData;
+                if (unread)
+                    unread->push_back(wanted[i]);
+            }
             read.push_back(wanted[i]);
         },
         error, dead);

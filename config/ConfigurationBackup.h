@@ -33,6 +33,8 @@ public:
     ConfigurationBackup(DeviceOperations& ops, const ParameterTable& table)
         : ops(ops), table(table) {}
     void SetProgress(Progress p) { progress = std::move(p); }
+    // With a list, ReadAll also names there each value it could not read.
+    void KeepUnread(std::vector<const Parameter*>* list) { unread = list; }
 
     // Reads every configuration parameter of the table from the controller;
     // one it reports unknown is left out, one that could not be read is in
@@ -64,4 +66,5 @@ private:
     DeviceOperations& ops;
     const ParameterTable& table;
     Progress progress;
+    std::vector<const Parameter*>* unread = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "controls/CmyGraf.h"
 
-#include "controls/GraphPainter.h"
+#include "render/GraphPainter.h"
 
 #include <QMouseEvent>
 #include <QPainter>

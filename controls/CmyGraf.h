@@ -2,8 +2,8 @@
 // The setpoint-correction graph: shows the nodes of the node list as a curve;
 // nodes are edited in the list, never here.
 
-#include "controls/GraphGeometry.h"
-#include "controls/GraphUnits.h"
+#include "render/GraphGeometry.h"
+#include "render/GraphUnits.h"
 
 #include <QWidget>
 

@@ -1,6 +1,7 @@
 #include "device/DeviceOperations.h"
 
 #include "device/DeviceLink.h"
+#include "device/ExchangeObserver.h"
 #include "util/Prompter.h"
 #include "util/TextCase.h"
 
@@ -24,7 +25,12 @@ std::string Printed(const char* format, const Parameter& p, const std::string& t
 } // namespace
 
 int DeviceOperations::ReadParameter(Parameter* p) {
-    return p ? Exchange(kRead, *p) : kLinkNothing;
+    if (!p)
+        return kLinkNothing;
+    const int r = Exchange(kRead, *p);
+    if (r == kLinkOk && observer)
+        observer->Read(*p);
+    return r;
 }
 
 int DeviceOperations::WriteParameter(Parameter* p) {
@@ -37,6 +43,8 @@ int DeviceOperations::WriteParameter(Parameter* p) {
     const int r = Exchange(kWrite, *p);
     if (r == kLinkOk && NetRS485::IsNetworkSettingName(p->name))
         link.State().SettingsChanged = true;
+    if (r == kLinkOk && observer)
+        observer->Written(*p);
     return r;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 class DeviceLink;
+class ExchangeObserver;
 class Parameter;
 
 // What the identity check found; each text is a run of '\n'-ended lines.
@@ -33,6 +34,8 @@ public:
     int WriteChannelParameter(Parameter* p);
     // Lines of every later exchange go to log (null: none), for a trace.
     void SetExchangeLog(std::vector<std::string>* log) { exchangeLog = log; }
+    // Told of every successful read and write (null: nobody).
+    void SetObserver(ExchangeObserver* o) { observer = o; }
     // Unset, "n.Ch" is written like any other parameter.
     void SetChannelConfigurator(ChannelConfigurator configurator) {
         channelConfigurator = std::move(configurator);
@@ -58,4 +61,5 @@ private:
     DeviceLink& link;
     ChannelConfigurator channelConfigurator;
     std::vector<std::string>* exchangeLog = nullptr;
+    ExchangeObserver* observer = nullptr;
 };

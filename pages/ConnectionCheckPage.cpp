@@ -72,15 +72,6 @@ bool ConnectionCheckPage::OnInitDialog() {
     return true;
 }
 
-QPushButton* ConnectionCheckPage::AddButton(int id, const QRect& units, const QString& text) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QString::number(id));
-    button->setGeometry(DialogUnits::Rect(units.x(), units.y(), units.width(), units.height()));
-    // Enter stays with the wizard's default button.
-    button->setAutoDefault(false);
-    return button;
-}
-
 void ConnectionCheckPage::FillList() {
     NetRS485prg& settings = Services()->Link().Settings();
     list->Setup(2 << 2);

@@ -27,7 +27,6 @@ private:
     void ShowSettings();
     void OnCheck();
     void OnDefaults();
-    QPushButton* AddButton(int id, const QRect& units, const QString& text);
 
     ConnectionList* list = nullptr;
     QPushButton* check = nullptr;

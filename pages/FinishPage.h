@@ -1,16 +1,32 @@
 #pragma once
 
+#include "shell/DialogSaveFileChooser.h"
 #include "shell/WizardPage.h"
+
+#include <string>
 
 class FinishPage : public WizardPage {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 142;
+    static constexpr int kReportId = 1090;
+    static constexpr int kSaveId = 1091;
 
     explicit FinishPage(QWidget* parent = nullptr);
     void OnPageShown() override;
     bool CanLeavePage() override;
+    // Tests answer the save dialogs themselves (not owned).
+    void SetFileChooser(SaveFileChooser* chooser) { fileChooser = chooser; }
 
 protected:
     bool OnInitDialog() override;
+
+private:
+    void OnReport();
+    void OnSaveConfiguration();
+    void WriteReportFile(const std::string& path);
+    void WriteConfigurationFile(const std::string& path);
+
+    DialogSaveFileChooser dialogChooser;
+    SaveFileChooser* fileChooser = &dialogChooser;
 };

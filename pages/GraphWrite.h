@@ -4,7 +4,7 @@
 // X values that do not ascend, so the count goes to 0 first, the nodes
 // follow in ascending X and the count comes last.
 
-#include "controls/GraphGeometry.h"
+#include "render/GraphGeometry.h"
 
 #include <string>
 #include <vector>

@@ -160,7 +160,9 @@ void ServicePage::BehvRead(int result, bool thenTable) {
 
 // The operator told of an unread reaction reads it again with Next, or picks one.
 void ServicePage::AllowNext() {
-    Sheet()->EnableNext(reaction->currentIndex() >= 0 || behvUnread);
+    // A pass that ends after the page was left must not set the next page's buttons.
+    if (IsActive())
+        Sheet()->EnableNext(reaction->currentIndex() >= 0 || behvUnread);
 }
 
 int ServicePage::GetNextPageId() {
@@ -219,8 +221,10 @@ void ServicePage::ReadIndicationTable(DeviceServices& device) {
     const WizardState& state = device.State();
     const int modification = state.Modification.load();
     Post([this] {
-        Sheet()->EnableBack(false);
-        Sheet()->EnableNext(false);
+        if (IsActive()) {
+            Sheet()->EnableBack(false);
+            Sheet()->EnableNext(false);
+        }
         setEnabled(false);
         if (indication->rowCount() > 0)
             indication->ClearRows();

@@ -9,6 +9,7 @@
 class ConfigurationProgress;
 class DeviceLink;
 class DeviceOperations;
+class SessionWrites;
 class TransferStatus;
 class WizardState;
 class WorkerRegistry;
@@ -25,4 +26,6 @@ public:
     // What the configuration procedures show; callable from any thread.
     virtual ConfigurationProgress& Progress() = 0;
     virtual ParameterHelp GetParameterHelp(const Parameter& parameter) = 0;
+    // What this session wrote to the controller.
+    virtual const SessionWrites& Writes() const = 0;
 };

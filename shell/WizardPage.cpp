@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -126,6 +127,14 @@ QLabel* WizardPage::AddText(int id, const QRect& units, const QString& text) {
     // The layouts' heights were drawn for a smaller letter: the text stays whole.
     label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
     return label;
+}
+
+QPushButton* WizardPage::AddButton(int id, const QRect& units, const QString& text) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QString::number(id));
+    button->setGeometry(DialogUnits::Rect(units.x(), units.y(), units.width(), units.height()));
+    button->setAutoDefault(false);
+    return button;
 }
 
 QLabel* WizardPage::AddHeading(const QString& text) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QLabel;
+class QPushButton;
 class CmyRichEditCtrl;
 class DeviceServices;
 class Parameter;
@@ -64,6 +65,8 @@ protected:
     // Helpers for building controls from the page layouts (dialog units).
     QLabel* AddPicture(int bitmapId);
     QLabel* AddText(int id, const QRect& units, const QString& text);
+    // A push button that leaves Enter to the wizard's default button.
+    QPushButton* AddButton(int id, const QRect& units, const QString& text);
     // A line in the large font beside the page's picture.
     QLabel* AddHeading(const QString& text);
 

@@ -127,3 +127,63 @@ TEST_F(FieldToolsTest, TcpPortReadsAndWrites) {
 }
 
 } // namespace
+
+TEST_F(FieldToolsTest, ReportHoldsIdentityValuesLinksAndGraph) {
+    Start();
+    for (const char* change : {"write Pb:0 55.5", "write absc:0 10", "write ordn:0 100",
+                               "write absc:1 20", "write ordn:1 150", "write absc:2 30",
+                               "write ordn:2 120", "write node:0 3",
+                               "write rel.a:0 \"Выходной элемент №4\""})
+        ASSERT_EQ(Run(Pty() + change).exitCode, 0) << change;
+    std::string model, firmware;
+    ASSERT_TRUE(sim.Value("dev", 0, model));
+    ASSERT_TRUE(sim.Value("ver", 0, firmware));
+    const std::size_t journal = sim.JournalLines().size();
+
+    const std::string pdf = dir.file("site.pdf");
+    Outcome o = Run(Pty() + "report " + pdf);
+    ASSERT_EQ(o.exitCode, 0) << o.err;
+    ASSERT_EQ(std::system(("pdftotext -layout " + pdf + " " + dir.file("pdf.txt")).c_str()), 0);
+    ASSERT_EQ(std::system(("pdfimages -list " + pdf + " >" + dir.file("images")).c_str()), 0);
+    const std::string html = dir.file("site.html");
+    o = Run(Pty() + "report " + html);
+    ASSERT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_EQ(sim.JournalLines().size(), journal); // a report only reads
+
+    const std::string pdfText = Slurp(dir.file("pdf.txt"));
+    const std::string htmlText = Slurp(html);
+    for (const std::string& text : {pdfText, htmlText}) {
+        for (const std::string& wanted :
+             {model, firmware, std::string("Канал 1: Регулятор"), std::string("Pb[0]"),
+              std::string("55.500"), std::string("Выходной элемент №4"),
+              std::string("Подключение выходных элементов"), std::string("150.000"),
+              std::string("Адрес и параметры связи")})
+            EXPECT_NE(text.find(wanted), std::string::npos) << wanted;
+        // One channel in use: nothing of the second.
+        EXPECT_EQ(text.find("Канал 2:"), std::string::npos);
+    }
+    // A page number at the foot of the first page; the graph as a picture.
+    std::string firstPage = pdfText.substr(0, pdfText.find('\f'));
+    firstPage.erase(firstPage.find_last_not_of(" \n") + 1);
+    EXPECT_EQ(firstPage.substr(firstPage.size() - 2), " 1") << firstPage;
+    const std::string images = Slurp(dir.file("images"));
+    EXPECT_NE(images.find(" image "), std::string::npos) << images;
+    EXPECT_NE(htmlText.find("<img src=\"data:image/png;base64,iVBOR"), std::string::npos);
+
+    o = Run(Pty() + "report " + dir.file("site.txt"));
+    EXPECT_EQ(o.exitCode, 2);
+    EXPECT_EQ(o.err, "Использование: zrk640ctl report ФАЙЛ.pdf|ФАЙЛ.html\n");
+    EXPECT_FALSE(std::ifstream(dir.file("site.txt")).good());
+}
+
+TEST_F(FieldToolsTest, ReportOfAControllerThatFallsSilentIsNotWritten) {
+    Start();
+    FaultSettings faults;
+    faults.silentAfter = 60;
+    sim.SetFaults(faults);
+    const std::string pdf = dir.file("site.pdf");
+    const Outcome o = Run(Pty() + "report " + pdf);
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_NE(o.err.find("Отчёт не записан."), std::string::npos) << o.err;
+    EXPECT_FALSE(std::ifstream(pdf).good());
+}

@@ -1,4 +1,4 @@
-#include "controls/GraphGeometry.h"
+#include "render/GraphGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -38,7 +38,7 @@ offers() {
     done
 }
 
-expect 'zrk640ctl re' read relink restore
+expect 'zrk640ctl re' read relink report restore
 expect 'zrk640ctl --parity ' even none odd
 expect 'zrk640ctl --addr-len ' 11 8
 expect 'zrk640ctl scan --a' --addresses --all
@@ -47,6 +47,7 @@ expect 'zrk640ctl restore site.cfg --' --modification --network --partial
 expect 'zrk640ctl --baud 9600 read n.C' n.Ch
 expect 'zrk640ctl read n.Ch ' ''
 expect "zrk640ctl dump $work/si" "$work/site.cfg"
+expect "zrk640ctl report $work/si" "$work/site.cfg"
 offers 'zrk640ctl --' --port --baud --trace --help --version
 offers 'zrk640ctl relink --' --baud --parity --addr
 offers 'zrk640ctl write ' n.Ch mod.v dev rel.a

@@ -2,8 +2,8 @@
 // Paints the graph control: title, arrowed axes and, from two nodes on, the
 // grid, the curve, its extensions and the range labels.
 
-#include "controls/GraphGeometry.h"
-#include "controls/GraphUnits.h"
+#include "render/GraphGeometry.h"
+#include "render/GraphUnits.h"
 
 #include <QFont>
 #include <QPainter>

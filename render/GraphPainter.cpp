@@ -1,4 +1,4 @@
-#include "controls/GraphPainter.h"
+#include "render/GraphPainter.h"
 
 #include <QFontMetrics>
 #include <QPolygonF>
