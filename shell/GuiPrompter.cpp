@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
@@ -63,8 +64,16 @@ void KeepOwnLines(QMessageBox& box, const QString& text) {
     for (const QString& line : text.split('\n'))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     const QScreen* screen = box.screen();
-    if (screen && widest < screen->availableGeometry().width() * 3 / 4)
-        label->setWordWrap(false);
+    if (!screen || widest >= screen->availableGeometry().width() * 3 / 4)
+        return;
+    label->setWordWrap(false);
+    // QMessageBox wraps anything wider than half a screen again when it is
+    // shown; a row as wide as the longest line gives the label that room.
+    constexpr int kIconAndMargins = 96;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(widest + kIconAndMargins, 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 } // namespace
