@@ -28,18 +28,6 @@ std::string ReadProgressText(int done, int total, std::chrono::steady_clock::dur
            ", осталось около " + std::to_string(left) + " с";
 }
 
-// The values dump could not read, named on stderr; their count.
-int ReportUnread(const std::vector<const Parameter*>& read) {
-    int unread = 0;
-    for (const Parameter* p : read)
-        if (p->value == kNoData) {
-            std::fprintf(stderr, "Не прочитано %s: %s\n", ConfigurationKey(*p).c_str(),
-                         p->message.c_str());
-            ++unread;
-        }
-    return unread;
-}
-
 } // namespace
 
 bool CtlSession::ReadConfigurationFile(std::vector<ConfigurationEntry>& entries, int& exitCode) {
@@ -92,14 +80,16 @@ int CtlSession::Dump() {
     const std::string text = ConfigurationText(ops, read, "zrk640ctl dump");
     if (OutputFile::Write(path, text, error) != 0)
         return Fail("Не удается записать файл " + path + ": " + error, kFileError);
-    const int unread = ReportUnread(read);
+    const std::vector<std::string> unread = UnreadLines(read);
+    for (const std::string& line : unread)
+        std::fprintf(stderr, "Не прочитано %s\n", line.c_str());
     // The summary never mixes into a file on standard output.
     std::FILE* summary = OutputFile::IsStandardOutput(path) ? stderr : stdout;
-    std::fprintf(summary, "Сохранено параметров: %zu\n", read.size() - unread);
-    if (unread == 0)
+    std::fprintf(summary, "Сохранено параметров: %zu\n", read.size() - unread.size());
+    if (unread.empty())
         return kSuccess;
-    std::fprintf(stderr, "Не прочитано параметров: %d; в файле они отмечены \"%s\"\n", unread,
-                 kNoData);
+    std::fprintf(stderr, "Не прочитано параметров: %zu; в файле они отмечены \"%s\"\n",
+                 unread.size(), kNoData);
     return kDeviceFailure;
 }
 

@@ -71,25 +71,17 @@ int CommissioningReportReader::Read(CommissioningReport& report, std::string& er
     report.date = Now();
     report.model = ReadIdentityText(ops, "dev");
     report.firmware = ReadIdentityText(ops, "ver");
-    std::vector<const Parameter*> read, unread;
+    // In configuration order; a value the pass could not read holds "Нет данных".
+    std::vector<const Parameter*> ordered;
     ConfigurationBackup backup(ops, table);
     backup.SetProgress(progress);
-    backup.KeepUnread(&unread);
-    const int r = backup.ReadAll(read, error);
+    const int r = backup.ReadAll(ordered, error);
     if (r != kLinkOk)
         return r;
-
-    std::map<const Parameter*, bool> all;
-    for (const Parameter* p : read)
-        all[p] = true;
-    for (const Parameter* p : unread) {
-        all[p] = false;
-        report.unread.push_back(ConfigurationKey(*p));
-    }
-    std::vector<const Parameter*> ordered;
-    for (const auto& [p, ok] : all)
-        ordered.push_back(p);
-    SortForConfiguration(ordered);
+    const auto answered = [](const Parameter* p) { return p->value != kNoData; };
+    for (const Parameter* p : ordered)
+        if (!answered(p))
+            report.unread.push_back(ConfigurationKey(*p));
 
     // Looked up among the pass's own parameters: a name the base lacks is no fault here.
     std::map<std::pair<std::string, int>, const Parameter*> byName;
@@ -101,7 +93,7 @@ int CommissioningReportReader::Read(CommissioningReport& report, std::string& er
     };
     const auto valueOf = [&](const char* name, int index) -> const Parameter* {
         const Parameter* p = found(name, index);
-        return p && all[p] ? p : nullptr;
+        return p && answered(p) ? p : nullptr;
     };
     const Parameter* modification = valueOf("mod.v", 0);
     const Parameter* count = valueOf("n.Ch", 0);
@@ -117,7 +109,7 @@ int CommissioningReportReader::Read(CommissioningReport& report, std::string& er
         if (g.block == "Модификация и каналы" || !BlockInUse(g, features, channels))
             continue;
         if (g.block == "Сетевые параметры") {
-            report.network.push_back(ValueOf(*p, all[p]));
+            report.network.push_back(ValueOf(*p, answered(p)));
             continue;
         }
         auto& sections = g.unit == GroupUnit::Controller || g.unit == GroupUnit::Other
@@ -126,7 +118,7 @@ int CommissioningReportReader::Read(CommissioningReport& report, std::string& er
         const std::string title = GroupTitle(g);
         if (sections.empty() || sections.back().title != title)
             sections.push_back({title, {}});
-        sections.back().values.push_back(ValueOf(*p, all[p]));
+        sections.back().values.push_back(ValueOf(*p, answered(p)));
     }
 
     for (int c = 0; c < channels; ++c) {

@@ -33,6 +33,14 @@ std::string ConfigurationKey(const Parameter& p) {
     return p.indexed ? p.name + "[" + std::to_string(p.index) + "]" : p.name;
 }
 
+std::vector<std::string> UnreadLines(const std::vector<const Parameter*>& read) {
+    std::vector<std::string> lines;
+    for (const Parameter* p : read)
+        if (p->value == kNoData)
+            lines.push_back(ConfigurationKey(*p) + ": " + p->message);
+    return lines;
+}
+
 // A reply lost on the line is asked for again (ReadParameter); a value that
 // still cannot be read is named and handed to take as unanswered, and the
 // pass goes on unless the line is dead.
@@ -85,11 +93,8 @@ int ConfigurationBackup::ReadAll(std::vector<const Parameter*>& read, std::strin
     const int r = ReadEach(
         wanted, true,
         [&](std::size_t i, bool answered) {
-            if (!answered) {
+            if (!answered)
                 wanted[i]->value = kNoData;
-                if (unread)
-                    unread->push_back(wanted[i]);
-            }
             read.push_back(wanted[i]);
         },
         error, dead);

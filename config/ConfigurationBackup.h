@@ -25,6 +25,9 @@ bool SameValue(const Parameter& p, const std::string& a, const std::string& b);
 // "NAME[INDEX]" or "NAME".
 std::string ConfigurationKey(const Parameter& p);
 
+// "NAME[INDEX]: reason" of every value a pass could not read.
+std::vector<std::string> UnreadLines(const std::vector<const Parameter*>& read);
+
 class ConfigurationBackup {
 public:
     // Called after each read with the count done and the count in all.
@@ -33,8 +36,6 @@ public:
     ConfigurationBackup(DeviceOperations& ops, const ParameterTable& table)
         : ops(ops), table(table) {}
     void SetProgress(Progress p) { progress = std::move(p); }
-    // With a list, ReadAll also names there each value it could not read.
-    void KeepUnread(std::vector<const Parameter*>* list) { unread = list; }
 
     // Reads every configuration parameter of the table from the controller;
     // one it reports unknown is left out, one that could not be read is in
@@ -66,5 +67,4 @@ private:
     DeviceOperations& ops;
     const ParameterTable& table;
     Progress progress;
-    std::vector<const Parameter*>* unread = nullptr;
 };

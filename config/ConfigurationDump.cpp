@@ -44,16 +44,12 @@ int DumpConfiguration(DeviceOperations& ops, const ParameterTable& table, const 
         error = "Не удается записать файл " + path + ": " + error;
         return -1;
     }
-    std::string unread;
-    saved = 0;
-    for (const Parameter* p : read) {
-        if (p->value == kNoData)
-            unread += "\n" + ConfigurationKey(*p) + ": " + p->message;
-        else
-            ++saved;
-    }
+    const std::vector<std::string> unread = UnreadLines(read);
+    saved = static_cast<int>(read.size() - unread.size());
     if (!unread.empty())
         error = "Файл записан, но не все значения прочитаны; в файле они отмечены \"" +
-                std::string(kNoData) + "\":" + unread;
+                std::string(kNoData) + "\":";
+    for (const std::string& line : unread)
+        error += "\n" + line;
     return kLinkOk;
 }
