@@ -3,6 +3,7 @@
 #include "cli/CtlSession.h"
 
 #include "cli/CtlPrompter.h"
+#include "cli/ReadProgress.h"
 #include "cli/TerminalLine.h"
 #include "cli/TerminalProgress.h"
 #include "config/ConfigurationBackup.h"
@@ -12,21 +13,12 @@
 #include "util/PrompterGuard.h"
 #include "util/ReadWholeFile.h"
 
-#include <chrono>
 #include <cstdio>
 
 namespace {
 
 // A configuration file is a few hundred lines; anything far larger is no such file.
 constexpr std::size_t kLargestFile = 4 << 20;
-
-// "Чтение: 120 из 812, осталось около 31 с", the time from the pace so far.
-std::string ReadProgressText(int done, int total, std::chrono::steady_clock::duration spent) {
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(spent).count();
-    const long long left = done > 0 ? (ms * (total - done) / done + 999) / 1000 : 0;
-    return "Чтение: " + std::to_string(done) + " из " + std::to_string(total) +
-           ", осталось около " + std::to_string(left) + " с";
-}
 
 } // namespace
 
@@ -67,10 +59,7 @@ int CtlSession::Dump() {
         return Fail("Нет базы параметров parameters_m.zip рядом с программой", kDeviceFailure);
     ConfigurationBackup backup(ops, link.Table());
     TerminalLine line(false);
-    const auto start = std::chrono::steady_clock::now();
-    backup.SetProgress([&line, start](int done, int total) {
-        line.Show(ReadProgressText(done, total, std::chrono::steady_clock::now() - start));
-    });
+    backup.SetProgress(ReadProgressOn(line));
     std::vector<const Parameter*> read;
     const int r = backup.ReadAll(read, error);
     line.End();

@@ -2,8 +2,12 @@
 
 #include "cli/CtlSession.h"
 
+#include "cli/ReadProgress.h"
+#include "cli/TerminalLine.h"
+
 #include "config/CommissioningReportReader.h"
 #include "render/ReportFile.h"
+#include "util/OutputFile.h"
 
 #include <QGuiApplication>
 
@@ -34,19 +38,26 @@ private:
 int CtlSession::Report() {
     if (options.words.size() != 1 || ReportFormatOf(options.words[0]) == ReportFormat::None)
         return Fail("Использование: zrk640ctl report ФАЙЛ.pdf|ФАЙЛ.html", kUsageError);
+    const std::string& path = options.words[0];
+    std::string error;
+    // Said before the long read, not after it.
+    if (OutputFile::Check(path, error) != 0)
+        return Fail("Не удается записать файл " + path + ": " + error, kFileError);
     if (link.Table().empty())
         return Fail("Нет базы параметров parameters_m.zip рядом с программой", kDeviceFailure);
     CommissioningReport report;
-    std::string error;
-    const int r = CommissioningReportReader(ops, link.Table()).Read(report, error);
+    CommissioningReportReader reader(ops, link.Table());
+    TerminalLine line(false);
+    reader.SetProgress(ReadProgressOn(line));
+    const int r = reader.Read(report, error);
+    line.End();
     FlushLog();
     if (r != kLinkOk)
         return Fail("Ошибка чтения " + error + "\nОтчёт не записан.", kDeviceFailure);
     OffscreenApplication application;
-    if (WriteReport(report, options.words[0], error) != 0)
-        return Fail("Не удается записать файл " + options.words[0] + ": " + error,
-                    kDeviceFailure);
-    std::printf("Отчёт записан: %s\n", options.words[0].c_str());
+    if (WriteReport(report, path, error) != 0)
+        return Fail("Не удается записать файл " + path + ": " + error, kFileError);
+    std::printf("Отчёт записан: %s\n", path.c_str());
     if (report.unread.empty())
         return kSuccess;
     std::string names;
