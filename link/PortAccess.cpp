@@ -43,6 +43,8 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 // The process whose lock on the device keeps us out; /proc/locks lines read
 // "1: FLOCK  ADVISORY  WRITE 3619 00:18:4 0 EOF".
 std::string LockHolder(const struct stat& st) {
+    const std::string key = FileKey(st);
+    const std::string self = std::to_string(::getpid());
     std::ifstream locks("/proc/locks");
     std::string line;
     while (std::getline(locks, line)) {
@@ -52,7 +54,7 @@ std::string LockHolder(const struct stat& st) {
         if (access == "->") // a waiter: "1: -> FLOCK ..." has one field more
             continue;
         // The same inode number on another file system is another file.
-        if (where == FileKey(st) && std::to_string(::getpid()) != pid)
+        if (where == key && pid != self)
             return Named(pid);
     }
     return {};

@@ -36,10 +36,10 @@ Prompter& ActivePrompter();
 // one it replaces.
 Prompter* InstallPrompter(Prompter* p);
 
-// Shorthand for the common case.
 // Each box in turn, for texts a core function handed back.
 void ShowPrompts(const std::vector<Prompt>& prompts);
 
+// Shorthand for the common case.
 PromptAnswer ShowMessage(const std::string& text, const std::string& caption = {},
                          PromptIcon icon = PromptIcon::Warning,
                          PromptButtons buttons = PromptButtons::Ok);
