@@ -87,17 +87,32 @@ int CtlSession::Diff() {
     int exitCode = kSuccess;
     if (!ReadConfigurationFile(entries, exitCode))
         return exitCode;
-    ConfigurationBackup backup(ops, link.Table());
-    std::vector<std::pair<Parameter*, std::string>> resolved;
+    Resolved resolved;
     std::vector<std::string> unread;
-    std::vector<ConfigurationDifference> differences;
     std::string error;
+    const ConfigurationBackup backup(ops, link.Table());
     if (!backup.Resolve(entries, resolved, unread, error))
         return Fail(options.words[0] + ": " + error, kFileError);
-    const int r = backup.Compare(resolved, differences, error);
+    // Checked whole, compared without what is each controller's own.
+    if (!options.busAddresses.empty())
+        backup.Resolve(OwnLinkSettingsKept(entries), resolved, unread, error);
+    if (options.busAddresses.empty()) {
+        AddressRow row;
+        return DiffOnce(resolved, unread, row);
+    }
+    return OnEachAddress(true, [&](AddressRow& row) { DiffOnce(resolved, unread, row); });
+}
+
+int CtlSession::DiffOnce(const Resolved& resolved, const std::vector<std::string>& unread,
+                         AddressRow& row) {
+    std::vector<ConfigurationDifference> differences;
+    std::string error;
+    const int r = ConfigurationBackup(ops, link.Table()).Compare(resolved, differences, error);
     FlushLog();
-    if (r != kLinkOk)
+    if (r != kLinkOk) {
+        row.result = "ошибка чтения";
         return Fail("Ошибка чтения " + error, kDeviceFailure);
+    }
     for (const ConfigurationDifference& d : differences)
         std::printf("%s: в файле %s, в приборе %s\n", ConfigurationKey(*d.parameter).c_str(),
                     d.wanted.c_str(), d.parameter->value.c_str());
@@ -108,7 +123,12 @@ int CtlSession::Diff() {
         std::printf("Различий нет.\n");
     else if (differences.empty())
         std::printf("В остальных значениях различий нет.\n");
-    return differences.empty() && unread.empty() ? kSuccess : kDeviceFailure;
+    row.differences = static_cast<int>(differences.size());
+    row.good = differences.empty() && unread.empty();
+    row.result = !differences.empty() ? "есть различия"
+                 : row.good           ? "совпадает"
+                                      : "сравнено не всё";
+    return row.good ? kSuccess : kDeviceFailure;
 }
 
 int CtlSession::Restore() {
@@ -116,6 +136,21 @@ int CtlSession::Restore() {
     int exitCode = kSuccess;
     if (!ReadConfigurationFile(entries, exitCode))
         return exitCode;
+    if (options.busAddresses.empty()) {
+        AddressRow row;
+        return RestoreOnce(entries, row);
+    }
+    std::string error;
+    TerminalProgress progress;
+    // The whole file is checked before the first address is asked.
+    if (!ConfigurationRestore(ops, link, progress, link.Port().exit_event()).Fits(entries, error))
+        return Fail(options.words[0] + ": " + error, kFileError);
+    if (!options.network)
+        entries = OwnLinkSettingsKept(entries);
+    return OnEachAddress(false, [&](AddressRow& row) { RestoreOnce(entries, row); });
+}
+
+int CtlSession::RestoreOnce(const std::vector<ConfigurationEntry>& entries, AddressRow& row) {
     TerminalProgress progress;
     CtlPrompter prompter;
     PrompterGuard guard(prompter);
@@ -131,7 +166,13 @@ int CtlSession::Restore() {
     for (const std::string& line : report.lines)
         std::printf("  %s\n", line.c_str());
     std::printf("Изменено: %d, не изменено: %d\n", report.changed, report.refused);
-    if (!error.empty())
+    row.written = report.changed;
+    row.refused = report.refused;
+    if (!error.empty()) {
+        row.result = "ошибка чтения";
         return Fail("Ошибка чтения " + error, kDeviceFailure);
-    return r == 0 ? kSuccess : kDeviceFailure;
+    }
+    row.good = r == 0;
+    row.result = row.good ? "записано все" : "записано не все";
+    return row.good ? kSuccess : kDeviceFailure;
 }

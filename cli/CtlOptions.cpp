@@ -1,5 +1,7 @@
 #include "cli/CtlOptions.h"
 
+#include "device/NetRS485.h"
+#include "link/AddressList.h"
 #include "link/LineSettings.h"
 
 #include <CLI/CLI.hpp>
@@ -113,6 +115,31 @@ private:
     std::string& error;
 };
 
+// The controllers of one bus, one after the other: their link settings and
+// addresses are their own, and a change of modification moves a controller
+// to the standard address.
+bool ConvertBus(const std::optional<std::string>& text, CtlOptions& o, std::string& error) {
+    if (!text)
+        return true;
+    std::string why;
+    if (!ParseAddressList(*text, o.busAddresses, why)) {
+        error = "Недопустимое значение --addresses " + *text + ": " + why;
+        return false;
+    }
+    if (o.busAddresses.size() > 1 && o.network) {
+        error = "--network только с одним адресом: адрес и параметры связи из файла не "
+                "переносятся на другие приборы";
+        return false;
+    }
+    if (o.busAddresses.size() > 1 && o.modification) {
+        error = "--modification только с одним адресом: смена модификации возвращает прибору "
+                "адрес " + std::to_string(kFactoryAddress) + ", и приборы линии совпали бы "
+                "по адресу";
+        return false;
+    }
+    return true;
+}
+
 // The tool's own text for what CLI11 refused.
 std::string ErrorText(const CLI::ParseError& e, const std::vector<std::string>& extras) {
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&e)) {
@@ -151,9 +178,10 @@ const char* CtlOptions::HelpText() {
            "                             целиком с прежними правами и владельцем)\n"
            "  report ФАЙЛ.pdf|ФАЙЛ.html\n"
            "                             отчёт о настройке прибора (PDF или HTML)\n"
-           "  diff ФАЙЛ [--partial]      сравнить прибор с файлом (код 0 - совпадает,\n"
+           "  diff ФАЙЛ [--partial] [--addresses СПИСОК]\n"
+           "                             сравнить прибор с файлом (код 0 - совпадает,\n"
            "                             1 - есть различия)\n"
-           "  restore ФАЙЛ [--modification] [--network] [--partial]\n"
+           "  restore ФАЙЛ [--modification] [--network] [--partial] [--addresses СПИСОК]\n"
            "                             записать в прибор отличающиеся от файла значения;\n"
            "                             модификацию - только с --modification, адрес и\n"
            "                             параметры связи - только с --network\n"
@@ -162,6 +190,11 @@ const char* CtlOptions::HelpText() {
            "                             или с другим числом значений считается обрезанным.\n"
            "                             --partial: файл задает лишь часть значений, строка\n"
            "                             конца файла не нужна\n"
+           "                             --addresses 1-32 или 1,3,5-7: по очереди каждый\n"
+           "                             прибор линии, затем таблица итогов (код 0 - у всех\n"
+           "                             успешно); адрес и параметры связи из файла не\n"
+           "                             переносятся, --network и --modification - только\n"
+           "                             с одним адресом; Ctrl-C останавливает обход\n"
            "  relink [--baud ..] [--parity ..] [--bits ..] [--stop ..] [--addr ..] [--addr-len ..]\n"
            "                             сменить параметры связи прибора с проверкой связи;\n"
            "                             без ответа - вернуть прежние\n"
@@ -191,7 +224,7 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
     // An option given twice: the last one counts (a script's default, then the operator's own).
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     LinkTexts linkTexts, targetTexts;
-    std::optional<std::string> addressRange;
+    std::optional<std::string> addressRange, busText;
     AddLinkOptions(app, linkTexts);
     app.add_option("--format", format);
     app.add_flag("--trace", trace);
@@ -205,7 +238,9 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
     };
     for (const char* name : {"ports", "read", "write", "dump", "report"})
         addCommand(name);
-    addCommand("diff")->add_flag("--partial", partial);
+    CLI::App* diff = addCommand("diff");
+    diff->add_flag("--partial", partial);
+    diff->add_option("--addresses", busText);
     addCommand("check")->add_flag("--scan", scanOnSilence);
     CLI::App* scan = addCommand("scan");
     scan->add_flag("--all", all);
@@ -215,6 +250,7 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
     restore->add_flag("--modification", modification);
     restore->add_flag("--network", network);
     restore->add_flag("--partial", partial);
+    restore->add_option("--addresses", busText);
     AddLinkOptions(*addCommand("relink"), targetTexts);
 
     try {
@@ -243,7 +279,7 @@ int CtlOptions::Parse(int argc, const char* const* argv, std::string& error) {
     }
     LinkConverter converter(error);
     if (!converter.Convert(linkTexts, link) || !converter.Convert(targetTexts, target) ||
-        !converter.Range(addressRange, addresses))
+        !converter.Range(addressRange, addresses) || !ConvertBus(busText, *this, error))
         return kUsageError;
     return 0;
 }

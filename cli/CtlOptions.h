@@ -34,6 +34,7 @@ struct CtlOptions {
     std::optional<std::pair<int, int>> addresses;
     // diff, restore
     bool partial = false; // the file sets some values on purpose: no end line needed
+    std::vector<int> busAddresses; // each controller in turn; empty: the link's own address
     // restore
     bool modification = false; // may change "mod.v"
     bool network = false;      // may change the address and the link settings

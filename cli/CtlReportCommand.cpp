@@ -5,7 +5,7 @@
 #include "cli/ReadProgress.h"
 #include "cli/TerminalLine.h"
 
-#include "config/CommissioningReportReader.h"
+#include "render/ControllerReport.h"
 #include "render/ReportFile.h"
 #include "util/OutputFile.h"
 
@@ -45,23 +45,18 @@ int CtlSession::Report() {
         return Fail("Не удается записать файл " + path + ": " + error, kFileError);
     if (link.Table().empty())
         return Fail("Нет базы параметров parameters_m.zip рядом с программой", kDeviceFailure);
+    OffscreenApplication application;
     CommissioningReport report;
-    CommissioningReportReader reader(ops, link.Table());
     TerminalLine line(false);
-    reader.SetProgress(ReadProgressOn(line));
-    const int r = reader.Read(report, error);
+    const int r = WriteControllerReport(ops, link.Table(), path, ReadProgressOn(line), {}, report,
+                                        error);
     line.End();
     FlushLog();
-    if (r != kLinkOk)
-        return Fail("Ошибка чтения " + error + "\nОтчёт не записан.", kDeviceFailure);
-    OffscreenApplication application;
-    if (WriteReport(report, path, error) != 0)
-        return Fail("Не удается записать файл " + path + ": " + error, kFileError);
+    if (r != kReportWritten)
+        return Fail(error, r == kReportNotRead ? kDeviceFailure : kFileError);
     std::printf("Отчёт записан: %s\n", path.c_str());
     if (report.unread.empty())
         return kSuccess;
-    std::string names;
-    for (const std::string& key : report.unread)
-        names += (names.empty() ? "" : ", ") + key;
-    return Fail("Не удалось прочитать (в отчёте отмечены): " + names, kDeviceFailure);
+    return Fail("Не удалось прочитать (в отчёте отмечены): " + UnreadNames(report),
+                kDeviceFailure);
 }

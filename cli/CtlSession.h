@@ -2,11 +2,13 @@
 // One run of zrk640ctl: opens the link with the settings file and the
 // command line's overrides, runs the command and gives the exit code.
 
+#include "cli/BusSummary.h"
 #include "cli/CtlOptions.h"
 #include "config/ConfigurationFile.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -36,10 +38,18 @@ private:
     void AddIdentityParameters();
     // Configuration files (CtlFileCommands.cpp).
     int Dump();
+    using Resolved = std::vector<std::pair<Parameter*, std::string>>;
     int Diff();
+    int DiffOnce(const Resolved& resolved, const std::vector<std::string>& unread,
+                 AddressRow& row);
     int Restore();
+    int RestoreOnce(const std::vector<ConfigurationEntry>& entries, AddressRow& row);
     int Report(); // CtlReportCommand.cpp
     bool ReadConfigurationFile(std::vector<ConfigurationEntry>& entries, int& exitCode);
+    // Several controllers on one line (CtlBusRun.cpp): job runs for each
+    // address that answers; the summary table ends the run.
+    int OnEachAddress(bool comparing, const std::function<void(AddressRow&)>& job);
+    void UseAddress(int address);
     // Link settings (CtlLinkCommands.cpp).
     int Relink();
     int Scan();
@@ -56,5 +66,8 @@ private:
 
 // The overrides as NetRS485 names and value texts (no port).
 std::map<std::string, std::string> LinkSettingTexts(const LinkOverrides& overrides);
+// The file's lines without the address and the link settings, which stay
+// each controller's own; says how many were left out.
+std::vector<ConfigurationEntry> OwnLinkSettingsKept(const std::vector<ConfigurationEntry>& entries);
 // Prints text on stderr and gives code back.
 int Fail(const std::string& text, int code);

@@ -18,7 +18,10 @@ commands=$(command_lines | awk '{ print $1 }' | sort -u | tr '\n' ' ')
 option_lines=$(awk '/^Команды:/ { on = 1; next } on && /^[^ ]/ { after = 1 } after' <<<"$help")
 options=$(grep -oE -- '^  --[a-z][a-z-]*' <<<"$option_lines" | tr -d ' ' | sort -u | tr '\n' ' ')
 # "--opt WORD" takes a value; "--opt a|b|c" takes one of those.
-valued=$(grep -oE -- '^  --[a-z][a-z-]* [^ -]' <<<"$option_lines" | awk '{ print $1 }' | tr '\n' ' ')
+# A command's own "[--opt WORD]" takes a value too.
+valued=$( (grep -oE -- '^  --[a-z][a-z-]* [^ -]' <<<"$option_lines" | awk '{ print $1 }'
+    command_lines | grep -oE -- '\[--[a-z][a-z-]* [^]]+\]' | awk '{ print substr($1, 2) }') |
+    sort -u | tr '\n' ' ')
 choices=$( (grep -E -- '^  --[a-z][a-z-]* [a-z0-9]+(\|[a-z0-9]+)+' <<<"$option_lines" || true) |
     awk '{ gsub(/\|/, " ", $2); printf "    %s)\n        COMPREPLY=($(compgen -W \"%s\" -- \"$cur\"))\n        return ;;\n", $1, $2 }')
 command_options=$(command_lines | while read -r name rest; do

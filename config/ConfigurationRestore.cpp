@@ -77,7 +77,8 @@ int ConfigurationRestore::Differences(const Resolved& resolved,
 bool ConfigurationRestore::LineDead(const Parameter& p, RestoreReport& report) {
     if (!silence.Dead())
         return false;
-    report.lines.push_back(Line(p, "не записано: прибор не отвечает"));
+    report.lines.push_back(
+        Line(p, exit.is_set() ? "не записано: прервано" : "не записано: прибор не отвечает"));
     ++report.refused;
     return true;
 }
@@ -91,11 +92,12 @@ void ConfigurationRestore::Write(Parameter& p, const std::string& wanted, Restor
     silence.Count(p.exchange);
     if (written != kLinkOk) {
         // Without an answer the controller may or may not have taken it.
-        report.lines.push_back(Line(p, p.exchange.lost() || p.exchange.outcome() ==
-                                                                 ExchangeOutcome::PortGone
-                                           ? "нет ответа (" + p.message + "): записано ли " +
-                                                 wanted + ", неизвестно"
-                                           : "отказ (" + p.message + "), в приборе " + before));
+        const ExchangeOutcome o = p.exchange.outcome();
+        report.lines.push_back(Line(
+            p, o == ExchangeOutcome::Aborted ? "прервано: записано ли " + wanted + ", неизвестно"
+               : p.exchange.lost() || o == ExchangeOutcome::PortGone
+                   ? "нет ответа (" + p.message + "): записано ли " + wanted + ", неизвестно"
+                   : "отказ (" + p.message + "), в приборе " + before));
         ++report.refused;
         p.value = before;
         return;
@@ -214,13 +216,26 @@ void ConfigurationRestore::ChangeNetwork(const std::vector<ConfigurationDifferen
         report.refused += static_cast<int>(network.size());
 }
 
+bool ConfigurationRestore::Resolve(const std::vector<ConfigurationEntry>& entries,
+                                   Resolved& resolved, std::vector<std::string>& unread,
+                                   std::string& error) {
+    return ConfigurationBackup(ops, link.Table()).Resolve(entries, resolved, unread, error) &&
+           !DuplicateLink(resolved, error);
+}
+
+bool ConfigurationRestore::Fits(const std::vector<ConfigurationEntry>& entries,
+                                std::string& error) {
+    Resolved resolved;
+    std::vector<std::string> unread;
+    return Resolve(entries, resolved, unread, error);
+}
+
 int ConfigurationRestore::Run(const std::vector<ConfigurationEntry>& entries,
                               const RestoreOptions& options, RestoreReport& report,
                               std::string& error) {
-    ConfigurationBackup backup(ops, link.Table());
     Resolved resolved;
     std::vector<std::string> unread;
-    if (!backup.Resolve(entries, resolved, unread, error) || DuplicateLink(resolved, error))
+    if (!Resolve(entries, resolved, unread, error))
         return kBadFile;
     ReportUnread(unread, report);
     // Blocks before their settings, whatever order the file has.

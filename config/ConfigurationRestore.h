@@ -45,8 +45,14 @@ public:
     int Run(const std::vector<ConfigurationEntry>& entries, const RestoreOptions& options,
             RestoreReport& report, std::string& error);
 
+    // What Run refuses as kBadFile, checked without the line (false, error).
+    bool Fits(const std::vector<ConfigurationEntry>& entries, std::string& error);
+
 private:
     using Resolved = std::vector<std::pair<Parameter*, std::string>>;
+
+    bool Resolve(const std::vector<ConfigurationEntry>& entries, Resolved& resolved,
+                 std::vector<std::string>& unread, std::string& error);
 
     int Differences(const Resolved& resolved, std::vector<ConfigurationDifference>& out,
                     std::string& error);

@@ -1,11 +1,10 @@
 #include "pages/FinishPage.h"
 
-#include "config/CommissioningReportReader.h"
 #include "config/ConfigurationDump.h"
 #include "config/SessionWrites.h"
 #include "device/DeviceLink.h"
 #include "device/TransferStatus.h"
-#include "render/ReportFile.h"
+#include "render/ControllerReport.h"
 #include "shell/DeviceServices.h"
 #include "shell/WizardSheet.h"
 #include "util/Prompter.h"
@@ -79,33 +78,20 @@ void FinishPage::WriteReportFile(const std::string& path) {
     Sheet()->RunProcedure(
         this,
         [&device, report, error, path] {
-            CommissioningReportReader reader(device.Operations(), device.Link().Table());
-            reader.SetProgress(StatusBar(device));
-            const int r = reader.Read(*report, *error);
+            const int r = WriteControllerReport(device.Operations(), device.Link().Table(), path,
+                                                StatusBar(device), device.Writes().Writes(),
+                                                *report, *error);
             device.Status().ShowStatus(false, "");
-            if (r != kLinkOk) {
-                *error = "Ошибка чтения " + *error + "\nОтчёт не записан.";
-                return r;
-            }
-            report->writes = device.Writes().Writes();
-            if (WriteReport(*report, path, *error) != 0) {
-                *error = "Не удается записать файл " + path + ": " + *error;
-                return -1;
-            }
-            return 0;
+            return r;
         },
         [report, error](int r) {
-            if (r != 0) {
+            if (r != kReportWritten) {
                 ShowMessage(*error, "", PromptIcon::Error);
                 return;
             }
-            if (report->unread.empty())
-                return;
-            std::string names;
-            for (const std::string& key : report->unread)
-                names += (names.empty() ? "" : ", ") + key;
-            ShowMessage("Отчёт записан, но не удалось прочитать значения (в отчёте отмечены): " +
-                        names);
+            if (!report->unread.empty())
+                ShowMessage("Отчёт записан, но не удалось прочитать значения (в отчёте отмечены): " +
+                            UnreadNames(*report));
         });
 }
 

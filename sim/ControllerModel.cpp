@@ -119,7 +119,7 @@ Answer ControllerModel::Write(std::uint16_t hash, int index,
         p->param.value = text;
     changed_ = true;
     if (journal_)
-        journal_->Wrote(p->param, text);
+        journal_->Wrote(journalTag_, p->param, text);
     return Reply(*p);
 }
 
@@ -177,7 +177,7 @@ Answer ControllerModel::Apply() {
         return Answer::Error(NetworkErrors::kInvalidCombination);
     active_ = next;
     if (journal_)
-        journal_->Applied("APLY");
+        journal_->Applied(journalTag_, "APLY");
     return Answer::Data({});
 }
 

@@ -50,8 +50,12 @@ public:
     bool Menu() const { return menu_; }
     int Modification() const { return modification_; }
     void RecordError(std::uint8_t code);
-    // Accepted writes and applied commands go to journal (not owned; null: none).
-    void SetJournal(Journal* journal) { journal_ = journal; }
+    // Accepted writes and applied commands go to journal (not owned; null:
+    // none), each line starting with tag.
+    void SetJournal(Journal* journal, std::string tag = {}) {
+        journal_ = journal;
+        journalTag_ = std::move(tag);
+    }
     // True once after any stored value changed (the state file is due).
     bool TakeChanged();
     // After the parameter values were replaced from outside (a state file).
@@ -80,4 +84,5 @@ private:
     int pendingModification_ = 0;
     std::array<std::uint8_t, 3> exit_{0, 0, 7}; // restart cause: power-on reset
     Journal* journal_ = nullptr;
+    std::string journalTag_;
 };

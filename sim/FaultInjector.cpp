@@ -1,5 +1,7 @@
 #include "sim/FaultInjector.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::uint16_t kForeignMask = 0x0101;
@@ -40,7 +42,21 @@ std::string FaultInjector::Send(RequestHandler::Reply reply) {
     return text;
 }
 
-FaultInjector::Outcome FaultInjector::Apply(const std::optional<RequestHandler::Reply>& reply) {
+// Both transmitters drive the line at once: where their characters differ,
+// the master reads neither.
+std::string FaultInjector::Collision(const std::vector<RequestHandler::Reply>& replies) {
+    std::string text = replies.front().Text();
+    for (std::size_t i = 1; i < replies.size(); ++i) {
+        const std::string other = replies[i].Text();
+        text.resize(std::min(text.size(), other.size()));
+        for (std::size_t c = 0; c + 1 < text.size(); ++c)
+            text[c] = static_cast<char>(text[c] | other[c]);
+    }
+    text.back() = '\r';
+    return text;
+}
+
+FaultInjector::Outcome FaultInjector::Apply(const std::vector<RequestHandler::Reply>& replies) {
     ++requests_;
     Outcome out;
     out.delay = std::chrono::milliseconds(settings_.delayMs);
@@ -50,8 +66,10 @@ FaultInjector::Outcome FaultInjector::Apply(const std::optional<RequestHandler::
         return out;
     }
     const bool silent = settings_.silentAfter >= 0 && requests_ > settings_.silentAfter;
-    if (!reply || silent || Roll(settings_.dropPercent))
+    if (replies.empty() || silent || Roll(settings_.dropPercent))
         return out;
-    out.text = Roll(settings_.garbagePercent) ? Garbage() : Send(*reply);
+    out.text = Roll(settings_.garbagePercent) ? Garbage()
+               : replies.size() > 1           ? Collision(replies)
+                                              : Send(replies.front());
     return out;
 }

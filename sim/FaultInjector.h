@@ -8,6 +8,7 @@
 #include <chrono>
 #include <random>
 #include <string>
+#include <vector>
 
 class FaultInjector {
 public:
@@ -21,13 +22,16 @@ public:
 
     void Set(const FaultSettings& settings);
     const FaultSettings& Settings() const { return settings_; }
-    // Counts a request; reply empty when the controller itself is silent.
-    Outcome Apply(const std::optional<RequestHandler::Reply>& reply);
+    // Counts a request; replies empty when every controller is silent.
+    // Several replies at once overlap on the line: the master hears one
+    // garbled frame.
+    Outcome Apply(const std::vector<RequestHandler::Reply>& replies);
 
 private:
     bool Roll(int percent);
     std::string Garbage();
     std::string Send(RequestHandler::Reply reply);
+    static std::string Collision(const std::vector<RequestHandler::Reply>& replies);
 
     FaultSettings settings_;
     long requests_ = 0;

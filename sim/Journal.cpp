@@ -11,15 +11,15 @@ bool Journal::Open(const std::string& path, std::string& error) {
     return true;
 }
 
-void Journal::Wrote(const Parameter& p, const std::string& text) {
-    std::string line = p.name + "[" + std::to_string(p.index) + "]=" + text;
+void Journal::Wrote(const std::string& tag, const Parameter& p, const std::string& text) {
+    std::string line = tag + p.name + "[" + std::to_string(p.index) + "]=" + text;
     if (p.format.find(':') != std::string::npos)
         line += " #" + std::to_string(find_choice(p.format, text));
     Add(std::move(line));
 }
 
-void Journal::Applied(const std::string& command) {
-    Add(command);
+void Journal::Applied(const std::string& tag, const std::string& command) {
+    Add(tag + command);
 }
 
 void Journal::Add(std::string line) {

@@ -1,6 +1,7 @@
 #include "sim/SimOptions.h"
 
 #include "config/ModificationTraits.h"
+#include "link/AddressList.h"
 #include "sim/ControlCommand.h"
 
 #include <functional>
@@ -46,7 +47,15 @@ const std::map<std::string, Setter>& Setters() {
         {"--model", [](SimOptions& o, const std::string& t) { o.sim.model.model = t; return !t.empty(); }},
         {"--modification", Ranged(1, kModificationCount, [](SimOptions& o, long v) { o.sim.model.modification = int(v); })},
         {"--change-time", Ranged(0, 600000, [](SimOptions& o, long v) { o.sim.model.changeTime = std::chrono::milliseconds(v); })},
-        {"--address", Ranged(0, 2047, [](SimOptions& o, long v) { Link(o).address = int(v); })},
+        {"--address", [](SimOptions& o, const std::string& t) {
+             std::vector<int> list;
+             std::string why;
+             if (!ParseAddressList(t, list, why))
+                 return false;
+             Link(o).address = list.front();
+             o.sim.addresses = list.size() > 1 ? list : std::vector<int>{};
+             return true;
+         }},
         {"--address-length", Ranged(8, 11, [](SimOptions& o, long v) { Link(o).addressLength = v == 11 ? 11 : 8; })},
         {"--baud", Ranged(1, 4000000, [](SimOptions& o, long v) { Link(o).baud = unsigned(v); })},
         {"--data-bits", Ranged(7, 8, [](SimOptions& o, long v) { Link(o).dataBits = int(v); })},
@@ -118,6 +127,9 @@ std::string SimOptions::Usage() {
                "  --change-time MS     время смены модификации (2000)\n"
                "  --address N --address-length 8|11 --baud N --data-bits 7|8\n"
                "  --parity 0|1|2 (нет, чет, нечет) --stop-bits 1|2   сетевые настройки при старте\n"
+               "  --address 1-3,7      несколько приборов на одной линии, у каждого свои\n"
+               "                       значения, файл состояния FILE.АДРЕС и строки журнала\n"
+               "                       \"АДРЕС: ...\"; ответы двух приборов сразу искажают друг друга\n"
                "  --menu               прибор в меню передней панели: записи отклоняются\n"
                "  --drop|--corrupt|--foreign|--garbage PCT  доля испорченных ответов\n"
                "  --delay MS  --silent-after N  --hang-up-after N  --seed N\n"

@@ -118,11 +118,12 @@ void SimServer::ReadFrom(int fd, RequestAssembler& assembler, bool pty) {
 void SimServer::Answer(int fd, std::string_view frame, bool pty) {
     Trace("<< ", frame);
     LineState line;
-    if (pty && LineProbe::Read(fd, line) && !LineProbe::Matches(line, sim_.ActiveLink())) {
+    const bool probed = pty && LineProbe::Read(fd, line);
+    if (probed && !sim_.Hears(line)) {
         Trace("!! ", "настройки линии не совпадают");
         return; // the controller hears only noise at another rate or framing
     }
-    FaultInjector::Outcome out = sim_.Receive(frame);
+    FaultInjector::Outcome out = sim_.Receive(frame, probed ? &line : nullptr);
     if (out.hangUp) {
         Trace("!! ", "линия отключена");
         FollowLine();

@@ -33,11 +33,14 @@ protected:
     void Start(std::optional<LinkConfig> line = {}, ControllerModel::Options model = {},
                FaultSettings faults = {}, unsigned seed = 1) {
         Simulator::Options options;
-        options.basePath = ProgramDirectory() + "parameters_m.zip";
         options.link = line;
         options.model = model;
         options.faults = faults;
         options.seed = seed;
+        StartWith(options);
+    }
+    void StartWith(Simulator::Options options) {
+        options.basePath = ProgramDirectory() + "parameters_m.zip";
         std::string error;
         ASSERT_TRUE(sim.Start(options, error)) << error;
         SimServer::Options serverOptions;

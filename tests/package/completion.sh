@@ -43,7 +43,11 @@ expect 'zrk640ctl --parity ' even none odd
 expect 'zrk640ctl --addr-len ' 11 8
 expect 'zrk640ctl scan --a' --addresses --all
 expect 'zrk640ctl check --' --scan
-expect 'zrk640ctl restore site.cfg --' --modification --network --partial
+expect 'zrk640ctl restore site.cfg --' --addresses --modification --network --partial
+expect 'zrk640ctl diff site.cfg --' --addresses --partial
+# The value of a command's own option is no word of the command.
+expect "zrk640ctl restore --addresses 1-3 $work/si" "$work/site.cfg"
+expect 'zrk640ctl diff site.cfg --addresses ' ''
 expect 'zrk640ctl --baud 9600 read n.C' n.Ch
 expect 'zrk640ctl read n.Ch ' ''
 expect "zrk640ctl dump $work/si" "$work/site.cfg"

@@ -153,7 +153,8 @@ protected:
     std::string path = testing::TempDir() + "zrk640-sim-state-" + std::to_string(::getpid());
     void TearDown() override {
         SimBench::TearDown();
-        std::remove(path.c_str());
+        for (const std::string& file : {path, path + ".3", path + ".4"})
+            std::remove(file.c_str());
     }
 };
 
@@ -172,6 +173,27 @@ TEST_F(StateFileTest, ValuesSurviveARestart) {
     ASSERT_TRUE(again.Value("rEG.t", 1, value));
     EXPECT_EQ(value, "Двухпозиционный");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+}
+
+TEST_F(StateFileTest, SeveralControllersOnTheLineKeepAFileEach) {
+    Simulator::Options o = Defaults();
+    o.statePath = path;
+    o.addresses = {3, 4};
+    StartSim(o);
+    link.Port().set_device_address(3);
+    ASSERT_EQ(Write("Sp.lu", 6, "77.25"), 0);
+    server->Stop();
+    EXPECT_FALSE(std::filesystem::exists(path));
+    Simulator again;
+    std::string error, value;
+    ASSERT_TRUE(again.Start(o, error)) << error;
+    ASSERT_TRUE(again.ValueAt(3, "Sp.lu", 6, value));
+    EXPECT_EQ(value, "77.250");
+    ASSERT_TRUE(again.ValueAt(4, "Sp.lu", 6, value));
+    EXPECT_EQ(value, "100.000");
+    ASSERT_TRUE(again.ValueAt(4, "Addr", 0, value));
+    EXPECT_EQ(value, "4");
+    EXPECT_FALSE(again.ValueAt(16, "Addr", 0, value));
 }
 
 TEST_F(StateFileTest, BadLinesAreRefusedAndTheFileIsKept) {

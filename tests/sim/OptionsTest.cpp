@@ -13,6 +13,7 @@ TEST(SimOptionsTest, ValuesOutOfRangeOrUnknownOptionsAreRefused) {
         {"--drop", "101"},       {"--change-time"},       {"--frobnicate"},
         {"--parity", "3"},       {"--no-pty"},            {"--model", ""},
         {"--pace=x"},            {"--pace=-1"},           {"--pace="},
+        {"--address", "1,1"},    {"--address", "3-1"},    {"--address", "254-256"},
     };
     for (const auto& args : bad) {
         SimOptions o;
@@ -38,6 +39,10 @@ TEST(SimOptionsTest, GoodValuesLand) {
     EXPECT_TRUE(o.sim.menu);
     EXPECT_EQ(o.sim.model.changeTime.count(), 10);
     EXPECT_FALSE(o.server.pace.has_value());
+    EXPECT_TRUE(o.sim.addresses.empty());
+    ASSERT_TRUE(o.Parse({"--address", "7,1-3"}, error)) << error;
+    EXPECT_EQ(o.sim.addresses, (std::vector<int>{7, 1, 2, 3}));
+    EXPECT_EQ(o.sim.link->address, 7);
     ASSERT_TRUE(o.Parse({"--pace"}, error)) << error;
     EXPECT_EQ(o.server.pace, SimServer::kDefaultTurnaround);
     ASSERT_TRUE(o.Parse({"--pace=12"}, error)) << error;
