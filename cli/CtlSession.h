@@ -3,7 +3,7 @@
 // command line's overrides, runs the command and gives the exit code.
 
 #include "cli/CtlOptions.h"
-#include "config/ConfigurationFile.h"
+#include "config/ConfigurationCheck.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 
@@ -39,7 +39,8 @@ private:
     int Diff();
     int Restore();
     int Report(); // CtlReportCommand.cpp
-    bool ReadConfigurationFile(std::vector<ConfigurationEntry>& entries, int& exitCode);
+    // The command's file, checked whole; kSuccess or the exit code (said).
+    int ReadConfigurationFile(CheckedConfiguration& checked);
     // Link settings (CtlLinkCommands.cpp).
     int Relink();
     int Scan();

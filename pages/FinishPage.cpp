@@ -7,8 +7,10 @@
 #include "device/TransferStatus.h"
 #include "render/ReportFile.h"
 #include "shell/DeviceServices.h"
+#include "shell/StatusLinePass.h"
 #include "shell/WizardSheet.h"
 #include "util/Prompter.h"
+#include "util/ReplaceFile.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,16 +19,7 @@
 
 namespace {
 
-// The report reads the whole configuration: the status line's bar follows it.
-std::function<void(int, int)> StatusBar(DeviceServices& device) {
-    return [&device](int done, int total) {
-        if (done == 1)
-            device.Status().ShowStatus(true, "Чтение настроек прибора...");
-        const int step = done * 100 / total - (done - 1) * 100 / total;
-        if (step > 0)
-            device.Status().AdvanceProgress(step);
-    };
-}
+constexpr const char* kReadingText = "Чтение настроек прибора...";
 
 } // namespace
 
@@ -80,7 +73,7 @@ void FinishPage::WriteReportFile(const std::string& path) {
         this,
         [&device, report, error, path] {
             CommissioningReportReader reader(device.Operations(), device.Link().Table());
-            reader.SetProgress(StatusBar(device));
+            reader.SetProgress(StatusLinePass(device.Status(), kReadingText));
             const int r = reader.Read(*report, *error);
             device.Status().ShowStatus(false, "");
             if (r != kLinkOk) {
@@ -111,21 +104,29 @@ void FinishPage::WriteReportFile(const std::string& path) {
 
 void FinishPage::WriteConfigurationFile(const std::string& path) {
     DeviceServices& device = *Services();
+    auto dumped = std::make_shared<DumpOutcome>();
     auto error = std::make_shared<std::string>();
     Sheet()->RunProcedure(
         this,
-        [&device, error, path] {
-            int saved = 0;
-            device.Status().ShowStatus(true, "Чтение настроек прибора...");
+        [&device, dumped, error, path] {
             const int r = DumpConfiguration(device.Operations(), device.Link().Table(), path,
-                                            "мастер настройки", saved, *error);
+                                            "мастер настройки",
+                                            StatusLinePass(device.Status(), kReadingText),
+                                            ReplaceFile, *dumped, *error);
             device.Status().ShowStatus(false, "");
             return r;
         },
-        [error](int r) {
-            if (r != kLinkOk)
+        [dumped, error](int r) {
+            if (r != kLinkOk) {
                 ShowMessage(*error, "", PromptIcon::Error);
-            else if (!error->empty())
-                ShowMessage(*error, "", PromptIcon::Warning);
+                return;
+            }
+            if (dumped->unread.empty())
+                return;
+            std::string text = "Файл записан, но не все значения прочитаны; в файле они "
+                               "отмечены \"" + std::string(kNoData) + "\":";
+            for (const std::string& line : dumped->unread)
+                text += "\n" + line;
+            ShowMessage(text, "", PromptIcon::Warning);
         });
 }
