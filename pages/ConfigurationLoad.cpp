@@ -46,7 +46,7 @@ struct ConfigurationLoad::Job {
 };
 
 void ConfigurationLoad::Start() {
-    fileChooser->Choose(&page, "Загрузить конфигурацию", "Конфигурация (*.cfg);;Все файлы (*)",
+    fileChooser->ChooseToOpen(&page, "Загрузить конфигурацию", "Конфигурация (*.cfg);;Все файлы (*)",
                         [this](const QString& path) { Check(path); });
 }
 

@@ -7,7 +7,7 @@
 // exchange runs on the sheet's device worker.
 
 #include "config/ModificationChange.h"
-#include "shell/DialogOpenFileChooser.h"
+#include "shell/DialogFileChooser.h"
 
 #include <QString>
 
@@ -24,7 +24,7 @@ public:
         : page(page), showModification(std::move(showModification)) {}
 
     // Tests answer the open dialog themselves (not owned).
-    void SetFileChooser(OpenFileChooser* chooser) { fileChooser = chooser; }
+    void SetFileChooser(FileChooser* chooser) { fileChooser = chooser; }
     void SetChangeTiming(const ModificationChange::Timing& timing) { changeTiming = timing; }
 
     // The operator's button: asks for the file, then goes step by step.
@@ -41,7 +41,7 @@ private:
 
     WizardPage& page;
     std::function<void(int)> showModification;
-    DialogOpenFileChooser dialogChooser;
-    OpenFileChooser* fileChooser = &dialogChooser;
+    DialogFileChooser dialogChooser;
+    FileChooser* fileChooser = &dialogChooser;
     ModificationChange::Timing changeTiming;
 };

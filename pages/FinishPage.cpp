@@ -54,13 +54,13 @@ bool FinishPage::CanLeavePage() {
 }
 
 void FinishPage::OnReport() {
-    fileChooser->Choose(this, "Отчёт о настройке прибора",
+    fileChooser->ChooseToSave(this, "Отчёт о настройке прибора",
                         "Отчёт PDF (*.pdf);;Отчёт HTML (*.html)", "pdf",
                         [this](const QString& path) { WriteReportFile(path.toStdString()); });
 }
 
 void FinishPage::OnSaveConfiguration() {
-    fileChooser->Choose(this, "Сохранить конфигурацию", "Конфигурация (*.cfg);;Все файлы (*)",
+    fileChooser->ChooseToSave(this, "Сохранить конфигурацию", "Конфигурация (*.cfg);;Все файлы (*)",
                         "cfg",
                         [this](const QString& path) { WriteConfigurationFile(path.toStdString()); });
 }

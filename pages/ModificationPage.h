@@ -35,7 +35,7 @@ public:
         load.SetChangeTiming(timing);
     }
     // Tests answer the open dialog of the load themselves (not owned).
-    void SetFileChooser(OpenFileChooser* chooser) { load.SetFileChooser(chooser); }
+    void SetFileChooser(FileChooser* chooser) { load.SetFileChooser(chooser); }
     // Where "1.rtf".."6.rtf" are read from; the program's own folder unless set.
     void SetDescriptionFolder(const std::string& folder) { descriptionFolder = folder; }
 

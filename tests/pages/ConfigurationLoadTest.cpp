@@ -129,7 +129,7 @@ protected:
         return shown.empty() ? std::string() : shown.back().text;
     }
 
-    ChosenFile chooser;
+    ChosenPath chooser;
     TempDir dir;
 };
 

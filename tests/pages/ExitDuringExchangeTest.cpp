@@ -175,7 +175,7 @@ protected:
         ASSERT_TRUE(WaitUntil([this] { return Busy(); }, 2000));
     }
 
-    ChosenFile chooser;
+    ChosenPath chooser;
     TempDir dir;
 
     static FaultSettings Slow() {
