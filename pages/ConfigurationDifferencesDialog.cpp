@@ -40,8 +40,11 @@ ConfigurationDifferencesDialog::ConfigurationDifferencesDialog(
     table->setObjectName(kTableName);
     FillTable(rows);
     layout->addWidget(table, 1);
-    for (const std::string& note : notes)
-        layout->addWidget(WrappedLabel(QString::fromStdString(note), this));
+    for (const std::string& note : notes) {
+        QLabel* label = WrappedLabel(QString::fromStdString(note), this);
+        label->setObjectName(kNoteName);
+        layout->addWidget(label);
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -64,6 +67,7 @@ void ConfigurationDifferencesDialog::FillTable(const std::vector<DifferenceRow>&
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     for (int r = 0; r < table->rowCount(); ++r) {
         const DifferenceRow& row = rows[static_cast<std::size_t>(r)];
         int column = 0;

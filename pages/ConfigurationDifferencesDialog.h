@@ -20,6 +20,7 @@ public:
     static constexpr const char* kTableName = "differences";
     static constexpr const char* kWriteName = "write";
     static constexpr const char* kCancelName = "cancel";
+    static constexpr const char* kNoteName = "note";
 
     // notes: lines under the table (what is not copied, and why).
     ConfigurationDifferencesDialog(QWidget* parent, const QString& path,

@@ -14,12 +14,14 @@
 #include "shell/WizardPage.h"
 #include "shell/WizardSheet.h"
 #include "util/Prompter.h"
+#include "util/TextCase.h"
 
 #include <cstdlib>
 
 namespace {
 
 constexpr const char* kCountName = "n.Ch";
+constexpr const char* kModificationName = "mod.v";
 constexpr const char* kLinkNote =
     "Адрес и параметры связи прибора из файла не копируются: прибор остается на своей линии.";
 
@@ -93,6 +95,12 @@ void ConfigurationLoad::Compare(const std::shared_ptr<Job>& job) {
 
 void ConfigurationLoad::Confirm(const std::shared_ptr<Job>& job) {
     std::vector<std::string> notes;
+    for (const ConfigurationDifference& d : job->differences)
+        if (EqualsNoCase(d.parameter->name, kModificationName))
+            notes.push_back("Модификация прибора сменится с " + d.parameter->value + " на " +
+                            d.wanted +
+                            ": все настройки прибора будут сброшены, затем записаны значения "
+                            "из файла.");
     if (!job->checked.unread.empty())
         notes.push_back("Не загружаются (не были прочитаны, когда файл сохраняли):" +
                         Joined(job->checked.unread));

@@ -21,6 +21,7 @@
 #include "util/ReplaceFile.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QTableWidget>
 
@@ -153,6 +154,11 @@ TEST_F(ConfigurationLoad, AModification4FileOntoAModification1ControllerChangesI
     EXPECT_EQ(rows.at("n.Ch").substr(rows.at("n.Ch").size() - 5), " -> 2");
     EXPECT_EQ(rows.at("Pb[0]"), "30.000 -> 45.000");
     EXPECT_EQ(rows.count("Addr"), 0u); // the link is never copied
+    QStringList notes;
+    for (const QLabel* note : Dialog()->findChildren<QLabel*>(ConfigurationDifferencesDialog::kNoteName))
+        notes << note->text();
+    EXPECT_EQ(notes.size(), 2) << notes.join("\n").toStdString();
+    EXPECT_TRUE(notes.join("\n").startsWith("Модификация прибора сменится с 1 на 4:"));
     EXPECT_TRUE(NewJournal().empty()) << "written before the confirmation";
 
     prompter.Script(PromptAnswer::Ok);  // the modification change erases every setting
