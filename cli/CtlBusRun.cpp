@@ -16,16 +16,12 @@ constexpr const char* kIdentityName = "dev";
 
 } // namespace
 
-std::vector<ConfigurationEntry> OwnLinkSettingsKept(const std::vector<ConfigurationEntry>& entries) {
-    std::vector<ConfigurationEntry> kept;
-    for (const ConfigurationEntry& e : entries)
-        if (!NetRS485::IsNetworkSettingName(e.name))
-            kept.push_back(e);
-    if (kept.size() != entries.size())
+void KeepOwnLinkSettings(CheckedConfiguration& checked) {
+    const std::size_t before = checked.values.size() + checked.unread.size();
+    if (LeaveOutNetworkSettings(checked))
         std::printf("Адрес и параметры связи из файла не переносятся: у каждого прибора линии "
                     "они свои (пропущено значений: %zu)\n",
-                    entries.size() - kept.size());
-    return kept;
+                    before - checked.values.size() - checked.unread.size());
 }
 
 void CtlSession::UseAddress(int address) {

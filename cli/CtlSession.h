@@ -4,7 +4,7 @@
 
 #include "cli/BusSummary.h"
 #include "cli/CtlOptions.h"
-#include "config/ConfigurationFile.h"
+#include "config/ConfigurationCheck.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 
@@ -38,14 +38,13 @@ private:
     void AddIdentityParameters();
     // Configuration files (CtlFileCommands.cpp).
     int Dump();
-    using Resolved = std::vector<std::pair<Parameter*, std::string>>;
     int Diff();
-    int DiffOnce(const Resolved& resolved, const std::vector<std::string>& unread,
-                 AddressRow& row);
+    int DiffOnce(const CheckedConfiguration& checked, AddressRow& row);
     int Restore();
-    int RestoreOnce(const std::vector<ConfigurationEntry>& entries, AddressRow& row);
+    int RestoreOnce(const CheckedConfiguration& checked, AddressRow& row);
     int Report(); // CtlReportCommand.cpp
-    bool ReadConfigurationFile(std::vector<ConfigurationEntry>& entries, int& exitCode);
+    // The command's file, checked whole; kSuccess or the exit code (said).
+    int ReadConfigurationFile(CheckedConfiguration& checked);
     // Several controllers on one line (CtlBusRun.cpp): job runs for each
     // address that answers; the summary table ends the run.
     int OnEachAddress(bool comparing, const std::function<void(AddressRow&)>& job);
@@ -66,8 +65,8 @@ private:
 
 // The overrides as NetRS485 names and value texts (no port).
 std::map<std::string, std::string> LinkSettingTexts(const LinkOverrides& overrides);
-// The file's lines without the address and the link settings, which stay
+// Takes out of the file the address and the link settings, which stay
 // each controller's own; says how many were left out.
-std::vector<ConfigurationEntry> OwnLinkSettingsKept(const std::vector<ConfigurationEntry>& entries);
+void KeepOwnLinkSettings(CheckedConfiguration& checked);
 // Prints text on stderr and gives code back.
 int Fail(const std::string& text, int code);

@@ -1,22 +1,17 @@
 #include "config/ConfigurationBackup.h"
 
-#include "config/ModificationChange.h"
 #include "config/ParameterGroups.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "device/LineSilence.h"
 #include "params/ParameterTable.h"
-#include "params/ValueCheck.h"
-#include "util/TextCase.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 // The controller's answer to a name it does not have.
 constexpr int kNoDescriptorCode = 40;
-constexpr const char* kModificationName = "mod.v";
 
 } // namespace
 
@@ -102,60 +97,6 @@ int ConfigurationBackup::ReadAll(std::vector<const Parameter*>& read, std::strin
         return r;
     error.clear();
     return kLinkOk;
-}
-
-// The file's line of e, checked: a configuration parameter of the table, a
-// value it takes; the modification only one of the six.
-Parameter* ConfigurationBackup::ResolveEntry(const ConfigurationEntry& e, std::string& value,
-                                             std::string& error) const {
-    const std::string line = "Строка " + std::to_string(e.line) + ": ";
-    Parameter* p = nullptr;
-    for (Parameter* q : table.All())
-        if (EqualsNoCase(q->name, e.name) && q->index == e.index && q->indexed == e.indexed)
-            p = q;
-    ParameterGroup group;
-    if (!p) {
-        error = line + "параметра " + e.name + " нет в базе параметров";
-        return nullptr;
-    }
-    if (!GroupOf(p->name, p->index, group)) {
-        error = line + p->name + " - не параметр настройки";
-        return nullptr;
-    }
-    if (e.unread)
-        return p;
-    std::string detail;
-    if (!ValueCheck::Check(*p, e.value, value, detail)) {
-        error = line + ValueCheck::RefusalText(*p, e.value, detail);
-        return nullptr;
-    }
-    if (EqualsNoCase(p->name, kModificationName)) {
-        const int m = std::atoi(value.c_str());
-        if (m < 1 || m > kModificationCount) {
-            error = line + ValueCheck::RefusalText(*p, e.value, "") + " (модификации от 1 до " +
-                    std::to_string(kModificationCount) + ")";
-            return nullptr;
-        }
-    }
-    return p;
-}
-
-bool ConfigurationBackup::Resolve(const std::vector<ConfigurationEntry>& entries,
-                                  std::vector<std::pair<Parameter*, std::string>>& resolved,
-                                  std::vector<std::string>& unread, std::string& error) const {
-    resolved.clear();
-    unread.clear();
-    for (const ConfigurationEntry& e : entries) {
-        std::string value;
-        Parameter* p = ResolveEntry(e, value, error);
-        if (!p)
-            return false;
-        if (e.unread)
-            unread.push_back(ConfigurationKey(*p));
-        else
-            resolved.emplace_back(p, value);
-    }
-    return true;
 }
 
 int ConfigurationBackup::Compare(const std::vector<std::pair<Parameter*, std::string>>& resolved,

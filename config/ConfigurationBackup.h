@@ -44,14 +44,6 @@ public:
     // for every value not read (and how many were left).
     int ReadAll(std::vector<const Parameter*>& read, std::string& error);
 
-    // Matches the file's lines with the table: false with "Строка N: ..." in
-    // error for an unknown name, a parameter that is no configuration, a
-    // value it does not take or a modification outside 1..6. Lines the file
-    // marks unread go to unread by key, with nothing to write.
-    bool Resolve(const std::vector<ConfigurationEntry>& entries,
-                 std::vector<std::pair<Parameter*, std::string>>& resolved,
-                 std::vector<std::string>& unread, std::string& error) const;
-
     // Reads each resolved parameter and lists those whose value differs. 0,
     // or the first failed read's result with every value not read in error.
     int Compare(const std::vector<std::pair<Parameter*, std::string>>& resolved,
@@ -61,8 +53,6 @@ private:
     int ReadEach(const std::vector<Parameter*>& wanted, bool skipUnknown,
                  const std::function<void(std::size_t, bool)>& take, std::string& error,
                  bool& dead);
-    Parameter* ResolveEntry(const ConfigurationEntry& e, std::string& value,
-                            std::string& error) const;
 
     DeviceOperations& ops;
     const ParameterTable& table;

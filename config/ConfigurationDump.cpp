@@ -4,7 +4,6 @@
 #include "device/DeviceOperations.h"
 #include "device/DeviceLink.h"
 #include "params/Parameter.h"
-#include "util/ReplaceFile.h"
 
 namespace {
 
@@ -33,23 +32,20 @@ std::string ConfigurationText(DeviceOperations& ops, const std::vector<const Par
 }
 
 int DumpConfiguration(DeviceOperations& ops, const ParameterTable& table, const std::string& path,
-                      const std::string& source, int& saved, std::string& error) {
+                      const std::string& source, const std::function<void(int, int)>& progress,
+                      const ConfigurationWriter& write, DumpOutcome& outcome, std::string& error) {
+    ConfigurationBackup backup(ops, table);
+    backup.SetProgress(progress);
     std::vector<const Parameter*> read;
-    const int r = ConfigurationBackup(ops, table).ReadAll(read, error);
-    if (r != kLinkOk) {
+    if (const int r = backup.ReadAll(read, error); r != kLinkOk) {
         error = "Ошибка чтения " + error + "\nФайл не записан.";
         return r;
     }
-    if (ReplaceFile(path, ConfigurationText(ops, read, source), error) != 0) {
+    if (write(path, ConfigurationText(ops, read, source), error) != 0) {
         error = "Не удается записать файл " + path + ": " + error;
-        return -1;
+        return kDumpNotWritten;
     }
-    const std::vector<std::string> unread = UnreadLines(read);
-    saved = static_cast<int>(read.size() - unread.size());
-    if (!unread.empty())
-        error = "Файл записан, но не все значения прочитаны; в файле они отмечены \"" +
-                std::string(kNoData) + "\":";
-    for (const std::string& line : unread)
-        error += "\n" + line;
+    outcome.unread = UnreadLines(read);
+    outcome.saved = static_cast<int>(read.size() - outcome.unread.size());
     return kLinkOk;
 }

@@ -2,6 +2,7 @@
 // The controller's whole configuration into a configuration file: what
 // `zrk640ctl dump` and the wizard's finish page write.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,25 @@ std::string ReadIdentityText(DeviceOperations& ops, const char* name);
 std::string ConfigurationText(DeviceOperations& ops, const std::vector<const Parameter*>& read,
                               const std::string& source);
 
-// Reads every configuration value and writes the file whole or not at all;
-// source names the writer in the file's first line. 0 with the count of
-// values in saved, or the read's result (or -1 for the file) with the
-// reason in error; the file is then left as it was. A file with values
-// that could not be read (marked unread in it) is 0 with them named in error.
+// Where the file's text goes (a file replaced whole, standard output, ...):
+// 0, or -1 with the reason.
+using ConfigurationWriter =
+    std::function<int(const std::string& path, const std::string& text, std::string& reason)>;
+
+// What a dump saved: the count of values read, and "NAME[INDEX]: reason" of
+// those it could not read (marked unread in the file).
+struct DumpOutcome {
+    int saved = 0;
+    std::vector<std::string> unread;
+};
+
+// The file could not be written.
+inline constexpr int kDumpNotWritten = 100;
+
+// Reads every configuration value, with progress after each, and hands the
+// whole text to write, or nothing; source names the writer in the file's
+// first line. 0, or the read's result (or kDumpNotWritten) with the reason
+// in error, nothing written then.
 int DumpConfiguration(DeviceOperations& ops, const ParameterTable& table, const std::string& path,
-                      const std::string& source, int& saved, std::string& error);
+                      const std::string& source, const std::function<void(int, int)>& progress,
+                      const ConfigurationWriter& write, DumpOutcome& outcome, std::string& error);

@@ -8,6 +8,16 @@ bool InTable(int row, int kind) {
 
 } // namespace
 
+void WizardState::StartChannelWalk(int count) {
+    ChannelCount = count;
+    ChannelPosition = 0;
+    SetFeatures(FeaturesOf(Modification));
+    ClearPageEnableTable();
+    const PageEnableRow row = InitialPageEnableRow(Modification, count);
+    for (int r = 0; r < kPageEnableRows; ++r)
+        SetPageEnableRow(r, row);
+}
+
 ModificationFeatures WizardState::Features() const {
     std::lock_guard hold(mutex);
     return features;

@@ -26,6 +26,10 @@ public:
     // the GUI waits for.
     OutputElementMasks OutputMasks;
 
+    // The channel walk of count channels of the current modification starts
+    // afresh: the count, its features and the initial page table.
+    void StartChannelWalk(int count);
+
     ModificationFeatures Features() const;
     void SetFeatures(const ModificationFeatures& features);
 

@@ -104,14 +104,7 @@ int ChannelCountPage::GetNextPageId() {
     const int modification = state.Modification;
     const ModificationTraits& traits = TraitsOf(modification);
     const int channels = count->currentText().toInt();
-    state.ChannelCount = channels;
-    // The channel walk starts again from the first channel.
-    state.ChannelPosition = 0;
-    state.SetFeatures(FeaturesOf(modification));
-    state.ClearPageEnableTable();
-    const PageEnableRow row = InitialPageEnableRow(modification, channels);
-    for (int r = 0; r < kPageEnableRows; ++r)
-        state.SetPageEnableRow(r, row);
+    state.StartChannelWalk(channels);
 
     Parameter* current = FindShown(device.Link().Table(), kCountName, 0);
     if (!current)

@@ -6,8 +6,10 @@
 #include "device/TransferStatus.h"
 #include "render/ControllerReport.h"
 #include "shell/DeviceServices.h"
+#include "shell/StatusLinePass.h"
 #include "shell/WizardSheet.h"
 #include "util/Prompter.h"
+#include "util/ReplaceFile.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,16 +18,7 @@
 
 namespace {
 
-// The report reads the whole configuration: the status line's bar follows it.
-std::function<void(int, int)> StatusBar(DeviceServices& device) {
-    return [&device](int done, int total) {
-        if (done == 1)
-            device.Status().ShowStatus(true, "Чтение настроек прибора...");
-        const int step = done * 100 / total - (done - 1) * 100 / total;
-        if (step > 0)
-            device.Status().AdvanceProgress(step);
-    };
-}
+constexpr const char* kReadingText = "Чтение настроек прибора...";
 
 } // namespace
 
@@ -60,13 +53,13 @@ bool FinishPage::CanLeavePage() {
 }
 
 void FinishPage::OnReport() {
-    fileChooser->Choose(this, "Отчёт о настройке прибора",
+    fileChooser->ChooseToSave(this, "Отчёт о настройке прибора",
                         "Отчёт PDF (*.pdf);;Отчёт HTML (*.html)", "pdf",
                         [this](const QString& path) { WriteReportFile(path.toStdString()); });
 }
 
 void FinishPage::OnSaveConfiguration() {
-    fileChooser->Choose(this, "Сохранить конфигурацию", "Конфигурация (*.cfg);;Все файлы (*)",
+    fileChooser->ChooseToSave(this, "Сохранить конфигурацию", "Конфигурация (*.cfg);;Все файлы (*)",
                         "cfg",
                         [this](const QString& path) { WriteConfigurationFile(path.toStdString()); });
 }
@@ -79,8 +72,8 @@ void FinishPage::WriteReportFile(const std::string& path) {
         this,
         [&device, report, error, path] {
             const int r = WriteControllerReport(device.Operations(), device.Link().Table(), path,
-                                                StatusBar(device), device.Writes().Writes(),
-                                                *report, *error);
+                                                StatusLinePass(device.Status(), kReadingText),
+                                                device.Writes().Writes(), *report, *error);
             device.Status().ShowStatus(false, "");
             return r;
         },
@@ -97,21 +90,29 @@ void FinishPage::WriteReportFile(const std::string& path) {
 
 void FinishPage::WriteConfigurationFile(const std::string& path) {
     DeviceServices& device = *Services();
+    auto dumped = std::make_shared<DumpOutcome>();
     auto error = std::make_shared<std::string>();
     Sheet()->RunProcedure(
         this,
-        [&device, error, path] {
-            int saved = 0;
-            device.Status().ShowStatus(true, "Чтение настроек прибора...");
+        [&device, dumped, error, path] {
             const int r = DumpConfiguration(device.Operations(), device.Link().Table(), path,
-                                            "мастер настройки", saved, *error);
+                                            "мастер настройки",
+                                            StatusLinePass(device.Status(), kReadingText),
+                                            ReplaceFile, *dumped, *error);
             device.Status().ShowStatus(false, "");
             return r;
         },
-        [error](int r) {
-            if (r != kLinkOk)
+        [dumped, error](int r) {
+            if (r != kLinkOk) {
                 ShowMessage(*error, "", PromptIcon::Error);
-            else if (!error->empty())
-                ShowMessage(*error, "", PromptIcon::Warning);
+                return;
+            }
+            if (dumped->unread.empty())
+                return;
+            std::string text = "Файл записан, но не все значения прочитаны; в файле они "
+                               "отмечены \"" + std::string(kNoData) + "\":";
+            for (const std::string& line : dumped->unread)
+                text += "\n" + line;
+            ShowMessage(text, "", PromptIcon::Warning);
         });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/DialogSaveFileChooser.h"
+#include "shell/DialogFileChooser.h"
 #include "shell/WizardPage.h"
 
 #include <string>
@@ -16,7 +16,7 @@ public:
     void OnPageShown() override;
     bool CanLeavePage() override;
     // Tests answer the save dialogs themselves (not owned).
-    void SetFileChooser(SaveFileChooser* chooser) { fileChooser = chooser; }
+    void SetFileChooser(FileChooser* chooser) { fileChooser = chooser; }
 
 protected:
     bool OnInitDialog() override;
@@ -27,6 +27,6 @@ private:
     void WriteReportFile(const std::string& path);
     void WriteConfigurationFile(const std::string& path);
 
-    DialogSaveFileChooser dialogChooser;
-    SaveFileChooser* fileChooser = &dialogChooser;
+    DialogFileChooser dialogChooser;
+    FileChooser* fileChooser = &dialogChooser;
 };

@@ -16,6 +16,7 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QListWidget>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -50,7 +51,10 @@ bool ModificationPage::OnInitDialog() {
 
     description = new CmyRichEditCtrl(this);
     description->setObjectName(QString::number(kDescriptionId));
-    description->setGeometry(DialogUnits::Rect(68, 1, 250, 190));
+    // The load's button under the description.
+    description->setGeometry(DialogUnits::Rect(68, 1, 250, 172));
+    connect(AddButton(kLoadId, QRect(168, 177, 150, 14), "Загрузить конфигурацию..."),
+            &QPushButton::clicked, this, [this] { load.Start(); });
     description->setReadOnly(true);
     description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette look = description->palette();
@@ -91,13 +95,17 @@ void ModificationPage::Detect() {
     Sheet()->RunProcedure(
         this, [&device] { return DetectModification(device.Operations(), device.Link()); },
         [this](int modification) {
-            if (!IsKnownModification(modification))
-                return; // the warning was shown; the selection stays
-            Services()->State().Modification = modification;
-            list->setCurrentRow(modification - 1);
-            list->scrollToItem(list->currentItem());
-            list->setFocus();
+            // Unknown: the warning was shown and the selection stays.
+            if (IsKnownModification(modification))
+                SelectModification(modification);
         });
+}
+
+void ModificationPage::SelectModification(int modification) {
+    Services()->State().Modification = modification;
+    list->setCurrentRow(modification - 1);
+    list->scrollToItem(list->currentItem());
+    list->setFocus();
 }
 
 void ModificationPage::OnPageShown() {

@@ -1,8 +1,10 @@
 #pragma once
 // The controller's modification: the six entries with their pictures and the
-// description of the one selected; Next switches the controller to it.
+// description of the one selected; Next switches the controller to it, and
+// "Загрузить конфигурацию..." brings a saved configuration onto it.
 
 #include "config/ModificationChange.h"
+#include "pages/ConfigurationLoad.h"
 #include "shell/WizardPage.h"
 
 #include <QPixmap>
@@ -20,6 +22,7 @@ public:
     static constexpr int kPicturesId = 183;
     static constexpr int kListId = 1046;
     static constexpr int kDescriptionId = 1004;
+    static constexpr int kLoadId = 1092;
 
     explicit ModificationPage(QWidget* parent = nullptr);
     void OnPageShown() override;
@@ -27,7 +30,12 @@ public:
     int GetNextPageId() override;
 
     // How often and how long the change waits for the controller.
-    void SetChangeTiming(const ModificationChange::Timing& timing) { changeTiming = timing; }
+    void SetChangeTiming(const ModificationChange::Timing& timing) {
+        changeTiming = timing;
+        load.SetChangeTiming(timing);
+    }
+    // Tests answer the open dialog of the load themselves (not owned).
+    void SetFileChooser(FileChooser* chooser) { load.SetFileChooser(chooser); }
     // Where "1.rtf".."6.rtf" are read from; the program's own folder unless set.
     void SetDescriptionFolder(const std::string& folder) { descriptionFolder = folder; }
 
@@ -44,10 +52,12 @@ private:
     void SelectionChanged();
     void ShowDescription();
     void ChangeFinished(ModificationOutcome outcome);
+    void SelectModification(int modification);
 
     QListWidget* list = nullptr;
     CmyRichEditCtrl* description = nullptr;
     std::vector<QPixmap> pictures;
     ModificationChange::Timing changeTiming;
     std::string descriptionFolder;
+    ConfigurationLoad load{*this, [this](int modification) { SelectModification(modification); }};
 };

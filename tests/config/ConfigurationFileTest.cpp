@@ -3,7 +3,7 @@
 
 #include "ShippedBase.h"
 
-#include "config/ConfigurationBackup.h"
+#include "config/ConfigurationCheck.h"
 #include "config/ConfigurationFile.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
@@ -102,9 +102,6 @@ TEST(ConfigurationFileTest, OtherEditorsFilesAreTaken) {
 TEST(ConfigurationFileTest, ValuesAreCheckedAgainstTheBase) {
     ScriptedPrompter prompter;
     PrompterGuard guard(prompter);
-    DeviceLink link; // never opened: the check sends nothing
-    DeviceOperations ops(link);
-    ConfigurationBackup backup(ops, Shipped().table);
     ASSERT_EQ(Shipped().loadResult, 0);
     const struct {
         std::string line;
@@ -130,21 +127,43 @@ TEST(ConfigurationFileTest, ValuesAreCheckedAgainstTheBase) {
         {"mod.v = 6", ""},
         {"rel.a[3] = Выходной элемент №8", ""},
         {"Pb[0] = Нет данных", ""},
+        {"rel.a[3] = Выходной элемент №8\nop[1] = Выходной элемент №8",
+         "В файле к одному Выходному элементу подключены rel.a[3] и op[1]"},
     };
     for (const auto& c : cases) {
         std::vector<ConfigurationEntry> entries;
         std::string error;
         ASSERT_EQ(ParseConfiguration(c.line + "\n", true, entries, error), 0) << error;
-        std::vector<std::pair<Parameter*, std::string>> resolved;
-        std::vector<std::string> unread;
-        const bool taken = backup.Resolve(entries, resolved, unread, error);
+        CheckedConfiguration checked;
+        const bool taken = CheckConfiguration(Shipped().table, entries, checked, error);
         EXPECT_EQ(taken, *c.error == 0) << c.line << ": " << error;
         if (!taken)
             EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
         else
-            EXPECT_EQ(resolved.size() + unread.size(), 1u) << c.line;
+            EXPECT_EQ(checked.values.size() + checked.unread.size(), 1u) << c.line;
     }
     EXPECT_EQ(prompter.UnexpectedTexts(), "");
+}
+
+// A file copied onto another controller: the blocks go before their
+// settings, and the wizard's load leaves the link alone.
+TEST(ConfigurationFileTest, CheckedValuesComeInWritingOrderAndTheLinkCanBeLeftOut) {
+    const std::string file = "Pb[0] = 45\nAddr = 17\nbPS = Нет данных\nregl[0] = Выключен\n";
+    std::vector<ConfigurationEntry> entries;
+    std::string error;
+    ASSERT_EQ(ParseConfiguration(file, true, entries, error), 0) << error;
+    CheckedConfiguration checked;
+    ASSERT_TRUE(CheckConfiguration(Shipped().table, entries, checked, error)) << error;
+    std::vector<std::string> keys;
+    for (const auto& [p, value] : checked.values)
+        keys.push_back(ConfigurationKey(*p));
+    EXPECT_EQ(keys, (std::vector<std::string>{"Addr", "regl[0]", "Pb[0]"}));
+    EXPECT_EQ(checked.unread, std::vector<std::string>{"bPS"});
+    EXPECT_TRUE(LeaveOutNetworkSettings(checked));
+    ASSERT_EQ(checked.values.size(), 2u);
+    EXPECT_EQ(checked.values[0].first->name, "regl");
+    EXPECT_TRUE(checked.unread.empty());
+    EXPECT_FALSE(LeaveOutNetworkSettings(checked));
 }
 
 } // namespace

@@ -2,22 +2,28 @@
 // the wizard closes within a second of the operator's "Да", its threads are
 // gone and the settings file is whole.
 
+#include "ChosenFiles.h"
 #include "WizardWalk.h"
 
 #include "controls/CmyListCtrl.h"
 #include "device/NetRS485prg.h"
+#include "config/ConfigurationDump.h"
 #include "pages/ChannelCountPage.h"
+#include "pages/ConfigurationDifferencesDialog.h"
 #include "pages/ConnectionCheckPage.h"
 #include "pages/GraphPage.h"
 #include "pages/ModificationPage.h"
 #include "pages/ParameterListPage.h"
 #include "pages/PortSelectionPage.h"
+#include "tests/link/TempDir.h"
+#include "util/ReplaceFile.h"
 
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QSpinBox>
 
 #include <algorithm>
+#include <fstream>
 
 namespace {
 
@@ -34,6 +40,8 @@ enum class Exchange {
     ListEdit,
     GraphRead,
     GraphWrite,
+    LoadRead,
+    LoadWrite,
 };
 
 // Replies just inside the reply time-out at 115200, or so late that every
@@ -58,6 +66,8 @@ const ExitRow kExits[] = {
     {"ListEdit", Exchange::ListEdit, kSlowReplyMs},
     {"GraphRead", Exchange::GraphRead, kSlowReplyMs},
     {"GraphWrite", Exchange::GraphWrite, kSlowReplyMs},
+    {"LoadRead", Exchange::LoadRead, kSlowReplyMs},
+    {"LoadWrite", Exchange::LoadWrite, kSlowReplyMs},
 };
 
 // Modification 1 with one channel; the poll row starts the controller in
@@ -110,7 +120,40 @@ protected:
             ASSERT_EQ(ActivePageId(), GraphPage::kDialogId);
             Control<QSpinBox>(GraphPage::kCountUpDownId)->setValue(2);
             return Slowly(Button(WizardSheet::kNextId), [this] { return Busy(); });
+        case Exchange::LoadRead:
+            WalkTo(kWalk, ModificationPage::kDialogId);
+            ChooseLoad("Pb[0] = 30.0", "Pb[0] = 45.0");
+            return Slowly(Control<QPushButton>(ModificationPage::kLoadId), [this] { return Busy(); });
+        case Exchange::LoadWrite: {
+            WalkTo(kWalk, ModificationPage::kDialogId);
+            // Enough values that the writes outlast the exit.
+            ChooseLoad("ind.t = 00:05", "ind.t = 00:10");
+            Control<QPushButton>(ModificationPage::kLoadId)->click();
+            ASSERT_TRUE(WaitIdle());
+            auto* dialog = wizard().findChild<ConfigurationDifferencesDialog*>();
+            ASSERT_NE(dialog, nullptr);
+            return Slowly(dialog->WriteButton(), [this] { return Written("ind.t"); });
         }
+        }
+    }
+
+    // The controller's configuration saved with one value changed, and the
+    // load's open dialog answered with it.
+    void ChooseLoad(const std::string& from, const std::string& to) {
+        DumpOutcome dumped;
+        std::string error;
+        const std::string path = dir.file("site.cfg");
+        ASSERT_EQ(DumpConfiguration(wizard().Operations(), link().Table(), path, "тест", {},
+                                    ReplaceFile, dumped, error),
+                  0)
+            << error;
+        std::ifstream in(path);
+        std::string text((std::istreambuf_iterator<char>(in)), {});
+        const std::size_t at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        std::ofstream(path, std::ios::trunc) << text.replace(at, from.size(), to);
+        chooser.path = path;
+        static_cast<ModificationPage*>(wizard().GetActivePage())->SetFileChooser(&chooser);
     }
 
     // The regulator's "Pb" typed in the list, written from the list itself.
@@ -131,6 +174,9 @@ protected:
         list.AcceptEdit();
         ASSERT_TRUE(WaitUntil([this] { return Busy(); }, 2000));
     }
+
+    ChosenPath chooser;
+    TempDir dir;
 
     static FaultSettings Slow() {
         FaultSettings slow;

@@ -2,12 +2,11 @@
 // to the controller: the report's list of the session's writes against the
 // simulator's journal, the saved file against the controller.
 
+#include "ChosenFiles.h"
 #include "WizardWalk.h"
 
-#include "config/ConfigurationBackup.h"
-#include "config/ConfigurationFile.h"
+#include "config/ConfigurationCheck.h"
 #include "pages/FinishPage.h"
-#include "shell/SaveFileChooser.h"
 #include "tests/link/TempDir.h"
 
 #include <fstream>
@@ -21,16 +20,6 @@ std::string Slurp(const std::string& path) {
     text << std::ifstream(path).rdbuf();
     return text.str();
 }
-
-// Answers every save dialog with the path the test gives.
-class ChosenPath : public SaveFileChooser {
-public:
-    void Choose(QWidget*, const QString&, const QString&, const QString&,
-                std::function<void(const QString&)> chosen) override {
-        chosen(QString::fromStdString(path));
-    }
-    std::string path;
-};
 
 // The report's rows of the session's writes as "NAME[INDEX]=NEW".
 std::vector<std::string> ReportedWrites(const std::string& html) {
@@ -116,17 +105,15 @@ TEST_F(FinishPageFiles, ReportListsTheSessionsWritesAndTheSavedFileMatchesTheCon
 
     // The saved configuration is what `diff` finds equal to the controller.
     Save(FinishPage::kSaveId, dir.file("site.cfg"));
-    std::vector<ConfigurationEntry> entries;
     std::string error;
+    CheckedConfiguration checked;
     // Whole, not partial: the file ends with its end line.
-    ASSERT_EQ(ParseConfiguration(Slurp(dir.file("site.cfg")), false, entries, error), 0) << error;
-    EXPECT_GT(entries.size(), 50u);
-    ConfigurationBackup backup(wizard().Operations(), link().Table());
-    std::vector<std::pair<Parameter*, std::string>> resolved;
+    ASSERT_TRUE(LoadConfigurationFile(dir.file("site.cfg"), false, link().Table(), checked, error))
+        << error;
+    EXPECT_GT(checked.values.size(), 50u);
+    EXPECT_TRUE(checked.unread.empty());
     std::vector<ConfigurationDifference> differences;
-    std::vector<std::string> unread;
-    ASSERT_TRUE(backup.Resolve(entries, resolved, unread, error)) << error;
-    EXPECT_TRUE(unread.empty());
-    ASSERT_EQ(backup.Compare(resolved, differences, error), 0) << error;
+    ConfigurationBackup backup(wizard().Operations(), link().Table());
+    ASSERT_EQ(backup.Compare(checked.values, differences, error), 0) << error;
     EXPECT_TRUE(differences.empty()) << ConfigurationKey(*differences.front().parameter);
 }
