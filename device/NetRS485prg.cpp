@@ -15,6 +15,8 @@ namespace {
 
 constexpr const char* kInvalidParityText = "<неверное значние>";
 constexpr const char* kAdapterTypeKey = "RS485type";
+// The settings file keeps an adapter type that nothing reads: always 0.
+constexpr int kAdapterType = 0;
 constexpr const char* kParityKey = "parity_scheme";
 
 struct NumberSetting {
@@ -82,7 +84,7 @@ void NetRS485prg::Load(const SettingsStore& store) {
         q->pendingChange1 = q->pendingChange2 = q->pendingChange3 = false;
 }
 
-int NetRS485prg::Store(std::uint32_t adapterType) {
+int NetRS485prg::Store() {
     if (!built || unreadable)
         return -1;
     if (Values() == storedValues)
@@ -100,7 +102,7 @@ int NetRS485prg::Store(std::uint32_t adapterType) {
             store.set_int(kParityKey, code);
     }
     PortNames::store(store, GetValueByName(kPortName));
-    store.set_int(kAdapterTypeKey, static_cast<int>(adapterType));
+    store.set_int(kAdapterTypeKey, kAdapterType);
     std::string error;
     if (store.save(error) != 0)
         return -1;

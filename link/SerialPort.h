@@ -39,8 +39,6 @@ public:
     void set_address_length(int bits) { address_length_ = bits; }
     int device_address() const { return device_address_; }
     void set_device_address(int address) { device_address_ = address; }
-    std::uint32_t adapter_type() const { return adapter_type_; }
-    void set_adapter_type(std::uint32_t type) { adapter_type_ = type; }
 
     // "ExitEvent": aborts a transfer in progress and every later one until reset.
     AbortEvent& exit_event() { return exit_event_; }
@@ -84,7 +82,6 @@ private:
     std::unique_ptr<LineControl> line_;
     int fd_ = -1;
     AbortEvent exit_event_{"ExitEvent"};
-    std::uint32_t adapter_type_ = 0;
     LineSettings settings_;
     int address_length_ = 8;
     int device_address_ = 16;
