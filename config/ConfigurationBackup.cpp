@@ -5,6 +5,7 @@
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "device/LineSilence.h"
+#include "link/NetworkErrors.h"
 #include "params/ParameterTable.h"
 #include "params/ValueCheck.h"
 #include "util/TextCase.h"
@@ -14,8 +15,6 @@
 
 namespace {
 
-// The controller's answer to a name it does not have.
-constexpr int kNoDescriptorCode = 40;
 constexpr const char* kModificationName = "mod.v";
 
 } // namespace
@@ -61,7 +60,7 @@ int ConfigurationBackup::ReadEach(const std::vector<Parameter*>& wanted, bool sk
         silence.Count(p->exchange);
         if (r == kLinkOk) {
             take(i, true);
-        } else if (!skipUnknown || !p->exchange.refusedWith(kNoDescriptorCode)) {
+        } else if (!skipUnknown || !p->exchange.refusedWith(NetworkErrors::kNoDescriptor)) {
             error += (error.empty() ? "" : "\n") + ConfigurationKey(*p) + ": " + p->message;
             first = first != kLinkOk ? first : r;
             take(i, false);

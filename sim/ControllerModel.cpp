@@ -3,7 +3,7 @@
 #include "config/ModificationTraits.h"
 #include "params/ChoiceList.h"
 #include "sim/GraphRules.h"
-#include "sim/NetworkErrors.h"
+#include "link/NetworkErrors.h"
 #include "sim/ParameterCodec.h"
 
 #include <cstdlib>
