@@ -7,7 +7,6 @@
 #include "util/Prompter.h"
 #include "params/ParameterBaseLoader.h"
 #include "util/NumberText.h"
-#include "util/TextCase.h"
 
 #include <cstring>
 
@@ -27,16 +26,6 @@ int NumberOf(const std::string& text) {
     long long value = 0;
     ReadInteger(text, value);
     return int(value);
-}
-
-int ParityCodeOf(const std::string& text, int current) {
-    if (EqualsNoCase(text, kParityNoneText))
-        return kParityNone;
-    if (EqualsNoCase(text, kParityEvenText))
-        return kParityEven;
-    if (EqualsNoCase(text, kParityOddText))
-        return kParityOdd;
-    return current;
 }
 
 bool fail(int code, ExchangeResult outcome, ExchangeResult& result, int& resultCode) {
@@ -321,7 +310,9 @@ void DeviceLink::configure_port() {
     port.set_address_length(NumberOf(settings.GetValueByName(kAddressLengthName)));
     line.byte_size = NumberOf(settings.GetValueByName(kByteSizeName));
     line.stop_bits = NumberOf(settings.GetValueByName(kStopBitsName));
-    line.parity_code = ParityCodeOf(settings.GetValueByName(kParityName), line.parity_code);
+    // Another text keeps the code the port has.
+    if (const ParityNames* parity = ParityOfText(settings.GetValueByName(kParityName)))
+        line.parity_code = parity->code;
     for (Parameter* p : settings.Parameters())
         p->pendingChange1 = p->pendingChange2 = p->pendingChange3 = false;
     state->SettingsChanged = false;
