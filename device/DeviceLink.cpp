@@ -292,8 +292,6 @@ int DeviceLink::exchange_attributes(Parameter& p, std::uint8_t* reply, ExchangeR
         result = ExchangeResult::Of(ExchangeCause::AttributeSize);
         return kAttributeWrongSize;
     }
-    p.attribute1 = (reply[0] & 1) != 0;
-    p.attribute2 = (reply[0] & 2) == 0;
     p.pendingChange2 = p.pendingChange3 = false;
     return kLinkOk;
 }
