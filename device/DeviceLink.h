@@ -86,10 +86,8 @@ public:
 
 private:
     int frame_address(int address_offset) const;
-    bool transfer_loop(const std::string& request, std::string& reply, ExchangeResult& result,
+    bool transfer_loop(const std::string& request, PortReply& reply, ExchangeResult& result,
                        int& code);
-    int parse_reply(const std::string& reply, std::uint16_t hash, std::uint8_t* out_data,
-                    std::uint8_t& out_length, ExchangeResult& result) const;
     int exchange(int request, Parameter& p, ExchangeLog* log, ExchangeResult& result);
     int encode_value(Parameter& p, std::uint8_t* data, int& length, ExchangeLog* log,
                      ExchangeResult& result) const;

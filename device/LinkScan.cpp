@@ -94,7 +94,7 @@ LinkScan::Answer LinkScan::Probe(int address, int addressLength, int& replyAddre
     request.request = true;
     request.hash = hash_name(kAddressName);
     const std::string text = encode_frame(request, addressLength);
-    std::string reply;
+    PortReply reply;
     ++requests;
     // The port tells our reply from others' by the request in this address length.
     SerialPort& port = link.Port();
@@ -103,12 +103,11 @@ LinkScan::Answer LinkScan::Probe(int address, int addressLength, int& replyAddre
     const int r = port.transfer(text.data(), text.size(), reply);
     port.set_address_length(length);
     ++done;
-    if (r == SerialPort::kTimedOut || (r == SerialPort::kDone && reply.empty()))
+    if (r == SerialPort::kTimedOut || (r == SerialPort::kDone && reply.text.empty()))
         return Answer::None;
-    Frame frame;
-    if (r != SerialPort::kDone || decode_frame(reply, addressLength, frame) != kFrameOk)
+    if (r != SerialPort::kDone || !reply.frame)
         return Answer::Garbled;
-    replyAddress = frame.address;
+    replyAddress = reply.frame->address;
     return Answer::Clean;
 }
 
