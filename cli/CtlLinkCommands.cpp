@@ -7,18 +7,15 @@
 #include "device/LinkScan.h"
 #include "device/LinkSettingsChange.h"
 #include "link/NetworkPort.h"
+#include "params/ControllerLinkSettings.h"
 
 #include <cstdio>
 
 namespace {
 
-const char* ParityOption(int code) {
-    return code == kParityEven ? "even" : code == kParityOdd ? "odd" : "none";
-}
-
 // The command-line options that reach the controller.
 std::string OptionsText(int baud, int bits, int parity, int stop, int address, int length) {
-    return "--baud " + std::to_string(baud) + " --parity " + ParityOption(parity) + " --bits " +
+    return "--baud " + std::to_string(baud) + " --parity " + ParityNamesOf(parity).option + " --bits " +
            std::to_string(bits) + " --stop " + std::to_string(stop) + " --addr " +
            std::to_string(address) + " --addr-len " + std::to_string(length);
 }

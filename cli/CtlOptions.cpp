@@ -3,6 +3,7 @@
 #include "device/NetRS485.h"
 #include "link/AddressList.h"
 #include "link/LineSettings.h"
+#include "params/ControllerLinkSettings.h"
 
 #include <CLI/CLI.hpp>
 
@@ -27,18 +28,6 @@ bool ToNumber(const std::string& text, int low, int high, int& value) {
     const char* end = text.data() + text.size();
     const auto [last, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && last == end && value >= low && value <= high;
-}
-
-bool ToParity(const std::string& text, int& code) {
-    if (text == "none")
-        code = kParityNone;
-    else if (text == "even")
-        code = kParityEven;
-    else if (text == "odd")
-        code = kParityOdd;
-    else
-        return false;
-    return true;
 }
 
 void AddLinkOptions(CLI::App& app, LinkTexts& texts) {
@@ -98,12 +87,12 @@ private:
     }
 
     bool Parity(const std::optional<std::string>& text, std::optional<int>& out) {
-        int code = 0;
         if (!text)
             return true;
-        if (!ToParity(*text, code))
+        const ParityNames* parity = ParityOfOption(*text);
+        if (!parity)
             return Refuse("--parity", *text);
-        out = code;
+        out = parity->code;
         return true;
     }
 

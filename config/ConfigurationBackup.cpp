@@ -4,16 +4,10 @@
 #include "device/DeviceLink.h"
 #include "device/DeviceOperations.h"
 #include "device/LineSilence.h"
+#include "link/NetworkErrors.h"
 #include "params/ParameterTable.h"
 
 #include <cstring>
-
-namespace {
-
-// The controller's answer to a name it does not have.
-constexpr int kNoDescriptorCode = 40;
-
-} // namespace
 
 bool SameValue(const Parameter& p, const std::string& a, const std::string& b) {
     if (a == b)
@@ -56,7 +50,7 @@ int ConfigurationBackup::ReadEach(const std::vector<Parameter*>& wanted, bool sk
         silence.Count(p->exchange);
         if (r == kLinkOk) {
             take(i, true);
-        } else if (!skipUnknown || !p->exchange.refusedWith(kNoDescriptorCode)) {
+        } else if (!skipUnknown || !p->exchange.refusedWith(NetworkErrors::kNoDescriptor)) {
             error += (error.empty() ? "" : "\n") + ConfigurationKey(*p) + ": " + p->message;
             first = first != kLinkOk ? first : r;
             take(i, false);

@@ -10,6 +10,7 @@
 #include "device/DeviceOperations.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace {
@@ -28,9 +29,22 @@ bool IsChoice(const Parameter& p, int number) {
     return p.value == choice_text(p, number);
 }
 
-// The first link index of the gate valve a screen of this kind is about.
-int GateValveIndex(int k, int kind) {
-    return kLinksPerChannel * (k + kind - kFirstGateValveKind);
+// The mode "se.p" and the two links "op" of the gate valve a screen of this
+// kind is about.
+struct GateValve {
+    Parameter* mode;
+    Parameter* first;
+    Parameter* second;
+};
+
+// Empty when the base lacks one of them (each miss is named in a box).
+std::optional<GateValve> FindGateValve(const ParameterTable& table, int k, int kind) {
+    const int d = kLinksPerChannel * (k + kind - kFirstGateValveKind);
+    const GateValve valve{FindShown(table, "se.p", d), FindShown(table, "op", d),
+                          FindShown(table, "op", d + 1)};
+    if (!valve.mode || !valve.first || !valve.second)
+        return std::nullopt;
+    return valve;
 }
 
 // One line of a report on links, with the controller's reason.
@@ -146,12 +160,10 @@ bool OutputLinks::WriteLink(Parameter& link) {
 
 LinkWriteOutcome OutputLinks::WriteGateValveOutputs(int k, int kind,
                                                     const std::function<void()>& rereadScreen) {
-    const int d = GateValveIndex(k, kind);
-    Parameter* mode = FindShown(table, "se.p", d);
-    Parameter* first = FindShown(table, "op", d);
-    Parameter* second = FindShown(table, "op", d + 1);
-    if (!mode || !first || !second)
+    const std::optional<GateValve> valve = FindGateValve(table, k, kind);
+    if (!valve)
         return LinkWriteOutcome::Failed;
+    auto [mode, first, second] = *valve;
     if (IsChoice(*mode, kBothLinks) && first->value == second->value) {
         ShowMessage(kDuplicateText, kCheckCaption, PromptIcon::Warning);
         return LinkWriteOutcome::Duplicate;
@@ -197,12 +209,10 @@ void OutputLinks::SetGateValveDefaults(int k, int kind, int modification) {
     const int perChannel = TraitsOf(modification).gateValveElements;
     if (perChannel == 0)
         return;
-    const int d = GateValveIndex(k, kind);
-    Parameter* mode = FindShown(table, "se.p", d);
-    Parameter* first = FindShown(table, "op", d);
-    Parameter* second = FindShown(table, "op", d + 1);
-    if (!mode || !first || !second)
+    const std::optional<GateValve> valve = FindGateValve(table, k, kind);
+    if (!valve)
         return;
+    auto [mode, first, second] = *valve;
     SetChoice(*mode, kBothLinks);
     SetChoice(*first, perChannel * k + 1);
     SetChoice(*second, perChannel * k + 2);

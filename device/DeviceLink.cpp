@@ -7,7 +7,6 @@
 #include "util/Prompter.h"
 #include "params/ParameterBaseLoader.h"
 #include "util/NumberText.h"
-#include "util/TextCase.h"
 
 #include <cstring>
 
@@ -29,16 +28,6 @@ int NumberOf(const std::string& text) {
     return int(value);
 }
 
-int ParityCodeOf(const std::string& text, int current) {
-    if (EqualsNoCase(text, kParityNoneText))
-        return kParityNone;
-    if (EqualsNoCase(text, kParityEvenText))
-        return kParityEven;
-    if (EqualsNoCase(text, kParityOddText))
-        return kParityOdd;
-    return current;
-}
-
 bool fail(int code, ExchangeResult outcome, ExchangeResult& result, int& resultCode) {
     result = std::move(outcome);
     resultCode = code;
@@ -52,6 +41,23 @@ std::string PortOpenFailureText(const SerialPort& port) {
     if (!port.error_text().empty())
         text += "\n\n" + port.error_text();
     return text;
+}
+
+// Copies the reply's data out and says whether it answers the request.
+int TakeReply(const Frame& frame, std::uint16_t hash, std::uint8_t* out_data,
+              std::uint8_t& out_length, ExchangeResult& result) {
+    out_length = std::uint8_t(frame.data.size());
+    if (!frame.data.empty())
+        std::memcpy(out_data, frame.data.data(), frame.data.size());
+    if (frame.hash == hash)
+        return kLinkOk;
+    if (frame.hash == kErrorReplyHash) {
+        result = ExchangeResult::RefusedWith(
+            out_length > 0 ? static_cast<std::int8_t>(out_data[0]) : ExchangeResult::kNoCode);
+        return kLinkError;
+    }
+    result = ExchangeResult::Of(ExchangeCause::ForeignReply);
+    return kLinkError;
 }
 
 } // namespace
@@ -97,28 +103,25 @@ int DeviceLink::exchange_frame(int request, std::uint16_t hash, const std::uint8
         result = ExchangeResult::Of(ExchangeCause::FrameTooLong);
         return kLinkNothing;
     }
-    std::string reply;
+    PortReply reply;
     int last = kLinkOk;
     if (transfer_loop(chars, reply, result, last))
         return last;
-    if (reply.size() < 2) {
+    // Without a whole frame here the exit cut the loop short, or a lone '#' came.
+    if (!reply.frame) {
         result = ExchangeResult::Of(ExchangeCause::Exit);
         return kLinkNothing;
     }
-    const int parsed = parse_reply(reply, hash, out_data, out_length, result);
+    const int parsed = TakeReply(*reply.frame, hash, out_data, out_length, result);
     return parsed != kLinkOk ? parsed : last;
 }
 
 // True when the exchange has failed for good (result and code set);
 // false with the code of the transfer that ended the loop.
-bool DeviceLink::transfer_loop(const std::string& request, std::string& reply,
+bool DeviceLink::transfer_loop(const std::string& request, PortReply& reply,
                                ExchangeResult& result, int& code) {
     int lostReplies = 0, lineErrors = 0, lostStarts = 0;
     bool foreign = false;
-    const auto whole = [this](const std::string& text) {
-        Frame frame;
-        return decode_frame(text, port.address_length(), frame) == kFrameOk;
-    };
     std::lock_guard<std::mutex> guard(lock);
     AbortEvent& exitEvent = port.exit_event();
     // The operator plugged the adapter back in and tries again.
@@ -132,7 +135,7 @@ bool DeviceLink::transfer_loop(const std::string& request, std::string& reply,
     while (!exitEvent.is_set()) {
         trace(">>", request);
         code = port.transfer(request.data(), request.size(), reply);
-        trace("<<", reply);
+        trace("<<", reply.text);
         if (code == SerialPort::kTimedOut) {
             // Only replies about other requests came: the line is alive.
             foreign = foreign || port.foreign_dropped();
@@ -141,7 +144,7 @@ bool DeviceLink::transfer_loop(const std::string& request, std::string& reply,
                                       result, code)
                                : fail(kLinkNoReply, ExchangeResult::Of(ExchangeCause::TimedOut),
                                       result, code);
-        } else if (code == SerialPort::kDone && reply.size() >= 2 && !whole(reply)) {
+        } else if (code == SerialPort::kDone && reply.text.size() >= 2 && !reply.frame) {
             // A garbled reply is lost like one that never came.
             if (lostReplies++ == kLostReplyRetries)
                 return fail(kLinkError, ExchangeResult::Of(ExchangeCause::BadChecksum), result,
@@ -159,34 +162,13 @@ bool DeviceLink::transfer_loop(const std::string& request, std::string& reply,
             return fail(kLinkError,
                         ExchangeResult::Of(ExchangeCause::DeviceGone, PortOpenFailureText(port)),
                         result, code);
-        } else if (reply.size() >= 2 || (!reply.empty() && reply[0] == '#')) {
+        } else if (reply.text.size() >= 2 || (!reply.text.empty() && reply.text[0] == '#')) {
             break;
         } else if (lostStarts++ == kLostStartRetries) {
             return fail(kLinkError, ExchangeResult::Of(ExchangeCause::LostStarts), result, code);
         }
     }
     return false;
-}
-
-int DeviceLink::parse_reply(const std::string& reply, std::uint16_t hash, std::uint8_t* out_data,
-                            std::uint8_t& out_length, ExchangeResult& result) const {
-    Frame frame;
-    if (decode_frame(reply, port.address_length(), frame) != kFrameOk) {
-        result = ExchangeResult::Of(ExchangeCause::BadChecksum);
-        return kLinkError;
-    }
-    out_length = std::uint8_t(frame.data.size());
-    if (!frame.data.empty())
-        std::memcpy(out_data, frame.data.data(), frame.data.size());
-    if (frame.hash == hash)
-        return kLinkOk;
-    if (frame.hash == kErrorReplyHash) {
-        result = ExchangeResult::RefusedWith(
-            out_length > 0 ? static_cast<std::int8_t>(out_data[0]) : ExchangeResult::kNoCode);
-        return kLinkError;
-    }
-    result = ExchangeResult::Of(ExchangeCause::ForeignReply);
-    return kLinkError;
 }
 
 void DeviceLink::trace(const char* direction, const std::string& frame) const {
@@ -303,8 +285,6 @@ int DeviceLink::exchange_attributes(Parameter& p, std::uint8_t* reply, ExchangeR
         result = ExchangeResult::Of(ExchangeCause::AttributeSize);
         return kAttributeWrongSize;
     }
-    p.attribute1 = (reply[0] & 1) != 0;
-    p.attribute2 = (reply[0] & 2) == 0;
     p.pendingChange2 = p.pendingChange3 = false;
     return kLinkOk;
 }
@@ -321,7 +301,9 @@ void DeviceLink::configure_port() {
     port.set_address_length(NumberOf(settings.GetValueByName(kAddressLengthName)));
     line.byte_size = NumberOf(settings.GetValueByName(kByteSizeName));
     line.stop_bits = NumberOf(settings.GetValueByName(kStopBitsName));
-    line.parity_code = ParityCodeOf(settings.GetValueByName(kParityName), line.parity_code);
+    // Another text keeps the code the port has.
+    if (const ParityNames* parity = ParityOfText(settings.GetValueByName(kParityName)))
+        line.parity_code = parity->code;
     for (Parameter* p : settings.Parameters())
         p->pendingChange1 = p->pendingChange2 = p->pendingChange3 = false;
     state->SettingsChanged = false;

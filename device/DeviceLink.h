@@ -64,9 +64,9 @@ public:
     void configure_port();
     // Reopens the port with the settings; a failure is shown in a box.
     int open_port();
-    // Writes the program's settings and the adapter type to the settings
-    // file if a setting changed; the exit procedure calls it. 0 or -1.
-    int StoreSettings() { return settings.Store(port.adapter_type()); }
+    // Writes the program's settings to the settings file if a setting
+    // changed; the exit procedure calls it. 0 or -1.
+    int StoreSettings() { return settings.Store(); }
 
     Parameter* FindParameter(std::string_view name, int index) const {
         return table.FindParameter(name, index);
@@ -77,7 +77,6 @@ public:
     bool PortLost() const { return lost; }
     NetRS485prg& Settings() { return settings; }
     ParameterTable& Table() { return table; }
-    AbortEvent& BreakEvent() { return breakEvent; }
     // The link keeps a state of its own until the wizard lends it its own.
     DeviceState& State() { return *state; }
     void UseState(DeviceState& shared) { state = &shared; }
@@ -87,10 +86,8 @@ public:
 
 private:
     int frame_address(int address_offset) const;
-    bool transfer_loop(const std::string& request, std::string& reply, ExchangeResult& result,
+    bool transfer_loop(const std::string& request, PortReply& reply, ExchangeResult& result,
                        int& code);
-    int parse_reply(const std::string& reply, std::uint16_t hash, std::uint8_t* out_data,
-                    std::uint8_t& out_length, ExchangeResult& result) const;
     int exchange(int request, Parameter& p, ExchangeLog* log, ExchangeResult& result);
     int encode_value(Parameter& p, std::uint8_t* data, int& length, ExchangeLog* log,
                      ExchangeResult& result) const;
@@ -104,7 +101,6 @@ private:
     //! opens it again. Read before the lock is taken, hence atomic.
     std::atomic<bool> lost{false};
     ParameterTable table;
-    AbortEvent breakEvent{"BreakEvent"};
     FrameTrace frameTrace;
     DeviceState ownState;
     DeviceState* state = &ownState;

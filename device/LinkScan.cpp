@@ -5,10 +5,10 @@
 #include "device/NetRS485.h"
 #include "link/FrameCodec.h"
 #include "link/NetworkPort.h"
-#include "params/ChoiceList.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -19,17 +19,25 @@ int HighestAddress(int addressLength) {
     return addressLength == kLongAddressLength ? kHighestLongAddress : kHighestShortAddress;
 }
 
-const char* ParityWord(int code) {
-    return code == kParityEven ? "четность" : code == kParityOdd ? "нечетность" : "без четности";
+// The factory rate first, then the faster ones, then the slower ones.
+std::vector<std::uint32_t> BaudSearchOrder() {
+    std::vector<std::uint32_t> rates;
+    for (const char* choice : kBaudChoices)
+        rates.push_back(static_cast<std::uint32_t>(std::strtoul(choice, nullptr, 10)));
+    const auto factory = std::find(rates.begin(), rates.end(), std::uint32_t(kFactoryBaud));
+    std::vector<std::uint32_t> order(factory, rates.end());
+    order.insert(order.end(), std::make_reverse_iterator(factory), rates.rend());
+    return order;
 }
 
 } // namespace
 
 ScanPlan ScanPlan::Full() {
     ScanPlan plan;
-    plan.bauds = {9600, 19200, 38400, 57600, 115200, 4800, 2400, 14400, 28800};
+    plan.bauds = BaudSearchOrder();
     plan.byteSizes = {8, 7}; // the controller's "LEn" offers both
-    plan.parities = {kParityNone, kParityEven, kParityOdd};
+    for (const ParityNames& parity : kParities)
+        plan.parities.push_back(parity.code);
     plan.stopBits = {1, 2};
     plan.addressLengths = {8, kLongAddressLength};
     return plan;
@@ -72,7 +80,7 @@ void LinkScan::DropRepeats(std::vector<ScanFind>& found) {
 
 std::string LinkScan::SettingText(const LineSettings& line, int addressLength) {
     return std::to_string(line.baud_rate) + " бит/с, " + std::to_string(line.byte_size) +
-           " бит, " + ParityWord(line.parity_code) + ", стоп-бит " +
+           " бит, " + ParityNamesOf(line.parity_code).phrase + ", стоп-бит " +
            std::to_string(line.stop_bits) + ", адрес " + std::to_string(addressLength) + " бит";
 }
 
@@ -86,7 +94,7 @@ LinkScan::Answer LinkScan::Probe(int address, int addressLength, int& replyAddre
     request.request = true;
     request.hash = hash_name(kAddressName);
     const std::string text = encode_frame(request, addressLength);
-    std::string reply;
+    PortReply reply;
     ++requests;
     // The port tells our reply from others' by the request in this address length.
     SerialPort& port = link.Port();
@@ -95,12 +103,11 @@ LinkScan::Answer LinkScan::Probe(int address, int addressLength, int& replyAddre
     const int r = port.transfer(text.data(), text.size(), reply);
     port.set_address_length(length);
     ++done;
-    if (r == SerialPort::kTimedOut || (r == SerialPort::kDone && reply.empty()))
+    if (r == SerialPort::kTimedOut || (r == SerialPort::kDone && reply.text.empty()))
         return Answer::None;
-    Frame frame;
-    if (r != SerialPort::kDone || decode_frame(reply, addressLength, frame) != kFrameOk)
+    if (r != SerialPort::kDone || !reply.frame)
         return Answer::Garbled;
-    replyAddress = frame.address;
+    replyAddress = reply.frame->address;
     return Answer::Clean;
 }
 
@@ -121,9 +128,8 @@ void LinkScan::Confirm(ScanFind& find) {
             return;
         values.push_back(std::atoi(p->value.c_str()));
         if (name == kParityName) {
-            constexpr int kCodes[] = {kParityNone, kParityEven, kParityOdd};
-            const int choice = find_choice(p->format, p->value);
-            values.back() = choice >= 0 && choice < 3 ? kCodes[choice] : kParityNone;
+            const ParityNames* parity = ParityOfText(p->value);
+            values.back() = parity ? parity->code : kParityNone;
         }
     }
     find.reported = values;

@@ -27,7 +27,8 @@ struct ScanPlan {
     bool broadcast = true;  // false: every address at every setting
     bool all = false;       // go on after the first controller
 
-    // Every setting the controller offers, the common ones first.
+    // Every setting the controller offers: its factory baud rate first, then
+    // the faster ones, then the slower ones.
     static ScanPlan Full();
 };
 

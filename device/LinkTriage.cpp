@@ -21,14 +21,13 @@ std::vector<std::string> LinkTriage::Run(bool withScan) {
     const std::string text = encode_frame(request, port.address_length());
     int clean = 0, garbled = 0, cut = 0, silent = 0;
     for (int i = 0; i < kProbes && port.is_open(); ++i) {
-        std::string reply;
+        PortReply reply;
         const int r = port.transfer(text.data(), text.size(), reply);
-        Frame frame;
-        if (r == SerialPort::kTimedOut || (r == SerialPort::kDone && reply.empty()))
+        if (r == SerialPort::kTimedOut || (r == SerialPort::kDone && reply.text.empty()))
             ++silent;
-        else if (r == SerialPort::kDone && decode_frame(reply, port.address_length(), frame) == kFrameOk)
+        else if (r == SerialPort::kDone && reply.frame)
             ++clean;
-        else if (r == SerialPort::kDone && reply.front() != '#')
+        else if (r == SerialPort::kDone && reply.text.front() != '#')
             ++cut;
         else
             ++garbled;

@@ -5,7 +5,6 @@
 #include "link/PortNames.h"
 #include "util/SettingsStore.h"
 #include "util/NumberText.h"
-#include "util/TextCase.h"
 #include "util/Prompter.h"
 
 #include <climits>
@@ -15,6 +14,8 @@ namespace {
 
 constexpr const char* kInvalidParityText = "<неверное значние>";
 constexpr const char* kAdapterTypeKey = "RS485type";
+// The settings file keeps an adapter type that nothing reads: always 0.
+constexpr int kAdapterType = 0;
 constexpr const char* kParityKey = "parity_scheme";
 
 struct NumberSetting {
@@ -30,9 +31,6 @@ constexpr NumberSetting kNumberSettings[] = {
     {"byte_size", kByteSizeName, kFactoryByteSize},
     {"stop_bits", kStopBitsName, kFactoryStopBits},
 };
-
-// The codes the settings file may hold for the controller's parities.
-constexpr int kParityCodes[] = {kParityEven, kParityNone, kParityOdd};
 
 } // namespace
 
@@ -70,19 +68,14 @@ std::string NetRS485prg::GetDescription() const {
 void NetRS485prg::Load(const SettingsStore& store) {
     for (const NumberSetting& s : kNumberSettings)
         FindByName(s.name)->value = std::to_string(store.get_int(s.key, s.fallback));
-    const int parity = store.get_int(kParityKey, kParityNone);
-    Parameter* p = FindByName(kParityName);
-    p->value = kInvalidParityText;
-    for (int code : kParityCodes) {
-        if (code == parity)
-            p->value = ParityTextOf(code);
-    }
+    const ParityNames* parity = ParityOfCode(store.get_int(kParityKey, kParityNone));
+    FindByName(kParityName)->value = parity ? parity->text : kInvalidParityText;
     FindByName(kPortName)->value = PortNames::load(store);
     for (Parameter* q : Parameters())
         q->pendingChange1 = q->pendingChange2 = q->pendingChange3 = false;
 }
 
-int NetRS485prg::Store(std::uint32_t adapterType) {
+int NetRS485prg::Store() {
     if (!built || unreadable)
         return -1;
     if (Values() == storedValues)
@@ -95,12 +88,10 @@ int NetRS485prg::Store(std::uint32_t adapterType) {
         if (ReadInteger(GetValueByName(s.name), value) > 0 && value >= INT_MIN && value <= INT_MAX)
             store.set_int(s.key, int(value));
     }
-    for (int code : kParityCodes) {
-        if (EqualsNoCase(GetValueByName(kParityName), ParityTextOf(code)))
-            store.set_int(kParityKey, code);
-    }
+    if (const ParityNames* parity = ParityOfText(GetValueByName(kParityName)))
+        store.set_int(kParityKey, parity->code);
     PortNames::store(store, GetValueByName(kPortName));
-    store.set_int(kAdapterTypeKey, static_cast<int>(adapterType));
+    store.set_int(kAdapterTypeKey, kAdapterType);
     std::string error;
     if (store.save(error) != 0)
         return -1;

@@ -4,7 +4,6 @@
 
 #include "device/NetRS485.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,11 +20,11 @@ public:
     std::string GetTypeName() const override;
     std::string GetDescription() const override;
 
-    // Writes the settings and the adapter type to the settings file when a
-    // setting changed since it was loaded or last stored; never called
-    // implicitly. 0 (also when nothing changed), or -1: not loaded, the file
-    // could not be read, or the write failed.
-    int Store(std::uint32_t adapterType = 0);
+    // Writes the settings to the settings file when a setting changed since
+    // it was loaded or last stored; never called implicitly. 0 (also when
+    // nothing changed), or -1: not loaded, the file could not be read, or
+    // the write failed.
+    int Store();
 
 private:
     void Load(const SettingsStore& store);

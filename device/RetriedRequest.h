@@ -1,7 +1,7 @@
 #pragma once
 // A parameter read or write with several attempts, the status text and the
-// warning box: what the pages ask of the wizard with MSG_READ_PARAMETER and
-// MSG_WRITE_PARAMETER.
+// warning box: what a page asks of the wizard when it reads or writes one
+// value (ParameterRequests::ReadParameterRequest and WriteParameterRequest).
 
 class DeviceLink;
 class DeviceOperations;

@@ -125,7 +125,7 @@ int SerialPort::purge(int kind) {
     return line_->purge(kind) ? 0 : -1;
 }
 
-int SerialPort::transfer(const char* chars, std::size_t count, std::string& reply) {
+int SerialPort::transfer(const char* chars, std::size_t count, PortReply& reply) {
     reply.clear();
     foreign_dropped_ = false;
     if (!is_open())
@@ -199,7 +199,7 @@ int SerialPort::write_all(const char* chars, std::size_t count) {
     return kDone;
 }
 
-int SerialPort::receive(const char* chars, std::size_t count, std::string& reply) {
+int SerialPort::receive(const char* chars, std::size_t count, PortReply& reply) {
     const AbortableWait wait(fd_, exit_event_);
     auto deadline =
         AbortableWait::Clock::now() + std::chrono::milliseconds(timing_.reply_timeout_ms());
@@ -232,9 +232,14 @@ int SerialPort::receive(const char* chars, std::size_t count, std::string& reply
         const std::uint8_t* next = buffer;
         std::size_t left = static_cast<std::size_t>(n), used = 0;
         auto state = assembler.feed(next, left, &used);
-        // A late reply to an earlier request, or another master's: ours may still come.
-        while (state == ReplyAssembler::State::Complete && sent_whole &&
-               about_another_request(sent, assembler.text())) {
+        std::optional<Frame> frame;
+        while (state == ReplyAssembler::State::Complete) {
+            frame.emplace();
+            if (decode_frame(assembler.text(), address_length_, *frame) != kFrameOk)
+                frame.reset();
+            // A late reply to an earlier request, or another master's: ours may still come.
+            if (!frame || !sent_whole || !about_another_request(sent, *frame))
+                break;
             foreign_dropped_ = true;
             echoes_ = echoes_ || assembler.echo_dropped();
             assembler.reset();
@@ -245,15 +250,15 @@ int SerialPort::receive(const char* chars, std::size_t count, std::string& reply
         if (state == ReplyAssembler::State::Collecting)
             continue;
         echoes_ = echoes_ || assembler.echo_dropped();
-        reply = assembler.text();
-        return state == ReplyAssembler::State::Complete ? kDone : kLineError;
+        if (state != ReplyAssembler::State::Complete)
+            return kLineError;
+        reply.text = assembler.text();
+        reply.frame = std::move(frame);
+        return kDone;
     }
 }
 
-bool SerialPort::about_another_request(const Frame& sent, const std::string& reply) const {
-    Frame frame;
-    if (decode_frame(reply, address_length_, frame) != kFrameOk)
-        return false;
+bool SerialPort::about_another_request(const Frame& sent, const Frame& frame) const {
     if (frame.hash != sent.hash && frame.hash != kErrorReplyHash)
         return true;
     // "n.Err" is also a parameter: its value 0 ("frame received without

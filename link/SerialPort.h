@@ -14,6 +14,7 @@
 #include "link/LineControl.h"
 #include "link/LineSettings.h"
 #include "link/LineTiming.h"
+#include "link/PortReply.h"
 
 class SerialPort {
 public:
@@ -39,8 +40,6 @@ public:
     void set_address_length(int bits) { address_length_ = bits; }
     int device_address() const { return device_address_; }
     void set_device_address(int address) { device_address_ = address; }
-    std::uint32_t adapter_type() const { return adapter_type_; }
-    void set_adapter_type(std::uint32_t type) { adapter_type_ = type; }
 
     // "ExitEvent": aborts a transfer in progress and every later one until reset.
     AbortEvent& exit_event() { return exit_event_; }
@@ -66,17 +65,17 @@ public:
     int close();
     // kind 0 input, 1 pending output, 2 both, other kinds nothing. 0, -2 not open, -1 failed.
     int purge(int kind);
-    // Sends count characters and puts the reply, CR included, in reply. Input
-    // waiting on the line is discarded first; a reply about another request
-    // is dropped and the wait goes on within the same time-out.
-    int transfer(const char* chars, std::size_t count, std::string& reply);
+    // Sends count characters and puts the reply in reply. Input waiting on
+    // the line is discarded first; a reply about another request is dropped
+    // and the wait goes on within the same time-out.
+    int transfer(const char* chars, std::size_t count, PortReply& reply);
 
 private:
     int configure();
     int send(const char* chars, std::size_t count);
     int write_all(const char* chars, std::size_t count);
-    int receive(const char* chars, std::size_t count, std::string& reply);
-    bool about_another_request(const Frame& sent, const std::string& reply) const;
+    int receive(const char* chars, std::size_t count, PortReply& reply);
+    bool about_another_request(const Frame& sent, const Frame& reply) const;
     bool overrun_during(std::uint64_t before, bool counted);
     void release();
 
@@ -84,7 +83,6 @@ private:
     std::unique_ptr<LineControl> line_;
     int fd_ = -1;
     AbortEvent exit_event_{"ExitEvent"};
-    std::uint32_t adapter_type_ = 0;
     LineSettings settings_;
     int address_length_ = 8;
     int device_address_ = 16;

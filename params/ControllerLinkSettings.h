@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 inline constexpr const char* kBaudName = "bPS";
 inline constexpr const char* kByteSizeName = "LEn";
@@ -29,8 +30,34 @@ inline constexpr std::array<const char*, 3> kParityChoices = {kParityNoneText, k
 inline constexpr std::array<const char*, 2> kStopBitsChoices = {"1", "2"};
 inline constexpr std::array<const char*, 2> kAddressLengthChoices = {"8", "11"};
 
-// The parity code's text; "Отсутствует" for a code the controller does not have.
-const char* ParityTextOf(int code);
+// The parities the controller has, in its choice order: the code the port and
+// the settings file use, the choice text, zrk640ctl's option word and the
+// words a sentence names it with.
+struct ParityNames {
+    int code;
+    const char* text;
+    const char* option;
+    const char* phrase;
+};
+inline constexpr std::array<ParityNames, 3> kParities = {{
+    {kParityNone, kParityNoneText, "none", "без четности"},
+    {kParityEven, kParityEvenText, "even", "четность"},
+    {kParityOdd, kParityOddText, "odd", "нечетность"},
+}};
+
+// The controller's parity of a code, or nullptr.
+const ParityNames* ParityOfCode(int code);
+// The parity of a choice text (without regard to case), or nullptr.
+const ParityNames* ParityOfText(std::string_view text);
+// The parity of an option word (exactly), or nullptr.
+const ParityNames* ParityOfOption(std::string_view word);
+
+// The parity code's names; those of "Отсутствует" for a code the controller
+// does not have.
+const ParityNames& ParityNamesOf(int code);
+inline const char* ParityTextOf(int code) {
+    return ParityNamesOf(code).text;
+}
 
 // The choices as a parameter's choice list, ':' between them.
 template <std::size_t N> std::string ChoiceListOf(const std::array<const char*, N>& choices) {

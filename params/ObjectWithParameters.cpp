@@ -108,8 +108,6 @@ void ObjectWithParameters::ResetValues() {
     for (Parameter* p : parameters) {
         p->value = kNoData;
         p->message.clear();
-        p->attribute1 = true;
-        p->attribute2 = false;
         p->pendingChange1 = p->pendingChange2 = p->pendingChange3 = false;
     }
 }

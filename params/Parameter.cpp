@@ -115,8 +115,6 @@ void Parameter::Reset() {
     message.clear();
     exchange = {};
     attributeStep = 0;
-    attribute1 = true;
-    attribute2 = false;
 }
 
 const std::string& Parameter::DisplayName() const {

@@ -29,8 +29,6 @@ public:
     bool pendingChange3 = false;
     std::string message; // last failure or notice, shown by the callers
     ExchangeResult exchange; // how the last exchange about it ended
-    bool attribute1 = true;
-    bool attribute2 = false;
     int attributeStep = 0; // 0: no attribute exchange
     int addressOffset = 0; // added to the device address; -1: broadcast
     int index = 0;

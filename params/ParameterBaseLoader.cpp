@@ -46,10 +46,6 @@ void SetAttributes(Parameter& p, const ParameterRecord& r) {
     p.pendingChange1 = r.changed;
     p.pendingChange2 = p.pendingChange3 = false;
     p.attributeStep = r.attributeStep;
-    if (r.attributeStep != 0) {
-        p.attribute1 = r.attributeFlag1;
-        p.attribute2 = r.attributeFlag2;
-    }
 }
 
 bool ReadInteger(const std::string& text, int& n) {

@@ -3,7 +3,7 @@
 #include "config/ModificationTraits.h"
 #include "params/ChoiceList.h"
 #include "sim/GraphRules.h"
-#include "sim/NetworkErrors.h"
+#include "link/NetworkErrors.h"
 #include "sim/ParameterCodec.h"
 
 #include <cstdlib>
@@ -201,8 +201,7 @@ Answer ControllerModel::Attributes(const std::vector<std::uint8_t>& request) {
     const SimParameter* p = base_.Find(hash, n == 4 ? request[1] : 0);
     if (!p)
         return Answer::Error(NetworkErrors::kIndexBeyond);
-    std::vector<std::uint8_t> data{
-        static_cast<std::uint8_t>((p->param.attribute1 ? 1 : 0) | (p->param.attribute2 ? 0 : 2))};
+    std::vector<std::uint8_t> data{p->attributeBits};
     data.insert(data.end(), request.begin(), request.end());
     return Answer::Data(std::move(data));
 }

@@ -1,6 +1,6 @@
 #include "sim/GraphRules.h"
 
-#include "sim/NetworkErrors.h"
+#include "link/NetworkErrors.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #include "sim/OutputElements.h"
 
 #include "params/ChoiceList.h"
-#include "sim/NetworkErrors.h"
+#include "link/NetworkErrors.h"
 
 namespace {
 

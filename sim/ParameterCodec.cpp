@@ -3,7 +3,7 @@
 #include "params/ChoiceList.h"
 #include "util/CodePage1251.h"
 #include "params/NumberFormats.h"
-#include "sim/NetworkErrors.h"
+#include "link/NetworkErrors.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #include "sim/RequestHandler.h"
 
-#include "sim/NetworkErrors.h"
+#include "link/NetworkErrors.h"
 
 namespace {
 

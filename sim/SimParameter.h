@@ -4,10 +4,14 @@
 
 #include "params/Parameter.h"
 
+#include <cstdint>
 #include <string>
 
 struct SimParameter {
     Parameter param;
     std::string initial;   // value text after a reset
     bool readOnly = false; // writes are refused as to a ROM parameter
+    // Its answer to "M.s.t.r.": bit 0 the base's attribute flag 1, bit 1 set
+    // unless attribute flag 2 is.
+    std::uint8_t attributeBits = 0;
 };

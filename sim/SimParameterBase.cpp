@@ -10,7 +10,9 @@
 namespace {
 
 SimParameter FromRecord(const ParameterRecord& record) {
-    SimParameter entry{Parameter(record.name), record.initial, record.flag270 == 1};
+    SimParameter entry{Parameter(record.name), record.initial, record.flag270 == 1,
+                       std::uint8_t((record.attributeFlag1 ? 1 : 0) |
+                                    (record.attributeFlag2 ? 0 : 2))};
     Parameter& p = entry.param;
     ChoiceListField::Parse(record.format, p.format, p.choiceMasks);
     p.caption = record.caption;
@@ -20,8 +22,6 @@ SimParameter FromRecord(const ParameterRecord& record) {
     p.lower = record.lower;
     p.upper = record.upper;
     p.attributeStep = record.attributeStep;
-    p.attribute1 = record.attributeFlag1;
-    p.attribute2 = record.attributeFlag2;
     p.value = record.initial;
     return entry;
 }

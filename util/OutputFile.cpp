@@ -78,8 +78,6 @@ int OutputFile::WriteThrough(int fd, const std::string& bytes, std::string& reas
 int OutputFile::Write(const std::string& path, const std::string& bytes, std::string& reason_text) {
     if (path == kStandardOutput)
         return WriteThrough(STDOUT_FILENO, bytes, reason_text);
-    if (Check(path, reason_text) != 0)
-        return -1;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode))
         return ReplaceFile(path, bytes, reason_text);

@@ -15,8 +15,9 @@ public:
     // 0, or -1 with the reason in reason_text.
     static int Check(const std::string& path, std::string& reason_text);
 
-    // 0 done; -1 with the reason in reason_text (a replaced file is then
-    // untouched; a device or FIFO may have taken part of the bytes).
+    // Writes bytes to a path that has passed Check. 0 done; -1 with the
+    // reason in reason_text (a replaced file is then untouched; a device or
+    // FIFO may have taken part of the bytes).
     static int Write(const std::string& path, const std::string& bytes, std::string& reason_text);
 
     // "-", or a path that leads where standard output goes (/dev/stdout).

@@ -35,7 +35,7 @@ void BM_ExchangeOverPty(benchmark::State& state) {
     }
     peer.script({}, kReply);
     peer.start();
-    std::string reply;
+    PortReply reply;
     const double cpu_start = cpu_seconds();
     const auto real_start = std::chrono::steady_clock::now();
     for (auto _ : state) {
@@ -43,7 +43,7 @@ void BM_ExchangeOverPty(benchmark::State& state) {
             state.SkipWithError("exchange failed");
             return;
         }
-        benchmark::DoNotOptimize(reply.data());
+        benchmark::DoNotOptimize(reply.text.data());
     }
     const double n = static_cast<double>(state.iterations());
     const double real_per_exchange =

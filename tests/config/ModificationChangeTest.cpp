@@ -5,7 +5,7 @@
 
 #include "config/ModificationChange.h"
 #include "sim/LinkConfig.h"
-#include "sim/NetworkErrors.h"
+#include "link/NetworkErrors.h"
 
 #include <functional>
 

@@ -63,7 +63,10 @@ protected:
             return -100;
         peer.script(std::move(replies));
         peer.start();
-        return port.transfer(kRequest.data(), kRequest.size(), reply);
+        PortReply received;
+        const int result = port.transfer(kRequest.data(), kRequest.size(), received);
+        reply = received.text;
+        return result;
     }
 
     TempDir temp;
@@ -102,7 +105,7 @@ TEST_F(SerialPortSeamTest, OverrunDuringTheExchangeIsALineError) {
 }
 
 TEST_F(SerialPortSeamTest, FailingRtsMeansTheDeviceIsGone) {
-    std::string reply;
+    PortReply reply;
     ASSERT_EQ(port.open(), 0);
     script.rts_answer = LineControl::Rts::Failed;
     EXPECT_EQ(port.transfer(kRequest.data(), kRequest.size(), reply), SerialPort::kDeviceGone);

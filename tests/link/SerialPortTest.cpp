@@ -21,7 +21,7 @@ const std::string kRequest = "#GHIJKLMNOPQR\r"; // 14 characters, like a read of
 class SerialPortTest : public ::testing::Test {
 protected:
     SerialPortTest() {
-        // The port stores its adapter type on destruction; keep that out of ~/.config.
+        // Nothing a test runs may reach the settings file in ~/.config.
         ::setenv("ZRK640_CONFIG", temp.file("ZRK640.conf").c_str(), 1);
         port.settings().port_name = peer.port_path();
     }
@@ -33,7 +33,10 @@ protected:
         peer.start();
     }
     int exchange(std::string& reply) {
-        return port.transfer(kRequest.data(), kRequest.size(), reply);
+        PortReply received;
+        const int result = port.transfer(kRequest.data(), kRequest.size(), received);
+        reply = received.text;
+        return result;
     }
 
     TempDir temp;
@@ -47,6 +50,27 @@ TEST_F(SerialPortTest, ReplyIsTakenUpToItsCarriageReturn) {
     EXPECT_EQ(exchange(reply), SerialPort::kDone);
     EXPECT_EQ(reply, "#ABCD\r");
     EXPECT_EQ(peer.requests(), std::vector<std::string>{kRequest});
+}
+
+TEST_F(SerialPortTest, WholeReplyComesDecodedAndGarbledOneAsTextAlone) {
+    Frame answer;
+    answer.address = 16;
+    answer.hash = hash_name("dev");
+    answer.data = {1, 2, 3};
+    const std::string whole = encode_frame(answer, 8);
+    std::string garbled = whole;
+    garbled[6] = garbled[6] == 'G' ? 'H' : 'G';
+    open_and_answer({whole, garbled});
+    PortReply reply;
+    ASSERT_EQ(port.transfer(kRequest.data(), kRequest.size(), reply), SerialPort::kDone);
+    EXPECT_EQ(reply.text, whole);
+    ASSERT_TRUE(reply.frame.has_value());
+    EXPECT_EQ(reply.frame->address, 16);
+    EXPECT_EQ(reply.frame->hash, answer.hash);
+    EXPECT_EQ(reply.frame->data, answer.data);
+    ASSERT_EQ(port.transfer(kRequest.data(), kRequest.size(), reply), SerialPort::kDone);
+    EXPECT_EQ(reply.text, garbled);
+    EXPECT_FALSE(reply.frame.has_value());
 }
 
 TEST_F(SerialPortTest, LongestReplyOfFifteenDataBytesArrivesWhole) {

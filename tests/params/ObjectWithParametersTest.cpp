@@ -81,14 +81,11 @@ TEST_F(Owner, ResetValuesClearsValuesFlagsAndMessages) {
     Parameter* p = Add("a");
     p->value = "1";
     p->message = "ошибка";
-    p->attribute1 = false;
-    p->attribute2 = p->pendingChange1 = p->pendingChange2 = true;
+    p->pendingChange1 = p->pendingChange2 = true;
     EXPECT_FALSE(owner.HasMissingValues());
     owner.ResetValues();
     EXPECT_EQ(p->value, kNoData);
     EXPECT_TRUE(p->message.empty());
-    EXPECT_TRUE(p->attribute1);
-    EXPECT_FALSE(p->attribute2);
     EXPECT_EQ(owner.GetChangeState(), 0);
     p->value = "нет данных";
     EXPECT_TRUE(owner.HasMissingValues());

@@ -96,29 +96,23 @@ TEST_F(ParameterBaseLoaderTest, ChoiceListsAndDefaults) {
     }
 }
 
-TEST_F(ParameterBaseLoaderTest, IndexAddressAndAttributes) {
+TEST_F(ParameterBaseLoaderTest, IndexAddressAndAttributeStep) {
     ParameterRecord byIndex = Record("adr", 4);
     byIndex.addressByIndex = true;
     byIndex.attributeStep = 2;
-    byIndex.attributeFlag2 = true;
     byIndex.changed = true;
     ParameterRecord plainByIndex = Record("adr2", -1);
     plainByIndex.addressByIndex = true;
-    plainByIndex.attributeFlag2 = true; // ignored without a step
     ASSERT_EQ(Load({byIndex, plainByIndex}), 0);
     const Parameter& a = Find("adr", 4);
     EXPECT_TRUE(a.indexed);
     EXPECT_EQ(a.index, 4);
     EXPECT_EQ(a.addressOffset, 4);
     EXPECT_EQ(a.attributeStep, 2);
-    EXPECT_FALSE(a.attribute1);
-    EXPECT_TRUE(a.attribute2);
     EXPECT_TRUE(a.pendingChange1);
     const Parameter& b = Find("adr2", 0);
     EXPECT_FALSE(b.indexed);
     EXPECT_EQ(b.addressOffset, 0);
-    EXPECT_TRUE(b.attribute1);
-    EXPECT_FALSE(b.attribute2);
 }
 
 TEST_F(ParameterBaseLoaderTest, CaptionsThatDependOnTheIndex) {

@@ -114,8 +114,7 @@ TEST_F(ParameterTest, NewParameterIsResetAndUndescribed) {
     EXPECT_EQ(p.value, kNoData);
     EXPECT_EQ(p.format, kUnknownFormat);
     EXPECT_EQ(p.caption, "<неизвестный параметр>");
-    EXPECT_TRUE(p.attribute1);
-    EXPECT_FALSE(p.attribute2 || p.indexed || p.pendingChange1);
+    EXPECT_FALSE(p.indexed || p.pendingChange1);
     EXPECT_EQ(p.DisplayName(), "<неизвестный параметр>");
 }
 

@@ -3,7 +3,7 @@
 
 #include "SimBench.h"
 
-#include "sim/NetworkErrors.h"
+#include "link/NetworkErrors.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "SimBench.h"
 
-#include "sim/NetworkErrors.h"
+#include "link/NetworkErrors.h"
 
 namespace {
 
