@@ -76,8 +76,6 @@ public:
     void FillChoices(QComboBox& combo, Parameter& parameter) override;
     static void FillChoiceCombo(QComboBox& combo, const Parameter& parameter,
                                 const ParameterTable& table, const WizardState& state);
-    void EnableNext(bool on) override { WizardSheet::EnableNext(on); }
-    int PageKind() const override;
 
     // A visible, enabled list with nothing chosen: the page refuses Next.
     static bool IsChoiceMissing(const QComboBox& combo);

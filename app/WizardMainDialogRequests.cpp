@@ -37,8 +37,6 @@ void WizardMainDialog::FillChoiceCombo(QComboBox& combo, const Parameter& parame
         combo.addItem(QString::fromStdString(choice));
 }
 
-int WizardMainDialog::PageKind() const { return wizardState.PageKind.load(); }
-
 bool WizardMainDialog::IsChoiceMissing(const QComboBox& combo) {
     return combo.isVisible() && combo.isEnabled() && combo.currentIndex() < 0;
 }

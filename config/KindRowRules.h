@@ -1,18 +1,16 @@
 #pragma once
 // Rows of a screen that its selector or the channel's set-up grey out after
 // a read: the analogue range of an input, the unused weights of a computing
-// block, the channels beyond the count, a gate valve run by its model.
+// block, the channels beyond the count, a gate valve run by its model. Rows
+// are found by their parameter, so the order of the list does not matter.
+
+#include "config/ScreenRow.h"
 
 #include <string>
 #include <vector>
 
 class Parameter;
 class ParameterTable;
-
-struct RowState {
-    int row;
-    bool disabled;
-};
 
 struct KindRowContext {
     int kind = 0;
@@ -24,10 +22,9 @@ struct KindRowContext {
     std::string selection;               // its text
 };
 
-// The rows (parameters in display order) whose state the kind decides.
-std::vector<RowState> KindRowStates(const KindRowContext& context,
-                                    const std::vector<const Parameter*>& rows,
-                                    const ParameterTable& table);
+// Greys or frees the rows whose state the kind decides; the others keep theirs.
+void ApplyKindRowRules(const KindRowContext& context, std::vector<ScreenRow>& rows,
+                       const ParameterTable& table);
 
 // "n.in.c" of the computing block at channel position p; 0 when unknown.
 int ComputingBlockInputs(const ParameterTable& table, int position);

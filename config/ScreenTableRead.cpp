@@ -123,7 +123,7 @@ void ScreenTableRead::ReadRows(const ScreenRequest& request, bool pid) {
     const int step = 100 / count;
     const int base = BaseIndexOfKind(request.kind, request.modification, request.position,
                                      PwmElementNumber(request.element));
-    std::vector<const Parameter*> rows;
+    std::vector<ScreenRow> rows;
     const AbortEvent& exit = link.Port().exit_event();
     for (const ResolvedReference& ref : ResolveReferenceList(list, base, request.modification)) {
         if (exit.is_set())
@@ -132,9 +132,10 @@ void ScreenTableRead::ReadRows(const ScreenRequest& request, bool pid) {
         if (p == nullptr)
             continue;
         const int row = static_cast<int>(rows.size());
-        rows.push_back(p);
+        rows.push_back({p, false, IsDeferred(*p), {}});
         sink.RowAdded(row, RowDescription(*p, request.modification), p, IsDeferred(*p));
         Read(*p);
+        rows.back().text = p->value;
         sink.RowRead(row, p->value);
         status.AdvanceProgress(step);
     }
@@ -149,7 +150,8 @@ void ScreenTableRead::ReadRows(const ScreenRequest& request, bool pid) {
     context.selection = request.selection;
     status.ShowStatus(false, "");
     reads.ReportFailure();
-    sink.TableRead(KindRowStates(context, rows, link.Table()), request.selected);
+    ApplyKindRowRules(context, rows, link.Table());
+    sink.TableRead(rows, request.selected);
 }
 
 bool AsksSquareRoot(int kind, int modification) {

@@ -2,7 +2,7 @@
 // Where the reading of a parameter screen puts what it finds, step by step:
 // the page carries each call to its list on the GUI thread.
 
-#include "config/KindRowRules.h"
+#include "config/ScreenRow.h"
 
 #include <string>
 #include <vector>
@@ -22,7 +22,7 @@ public:
     virtual void RowAdded(int row, const std::string& description, Parameter* parameter,
                           bool deferred) = 0;
     virtual void RowRead(int row, const std::string& value) = 0;
-    // The read is over (complete or cut short): the rows the kind greys or
-    // frees, and whether the selector shows an entry.
-    virtual void TableRead(const std::vector<RowState>& states, bool selected) = 0;
+    // The read is over (complete or cut short): the rows as added, greyed
+    // or freed as the kind decides, and whether the selector shows an entry.
+    virtual void TableRead(const std::vector<ScreenRow>& rows, bool selected) = 0;
 };

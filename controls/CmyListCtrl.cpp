@@ -3,11 +3,8 @@
 #include "controls/CmyComboBox1.h"
 #include "controls/CmyEdit.h"
 #include "controls/CmyListCtrlDelegate.h"
-#include "controls/CmyListCtrlRules.h"
 #include "controls/CmyListCtrlTexts.h"
 #include "controls/CmyListCtrlTooltip.h"
-#include "controls/ParameterRequests.h"
-#include "params/ControllerLinkSettings.h"
 #include "params/Parameter.h"
 #include "util/TextCase.h"
 
@@ -201,6 +198,7 @@ void CmyListCtrl::ClearRows() {
     emit ControlHover(false, nullptr);
     setRowCount(0);
     lastFocusedRow = -1;
+    answering = false;
 }
 
 int CmyListCtrl::FindRow(std::string_view name, int index) const {
@@ -230,30 +228,6 @@ int CmyListCtrl::FindNextRow(std::string_view name, int start, Parameter** param
 void CmyListCtrl::FocusRow(int row) {
     if (row >= 0 && row < rowCount())
         setCurrentIndex(model()->index(row, std::max(currentColumn(), CursorColumn())));
-}
-
-void CmyListCtrl::ApplyRowRules(bool start) {
-    bool flag = start;
-    for (int row = 0; row < rowCount(); ++row)
-        UpdateRowRule(row, &flag);
-    if (requests != nullptr)
-        requests->EnableNext(flag);
-}
-
-void CmyListCtrl::UpdateRowRule(int row, bool* flag) {
-    CmyListCtrlRules(*this).Apply(row, flag);
-}
-
-void CmyListCtrl::ShowParityNames() {
-    for (int row = 0; row < rowCount(); ++row) {
-        Parameter* p = rowParameters[row];
-        if (p == nullptr)
-            continue;
-        std::string name;
-        if (EqualsNoCase(p->name, kParityName) && CmyListCtrlTexts::ParityName(p->value, name))
-            p->value = name;
-        SetCellText(row, 2, p->value);
-    }
 }
 
 void CmyListCtrl::ApplySpan(int row) {

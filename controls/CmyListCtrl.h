@@ -1,7 +1,7 @@
 #pragma once
 // The three-column parameter list of the wizard's pages: description, name
-// and value, the value edited in place, checked against the parameter and
-// written to the device through the sheet.
+// and value, the value edited in place. The list only shows and edits: an
+// accepted value goes to its page, which answers with what to show.
 
 #include "controls/CmyComboBox1.h"
 #include "controls/CmyEdit.h"
@@ -37,9 +37,8 @@ public:
     ~CmyListCtrl() override;
 
     void Setup(std::uint8_t editSettings);
-    // The sheet that writes, reads and fills choices; may stay null.
+    // The sheet that fills the drop-down choices; may stay null.
     void SetRequests(ParameterRequests* sheet) { requests = sheet; }
-    ParameterRequests* Requests() const { return requests; }
     void SetColumn(int column, const QString& title, int width);
     void SetRowHeight(int pixels);
 
@@ -65,13 +64,13 @@ public:
     int FindNextRow(std::string_view name, int start, Parameter** parameter = nullptr) const;
     void FocusRow(int row);
     void CloseEditor();
-    void ApplyRowRules(bool start);
-    void UpdateRowRule(int row, bool* flag = nullptr);
-    void ShowParityNames();
 
     // Opens the editor for a cell, as a double click does.
     void StartEdit(int row, int column);
     virtual void AcceptEdit();
+    // The page has answered the accepted value and shown its rows: the
+    // editor closes and the list takes values again.
+    void EndEdit();
     CmyEdit* Edit() const { return edit; }
     CmyComboBox1* Combo() const { return combo; }
     int EditedRow() const { return editedRow; }
@@ -81,12 +80,14 @@ signals:
     // The focused row's parameter for the page's help box; false and null
     // when the focused row has none to explain or the rows are cleared.
     void ControlHover(bool hasParameter, Parameter* parameter);
+    // The operator accepted text for the cell's parameter, a value other than
+    // the one it holds ("Н/Д" already read as "Нет данных"). Until EndEdit
+    // the list takes no other value.
+    void ValueAccepted(int row, int column, Parameter* parameter, const QString& text);
 
 protected:
     virtual Parameter* GetEditedParameter();
     virtual void BeginEdit(const QRect& cell);
-    // Puts the accepted text into the edited cell and closes the editor.
-    void FinishEdit(const std::string& text);
     void DestroyEditors();
 
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -107,8 +108,6 @@ private:
     void ChooseFromCombo();
     void CancelEdit();
     std::string EditorText() const;
-    std::string CheckPower(const std::string& text) const;
-    bool WritesRow(int row) const;
     int FirstEditableColumn() const { return (editSettings >> 2) & 7; }
     int CursorColumn() const { return std::min(FirstEditableColumn(), kColumns - 1); }
     int EnabledRowFrom(int landed) const;
@@ -131,7 +130,7 @@ private:
     std::array<int, kColumns> columnWidths{};
     bool editing = false;
     bool accepting = false; // a box shown while accepting takes the focus away
-    bool writing = false;   // an accepted value is on its way to the device
+    bool answering = false; // an accepted value waits for the page's answer
     ParameterRequests* requests = nullptr;
 };
 

@@ -6,8 +6,6 @@
 #include "controls/CmyEdit.h"
 #include "controls/CmyListCtrlTexts.h"
 #include "controls/ParameterRequests.h"
-#include "util/Prompter.h"
-#include "util/NumberText.h"
 #include "params/NumberFormats.h"
 #include "params/Parameter.h"
 #include "util/TextCase.h"
@@ -98,7 +96,6 @@ void CmyListCtrl::OpenEdit(const QRect& cell, Parameter& parameter) {
 
 void CmyListCtrl::ChooseFromCombo() {
     AcceptEdit();
-    ApplyRowRules(true);
 }
 
 void CmyListCtrl::CancelEdit() {
@@ -140,84 +137,28 @@ std::string CmyListCtrl::EditorText() const {
 }
 
 void CmyListCtrl::AcceptEdit() {
-    if (accepting || writing || !((edit && editing) || combo))
+    if (accepting || answering || !((edit && editing) || combo))
         return;
     Parameter* p = GetEditedParameter();
     if (p == nullptr) {
         DestroyEditors();
         return;
     }
+    // A box the page shows meanwhile takes the focus from the editor.
     QScopedValueRollback<bool> guard(accepting, true);
-    std::string text = EditorText();
     // "Н/Д" left as shown is the unread value itself, not a new one.
-    if (CmyListCtrlTexts::TypedValue(text) == p->value) {
-        DestroyEditors();
-        return;
-    }
-    const std::string old = p->value;
-    const bool oldPending = p->pendingChange1;
-    if (EqualsNoCase(p->name, "Sp.lu"))
-        text = CheckPower(text);
-    text = CmyListCtrlTexts::TypedValue(text);
-    std::vector<Prompt> notices;
-    const bool accepted = p->SetValue(text, false, &notices);
-    ShowPrompts(notices);
-    if (!accepted) {
-        ShowMessage(CmyListCtrlTexts::RangeMessage(*p, text), "Значение параметра",
-                    PromptIcon::Warning);
-        p->value = old;
+    const std::string text = CmyListCtrlTexts::TypedValue(EditorText());
+    if (text == p->value) {
         DestroyEditors();
         return;
     }
     editing = false;
-    if (!WritesRow(editedRow)) {
-        FinishEdit(p->value);
-        return;
-    }
-    // The write runs off the GUI thread; until it answers the list takes no
-    // other value.
-    writing = true;
-    ParameterRequests* device = requests;
-    const int row = editedRow;
-    const int column = editedColumn;
-    device->RunOnDevice(
-        this, [device, p] { return device->WriteParameterRequest(*p, 2); },
-        [this, p, old, oldPending, row, column](int result) {
-            writing = false;
-            if (result != 0) {
-                p->value = old;
-                p->pendingChange1 = oldPending;
-            }
-            editedRow = row;
-            editedColumn = column;
-            FinishEdit(p->value);
-        });
+    answering = true;
+    emit ValueAccepted(editedRow, editedColumn, p, QString::fromStdString(text));
 }
 
-void CmyListCtrl::FinishEdit(const std::string& text) {
-    SetCellText(editedRow, editedColumn, text);
+void CmyListCtrl::EndEdit() {
+    answering = false;
     DestroyEditors();
     FitTexts(); // a longer value than before
-}
-
-bool CmyListCtrl::WritesRow(int row) const {
-    return requests != nullptr && (RowFlags(row) & kRowDeferred) == 0 && requests->PageKind() != 0;
-}
-
-// A setpoint given as output power lies between 0 and 1.
-std::string CmyListCtrl::CheckPower(const std::string& text) const {
-    const Parameter* mode = RowParameter(FindRow("P.-Sp", -1));
-    if (mode == nullptr || mode->value != choice_text(*mode, 1))
-        return text;
-    double power = 0;
-    if (ReadDouble(text, power) == 0) {
-        ShowMessage("Некорректное значение!", "Ошибка", PromptIcon::Information);
-        return text;
-    }
-    if (power >= 0 && power <= 1)
-        return text;
-    const std::string rounded = FormatFixed(power < 0 ? 0.0 : 1.0, 3);
-    ShowMessage("Мощность лежит в диапазоне от 0 до 1. Значение будет округлено до " + rounded,
-                "Некорректное значение", PromptIcon::Information);
-    return rounded;
 }

@@ -63,6 +63,7 @@ bool ConnectionCheckPage::OnInitDialog() {
             "\"Проверить\" для проверки наличия связи с прибором.");
     list = new ConnectionList(device, this);
     list->setObjectName(QString::number(kListId));
+    connect(list, &ConnectionList::SettingChanged, this, [this] { Sheet()->EnableNext(false); });
     list->setGeometry(DialogUnits::Rect(118, 44, 194, 122));
     FillList();
     check = AddButton(kCheckId, QRect(118, 172, 60, 14), "Проверить");

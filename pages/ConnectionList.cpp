@@ -1,19 +1,47 @@
 #include "pages/ConnectionList.h"
 
+#include "params/ControllerLinkSettings.h"
+#include "params/Parameter.h"
+#include "shell/ListEditing.h"
+#include "util/NumberText.h"
+#include "util/TextCase.h"
+
 #include <QKeyEvent>
 
-ConnectionList::ConnectionList(ParameterRequests& sheet, QWidget* parent)
-    : CmyListCtrl(parent), sheet(sheet) {
-    SetRequests(this);
+namespace {
+
+// The name a parity number stands for; false for a text that holds no
+// number, which then stays as it is.
+bool ParityName(const std::string& value, std::string& name) {
+    long long number = 0;
+    if (ReadInteger(value, number) == 0)
+        return false;
+    const bool known = number == kParityEven || number == kParityNone || number == kParityOdd;
+    name = known ? ParityTextOf(static_cast<int>(number)) : "";
+    return true;
 }
 
-void ConnectionList::AcceptEdit() {
-    const int row = EditedRow();
-    const int column = EditedColumn();
-    const std::string before = CellText(row, column);
-    CmyListCtrl::AcceptEdit();
-    if (CellText(row, column) != before)
-        sheet.EnableNext(false);
+} // namespace
+
+ConnectionList::ConnectionList(ParameterRequests& sheet, QWidget* parent) : CmyListCtrl(parent) {
+    SetRequests(&sheet);
+    auto* editing = new ListEditing(*this, nullptr, {});
+    connect(editing, &ListEditing::Edited, this, [this](bool taken) {
+        if (taken)
+            emit SettingChanged();
+    });
+}
+
+void ConnectionList::ShowParityNames() {
+    for (int row = 0; row < rowCount(); ++row) {
+        Parameter* p = RowParameter(row);
+        if (p == nullptr)
+            continue;
+        std::string name;
+        if (EqualsNoCase(p->name, kParityName) && ParityName(p->value, name))
+            p->value = name;
+        SetCellText(row, 2, p->value);
+    }
 }
 
 void ConnectionList::keyPressEvent(QKeyEvent* event) {
@@ -22,21 +50,4 @@ void ConnectionList::keyPressEvent(QKeyEvent* event) {
         return;
     }
     CmyListCtrl::keyPressEvent(event);
-}
-
-void ConnectionList::RunOnDevice(QObject* receiver, std::function<int()> job,
-                                 std::function<void(int)> then) {
-    sheet.RunOnDevice(receiver, std::move(job), std::move(then));
-}
-
-int ConnectionList::WriteParameterRequest(Parameter& parameter, int attempts) {
-    return sheet.WriteParameterRequest(parameter, attempts);
-}
-
-int ConnectionList::ReadParameterRequest(Parameter& parameter, int attempts) {
-    return sheet.ReadParameterRequest(parameter, attempts);
-}
-
-void ConnectionList::FillChoices(QComboBox& combo, Parameter& parameter) {
-    sheet.FillChoices(combo, parameter);
 }

@@ -1,6 +1,19 @@
 #include "pages/GraphNodeList.h"
 
-GraphNodeList::GraphNodeList(QWidget* parent) : CmyListCtrl(parent) {}
+#include "config/ParameterEdit.h"
+#include "util/Prompter.h"
+
+GraphNodeList::GraphNodeList(QWidget* parent) : CmyListCtrl(parent) {
+    connect(this, &CmyListCtrl::ValueAccepted, this, &GraphNodeList::KeepValue);
+}
+
+// The value is checked and kept; the page writes the whole graph.
+void GraphNodeList::KeepValue(int row, int column, Parameter* parameter, const QString& text) {
+    ParameterEdit edit({}, row, *parameter);
+    ShowPrompts(edit.Check(text.toStdString()).said);
+    SetCellText(row, column, parameter->value);
+    EndEdit();
+}
 
 void GraphNodeList::SetRowParameters(int row, Parameter* x, Parameter* y) {
     if (row < 0 || row >= rowCount())

@@ -30,5 +30,7 @@ protected:
     Parameter* GetEditedParameter() override;
 
 private:
+    void KeepValue(int row, int column, Parameter* parameter, const QString& text);
+
     std::vector<Parameter*> yParameters;
 };

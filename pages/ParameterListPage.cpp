@@ -21,6 +21,7 @@
 #include "shell/StatusLineProgress.h"
 #include "shell/DeviceServices.h"
 #include "shell/DialogUnits.h"
+#include "shell/ListEditing.h"
 #include "shell/ParameterHelpPopup.h"
 #include "shell/WizardSheet.h"
 #include "shell/WorkerRegistry.h"
@@ -138,6 +139,8 @@ void ParameterListPage::BuildControls() {
     list->setObjectName(QString::number(kListId));
     list->Setup(kEditFromValueColumn);
     list->SetRequests(Services());
+    editing = new ListEditing(*list, Services(), ListEditing::OnDeviceWorker(*Sheet()));
+    connect(editing, &ListEditing::NextDecided, this, [this](bool on) { Sheet()->EnableNext(on); });
     list->SetColumn(0, "Описание", 150);
     list->SetColumn(1, "Параметр", 55);
     list->SetColumn(2, "Значение", 81);
@@ -356,27 +359,18 @@ void ParameterListPage::RowRead(int row, const std::string& value) {
     list->SetCellText(row, 2, value);
 }
 
-void ParameterListPage::TableRead(const std::vector<RowState>& states, bool selected) {
+void ParameterListPage::TableRead(const std::vector<ScreenRow>& rows, bool selected) {
     list->FitColumns();
-    for (const RowState& state : states)
-        list->SetRowDisabled(state.row, state.disabled);
-    list->viewport()->update();
+    editing->ShowStates(rows);
     Sheet()->EnableBack(true);
     // A screen without a selector has nothing to choose before Next. An
     // unread selector, named in its box, is read again with Next.
     const bool hasSelector = !selector->isHidden();
     const Parameter* chosen = SelectorParameter(State().PageKind);
     selectorUnread = hasSelector && chosen && chosen->value == kNoData;
-    list->ApplyRowRules(hasSelector ? selected || selectorUnread : true);
+    editing->ApplyRules(hasSelector ? selected || selectorUnread : true);
     setEnabled(true);
     reading = false;
-}
-
-std::vector<const Parameter*> ParameterListPage::RowParameters() const {
-    std::vector<const Parameter*> rows;
-    for (int row = 0; row < list->rowCount(); ++row)
-        rows.push_back(list->RowParameter(row));
-    return rows;
 }
 
 Parameter* ParameterListPage::SelectorParameter(int kind) const {
@@ -395,10 +389,9 @@ void ParameterListPage::ApplyRowStates(const std::string& selection) {
     context.selector = SelectorParameter(s.PageKind);
     context.selected = true;
     context.selection = selection;
-    for (const RowState& state :
-         KindRowStates(context, RowParameters(), Services()->Link().Table()))
-        list->SetRowDisabled(state.row, state.disabled);
-    list->viewport()->update();
+    std::vector<ScreenRow> rows = editing->Rows();
+    ApplyKindRowRules(context, rows, Services()->Link().Table());
+    editing->ShowStates(rows);
 }
 
 void ParameterListPage::OnSelectorChosen(int index) {
@@ -427,6 +420,7 @@ void ParameterListPage::OnSelectorChosen(int index) {
                 selector->Select(selector->findText(QString::fromStdString(old)));
             } else {
                 selectorUnread = false;
+                editing->SetStart(true);
             }
             if (IsRegulatorKind(kind))
                 Setup(true);

@@ -13,6 +13,7 @@
 class CmyComboBox1;
 class CmyListCtrl;
 class CmyRichEditCtrl;
+class ListEditing;
 class ParameterHelpPopup;
 class ParameterListWorker;
 class QComboBox;
@@ -65,7 +66,7 @@ private:
     void RowAdded(int row, const std::string& description, Parameter* parameter,
                   bool deferred) override;
     void RowRead(int row, const std::string& value) override;
-    void TableRead(const std::vector<RowState>& states, bool selected) override;
+    void TableRead(const std::vector<ScreenRow>& rows, bool selected) override;
 
     void BuildControls();
     void LayOut(int kind);
@@ -80,8 +81,6 @@ private:
     void OnSquareRootChosen(int index);
     void ApplyRowStates(const std::string& selection);
     void UpdateChannelLabel();
-    // The rows' parameters, in display order.
-    std::vector<const Parameter*> RowParameters() const;
     Parameter* SelectorParameter(int kind) const;
     ScreenRequest MakeRequest(int kind, bool keep) const;
     WizardState& State() const;
@@ -93,6 +92,7 @@ private:
     QLabel* squareRootText = nullptr;
     QComboBox* squareRoot = nullptr;
     CmyListCtrl* list = nullptr;
+    ListEditing* editing = nullptr; // goes with the list
     CmyRichEditCtrl* comment = nullptr;
     QLabel* channelLabel = nullptr;
     QPushButton* graphButton = nullptr;

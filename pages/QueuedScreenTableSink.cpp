@@ -37,6 +37,6 @@ void QueuedScreenTableSink::RowRead(int row, const std::string& value) {
     Post([row, value](ScreenTableSink& s) { s.RowRead(row, value); });
 }
 
-void QueuedScreenTableSink::TableRead(const std::vector<RowState>& states, bool selected) {
-    Post([states, selected](ScreenTableSink& s) { s.TableRead(states, selected); });
+void QueuedScreenTableSink::TableRead(const std::vector<ScreenRow>& rows, bool selected) {
+    Post([rows, selected](ScreenTableSink& s) { s.TableRead(rows, selected); });
 }

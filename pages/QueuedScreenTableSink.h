@@ -22,7 +22,7 @@ public:
     void RowAdded(int row, const std::string& description, Parameter* parameter,
                   bool deferred) override;
     void RowRead(int row, const std::string& value) override;
-    void TableRead(const std::vector<RowState>& states, bool selected) override;
+    void TableRead(const std::vector<ScreenRow>& rows, bool selected) override;
 
 private:
     void Post(std::function<void(ScreenTableSink&)> call);

@@ -16,6 +16,7 @@
 #include "pages/BehvChoices.h"
 #include "shell/DeviceServices.h"
 #include "shell/DialogUnits.h"
+#include "shell/ListEditing.h"
 #include "shell/PageThread.h"
 #include "shell/ParameterHelpPopup.h"
 #include "shell/StatusLineProgress.h"
@@ -89,6 +90,7 @@ bool ServicePage::OnInitDialog() {
     help->hide();
     if (DeviceServices* device = Services()) {
         indication->SetRequests(device);
+        new ListEditing(*indication, device, ListEditing::OnDeviceWorker(*Sheet()));
         helpPopup = std::make_unique<ParameterHelpPopup>(
             *this, *help, [device](const Parameter& p) { return device->GetParameterHelp(p); });
         device->Workers().Register(worker);

@@ -3,10 +3,14 @@
 // its operations, the wizard's state, the retried requests with their status
 // line and error box, and the help texts. The main dialog provides them.
 
+#include "config/ParameterExchange.h"
 #include "controls/ParameterRequests.h"
 #include "params/ParameterHelp.h"
 
+#include <functional>
+
 class ConfigurationProgress;
+class QObject;
 class DeviceLink;
 class DeviceOperations;
 class SessionWrites;
@@ -14,8 +18,13 @@ class TransferStatus;
 class WizardState;
 class WorkerRegistry;
 
-class DeviceServices : public ParameterRequests {
+class DeviceServices : public ParameterRequests, public ParameterExchange {
 public:
+    // job runs on the device worker, then `then` gets its result on the GUI
+    // thread unless receiver is gone. The reads and writes block on the
+    // line: call them from such a job or from a page's own worker.
+    virtual void RunOnDevice(QObject* receiver, std::function<int()> job,
+                             std::function<void(int)> then) = 0;
     virtual DeviceLink& Link() = 0;
     virtual DeviceOperations& Operations() = 0;
     virtual WizardState& State() = 0;

@@ -38,7 +38,7 @@ public:
     void RowsCleared() override {}
     void RowAdded(int, const std::string&, Parameter*, bool) override {}
     void RowRead(int, const std::string&) override {}
-    void TableRead(const std::vector<RowState>&, bool) override {}
+    void TableRead(const std::vector<ScreenRow>&, bool) override {}
 };
 
 // The reachable screen with the most rows at channel position 0.

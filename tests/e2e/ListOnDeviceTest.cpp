@@ -33,6 +33,7 @@ protected:
         std::string error;
         ASSERT_TRUE(device.Start(error)) << error;
         list->SetRequests(&requests);
+        EditThrough(&requests);
         for (const Row& row : kRows)
             AddDeviceRow(device.Table(row.name, row.index));
         window.resize(600, 330);
@@ -41,6 +42,7 @@ protected:
     void TearDown() override {
         // The device's parameters go before the window, which may still accept an edit.
         list->SetRequests(nullptr);
+        EditThrough(nullptr);
         list->ClearRows();
         ListFixture::TearDown();
     }

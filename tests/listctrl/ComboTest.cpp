@@ -81,19 +81,21 @@ TEST_F(InPlaceCombo, EnterOnTheShownEntryClosesWithoutWriting) {
     EXPECT_TRUE(sheet.writes.empty());
 }
 
-TEST_F(InPlaceCombo, ChoosingTheSameEntryWritesNothing) {
+TEST_F(InPlaceCombo, ChoosingTheSameEntryWritesAndDecidesNothing) {
     AddOutput("ВЭ №1");
     Choose(OpenCombo(0), 1);
     EXPECT_TRUE(sheet.writes.empty());
-    EXPECT_EQ(sheet.nextStates, std::vector<bool>({true}));
+    EXPECT_TRUE(sheet.nextStates.empty());
 }
 
-TEST_F(InPlaceCombo, RefusedWriteShowsTheOldValueAgain) {
+TEST_F(InPlaceCombo, RefusedWriteShowsTheOldValueAgainAndNextFollowsIt) {
     sheet.refuseWrites = true;
     Parameter& p = AddOutput("не подключен");
     Choose(OpenCombo(0), 2);
     EXPECT_EQ(p.value, "не подключен");
     EXPECT_EQ(list->CellText(0, 2), "не подключен");
+    EXPECT_EQ(sheet.nextStates, std::vector<bool>({false})) << "the rules saw the held value";
+    EXPECT_TRUE(sheet.reads.empty()) << "a refusal of a known value needs no read";
 }
 
 TEST_F(InPlaceCombo, EscapeAndFocusLossCloseWithoutTaking) {

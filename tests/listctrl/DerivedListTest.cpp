@@ -2,6 +2,7 @@
 // does, edits the one of the clicked column; truncated cells show their text.
 
 #include "ListFixture.h"
+#include "pages/GraphNodeList.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -9,16 +10,6 @@
 #include <QToolTip>
 
 namespace {
-
-class NodeList : public CmyListCtrl {
-public:
-    std::vector<Parameter*> ordinates;
-
-protected:
-    Parameter* GetEditedParameter() override {
-        return EditedColumn() == 2 ? ordinates.at(EditedRow()) : RowParameter(EditedRow());
-    }
-};
 
 TEST(DerivedList, EditsTheParameterOfTheClickedColumn) {
     ScriptedPrompter prompter;
@@ -32,11 +23,10 @@ TEST(DerivedList, EditsTheParameterOfTheClickedColumn) {
         p->upper = 100;
         p->value = "1.000";
     }
-    NodeList list;
+    GraphNodeList list;
     list.Setup(6);
     list.InsertRow(0, "1.", 0);
-    list.SetRowParameter(0, &x);
-    list.ordinates.push_back(&y);
+    list.SetRowParameters(0, &x, &y);
     list.show();
     for (const auto& [column, typed, target] : {std::tuple{1, "5", &x}, std::tuple{2, "7", &y}}) {
         list.StartEdit(0, column);

@@ -185,8 +185,8 @@ TEST_F(EditBox, DeferredRowKeepsTheValueWithoutWriting) {
     EXPECT_TRUE(sheet.writes.empty());
 }
 
-TEST_F(EditBox, NoPageKindKeepsTheValueWithoutWriting) {
-    sheet.pageKind = 0;
+TEST_F(EditBox, AListThatKeepsItsValuesWritesNothing) {
+    EditThrough(nullptr);
     Parameter& p = AddRow({"Addr", "DEC_dot", 0, 255, "16"});
     Type(OpenEdit(0), "17");
     LeaveEditor();

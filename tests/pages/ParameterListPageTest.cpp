@@ -388,6 +388,54 @@ TEST_F(ParameterListOnSim, EditsAreWrittenAndRefusalsKeepTheOldValue) {
     EXPECT_TRUE(NewJournal().empty());
 }
 
+// A logic type the controller refuses: the row shows what the controller
+// holds, and the second alarm point keeps the state that value gives it.
+// Once taken, the rules follow the new value and the points are read again.
+TEST_F(ParameterListOnSim, RowRulesFollowTheValueTheControllerHolds) {
+    Open(2, 1, kInspectorKind);
+    const int logic = RowOf("LG.tY");
+    const int second = List().FindRow("a.i.j", 1);
+    ASSERT_EQ(List().CellText(logic, 2), "Выше порога");
+    ASSERT_FALSE(List().IsRowEnabled(second));
+    NewJournal();
+    sim().SetMenu(true);
+    prompter.Script(PromptAnswer::Ok);
+    ChooseInRow(logic, "В диапазоне");
+    ASSERT_EQ(prompter.Shown().size(), 1u);
+    EXPECT_EQ(prompter.Shown()[0].caption, "LG.tY");
+    prompter.Clear();
+    EXPECT_EQ(List().CellText(logic, 2), "Выше порога");
+    EXPECT_FALSE(List().IsRowEnabled(second)) << "the rules ran on the refused value";
+    std::string held;
+    ASSERT_TRUE(sim().Value("LG.tY", 0, held));
+    EXPECT_EQ(held, "Выше порога");
+    EXPECT_TRUE(NewJournal().empty());
+
+    sim().SetMenu(false);
+    ChooseInRow(logic, "В диапазоне");
+    EXPECT_EQ(NewJournal(), std::vector<std::string>{"LG.tY[0]=В диапазоне #3"});
+    EXPECT_TRUE(List().IsRowEnabled(second));
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_TRUE(Button(WizardSheet::kNextId)->isEnabled());
+}
+
+// On the output links the last channel's link decides Next as it is edited;
+// the links are kept until Next writes them.
+TEST_F(ParameterListOnSim, TheLastChannelsLinkDecidesNextAfterEachEdit) {
+    Open(1, 3, kOutputLinksKind);
+    QPushButton& next = *Button(WizardSheet::kNextId);
+    ASSERT_FALSE(List().IsRowEnabled(3));
+    ChooseInRow(2, "Выходной элемент №5");
+    EXPECT_TRUE(next.isEnabled());
+    ChooseInRow(2, "Не подключен");
+    EXPECT_FALSE(next.isEnabled());
+    ChooseInRow(1, "Выходной элемент №3");
+    EXPECT_FALSE(next.isEnabled()) << "only the last channel in use decides";
+    ChooseInRow(2, "Выходной элемент №4");
+    EXPECT_TRUE(next.isEnabled());
+    EXPECT_TRUE(NewJournal().empty());
+}
+
 // A read that fails shows "Нет данных" in red, never the value of an earlier
 // read, and the first such row is named in a box.
 TEST_F(ParameterListOnSim, AFailedReadShowsNoDataInRed) {

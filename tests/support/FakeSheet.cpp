@@ -3,9 +3,18 @@
 #include "app/WizardMainDialog.h"
 #include "params/Parameter.h"
 
+namespace {
+
+constexpr int kRefusalCode = 71;
+
+} // namespace
+
 int FakeSheet::WriteParameterRequest(Parameter& parameter, int attempts) {
     writes.push_back({parameter.name, parameter.value, attempts});
-    return refuseWrites ? 1 : 0;
+    if (!refuseWrites)
+        return 0;
+    parameter.Record(ExchangeResult::RefusedWith(kRefusalCode));
+    return 1;
 }
 
 int FakeSheet::ReadParameterRequest(Parameter& parameter, int attempts) {

@@ -1,15 +1,19 @@
 #pragma once
-// Stands in for the wizard sheet: records what the list asks of it and
-// fills choice lists with the wizard's own filter.
+// Stands in for the wizard sheet: records what the list and its edit
+// procedure ask of it and fills choice lists with the wizard's own filter.
 
-#include "controls/ParameterRequests.h"
+#include "config/ParameterExchange.h"
 #include "config/WizardState.h"
+#include "controls/ParameterRequests.h"
 #include "params/ParameterTable.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
-class FakeSheet : public ParameterRequests {
+class QObject;
+
+class FakeSheet : public ParameterRequests, public ParameterExchange {
 public:
     struct Request {
         std::string name;
@@ -18,7 +22,7 @@ public:
     };
 
     // No worker here: the job and what follows run at once.
-    void RunOnDevice(QObject*, std::function<int()> job, std::function<void(int)> then) override {
+    void RunOnDevice(QObject*, std::function<int()> job, std::function<void(int)> then) {
         const int result = job();
         if (then)
             then(result);
@@ -26,15 +30,12 @@ public:
     int WriteParameterRequest(Parameter& parameter, int attempts) override;
     int ReadParameterRequest(Parameter& parameter, int attempts) override;
     void FillChoices(QComboBox& combo, Parameter& parameter) override;
-    void EnableNext(bool enable) override { nextStates.push_back(enable); }
-    int PageKind() const override { return pageKind; }
 
     std::vector<Request> writes;
     std::vector<Request> reads;
     std::vector<bool> nextStates;
-    int pageKind = 1;
     ParameterTable table;        // the other channels' links, for the choice filter
     WizardState state;           // the modification and channel the filter sees
-    bool refuseWrites = false;   // answer as if the sheet had shown a failure box
+    bool refuseWrites = false;   // answer as the controller's refusal after its box
     std::string readValue = "7"; // what a read brings from the device
 };

@@ -15,6 +15,7 @@ ListFixture::ListFixture() {
     layout->addWidget(other);
     list->Setup(10);
     list->SetRequests(&sheet);
+    EditThrough(&sheet);
     list->SetColumn(0, "Описание", 150);
     list->SetColumn(1, "Параметр", 55);
     list->SetColumn(2, "Значение", 81);
@@ -23,6 +24,15 @@ ListFixture::ListFixture() {
     window.show();
     QApplication::setActiveWindow(&window);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+void ListFixture::EditThrough(ParameterExchange* device) {
+    delete editing;
+    editing = new ListEditing(*list, device, [this](QObject* receiver, auto job, auto then) {
+        sheet.RunOnDevice(receiver, std::move(job), std::move(then));
+    });
+    QObject::connect(editing, &ListEditing::NextDecided,
+                     [this](bool on) { sheet.nextStates.push_back(on); });
 }
 
 void ListFixture::TearDown() {

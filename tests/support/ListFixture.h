@@ -4,6 +4,7 @@
 
 #include "FakeSheet.h"
 #include "controls/CmyListCtrl.h"
+#include "shell/ListEditing.h"
 #include "util/PrompterGuard.h"
 #include "util/ScriptedPrompter.h"
 #include "params/Parameter.h"
@@ -31,6 +32,9 @@ protected:
     ListFixture();
     void TearDown() override;
 
+    // Accepted values go through the edit procedure to device, at once;
+    // null keeps them in the parameters.
+    void EditThrough(ParameterExchange* device);
     // Adds a row for a parameter made from shape; returns the parameter.
     Parameter& AddRow(const RowShape& shape, std::uint8_t flags = 0);
     void AddCaption(const QString& text);
@@ -53,5 +57,6 @@ protected:
     std::deque<Parameter> parameters; // outlives the window, whose close may accept an edit
     QWidget window;
     CmyListCtrl* list = nullptr;
+    ListEditing* editing = nullptr;
     QLineEdit* other = nullptr;
 };
