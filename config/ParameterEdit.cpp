@@ -17,7 +17,7 @@ constexpr int kPowerOption = 1; // "P.-Sp": the setpoint is an output power
 EditOutcome ParameterEdit::Check(const std::string& typed) {
     EditOutcome out;
     old = edited.value;
-    oldChanged = edited.pendingChange1;
+    oldChanged = edited.changed;
     std::string text = typed;
     if (EqualsNoCase(edited.name, "Sp.lu"))
         text = CheckPower(text, out.said);
@@ -68,7 +68,7 @@ EditOutcome ParameterEdit::Write(ParameterExchange* device, bool start) {
 void ParameterEdit::TakeHeldValue(ParameterExchange& device) {
     const ExchangeOutcome how = edited.exchange.outcome();
     edited.value = old;
-    edited.pendingChange1 = oldChanged;
+    edited.changed = oldChanged;
     const bool known = how == ExchangeOutcome::Refused && old != kNoData;
     if (known || how == ExchangeOutcome::Aborted || how == ExchangeOutcome::PortGone ||
         how == ExchangeOutcome::NotAttempted)

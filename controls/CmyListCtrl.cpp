@@ -210,20 +210,6 @@ int CmyListCtrl::FindRow(std::string_view name, int index) const {
     return -1;
 }
 
-int CmyListCtrl::FindNextRow(std::string_view name, int start, Parameter** parameter) const {
-    for (int row = std::max(start, 0); row < rowCount(); ++row) {
-        Parameter* p = rowParameters[row];
-        if (p != nullptr && EqualsNoCase(p->name, name)) {
-            if (parameter != nullptr)
-                *parameter = p;
-            return row;
-        }
-    }
-    if (parameter != nullptr)
-        *parameter = nullptr;
-    return -1;
-}
-
 // The cursor stays on an editable column, where F2 and Enter edit.
 void CmyListCtrl::FocusRow(int row) {
     if (row >= 0 && row < rowCount())

@@ -61,7 +61,6 @@ public:
 
     virtual void ClearRows();
     int FindRow(std::string_view name, int index) const;
-    int FindNextRow(std::string_view name, int start, Parameter** parameter = nullptr) const;
     void FocusRow(int row);
     void CloseEditor();
 

@@ -232,7 +232,7 @@ int DeviceLink::exchange(int request, Parameter& p, ExchangeLog* log, ExchangeRe
             return r;
     }
     if (request == kWrite)
-        p.pendingChange1 = p.pendingChange2 = p.pendingChange3 = false;
+        p.changed = false;
     return kLinkOk;
 }
 
@@ -285,7 +285,6 @@ int DeviceLink::exchange_attributes(Parameter& p, std::uint8_t* reply, ExchangeR
         result = ExchangeResult::Of(ExchangeCause::AttributeSize);
         return kAttributeWrongSize;
     }
-    p.pendingChange2 = p.pendingChange3 = false;
     return kLinkOk;
 }
 
@@ -305,7 +304,7 @@ void DeviceLink::configure_port() {
     if (const ParityNames* parity = ParityOfText(settings.GetValueByName(kParityName)))
         line.parity_code = parity->code;
     for (Parameter* p : settings.Parameters())
-        p->pendingChange1 = p->pendingChange2 = p->pendingChange3 = false;
+        p->changed = false;
     state->SettingsChanged = false;
 }
 

@@ -72,7 +72,7 @@ void NetRS485prg::Load(const SettingsStore& store) {
     FindByName(kParityName)->value = parity ? parity->text : kInvalidParityText;
     FindByName(kPortName)->value = PortNames::load(store);
     for (Parameter* q : Parameters())
-        q->pendingChange1 = q->pendingChange2 = q->pendingChange3 = false;
+        q->changed = false;
 }
 
 int NetRS485prg::Store() {

@@ -155,7 +155,7 @@ void ChannelQuestionsPage::SetInputCount(int position, int question, int selecti
         return;
     if (Parameter* inputs = Find("n.in.c", 8 * position)) {
         inputs->value = std::to_string(selection + 1);
-        inputs->pendingChange1 = true;
+        inputs->changed = true;
     }
     Store(State().CurrentChannelIndex(), question, selection);
     ApplyNextRule();

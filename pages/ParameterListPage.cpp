@@ -454,7 +454,7 @@ int ParameterListPage::GetNextPageId() {
     DeviceWorker::Job job = [] { return kGoOn; };
     if (ScreenOfKind(kind, true) == Screen::ComputingBlock) {
         Parameter* inputs = FindShown(device.Link().Table(), "n.in.c", 8 * s.ChannelPosition);
-        if (inputs && inputs->pendingChange1)
+        if (inputs && inputs->changed)
             job = [&device, inputs] {
                 return device.WriteParameterRequest(*inputs, 1) == 0 ? kGoOn : kStay;
             };

@@ -65,7 +65,7 @@ int ObjectWithParameters::SetValueByName(std::string_view name, const std::strin
     if (p == nullptr)
         return 0;
     if (!EqualsNoCase(p->value, value))
-        p->pendingChange1 = true;
+        p->changed = true;
     p->value = value;
     return 1;
 }
@@ -99,7 +99,7 @@ void ObjectWithParameters::SetLinearIndex(int i) {
 
 int ObjectWithParameters::GetChangeState() const {
     const bool pending = std::any_of(parameters.begin(), parameters.end(), [](const Parameter* p) {
-        return p->pendingChange1 || p->pendingChange2 || p->pendingChange3;
+        return p->changed;
     });
     return pending ? 2 : 0;
 }
@@ -108,7 +108,7 @@ void ObjectWithParameters::ResetValues() {
     for (Parameter* p : parameters) {
         p->value = kNoData;
         p->message.clear();
-        p->pendingChange1 = p->pendingChange2 = p->pendingChange3 = false;
+        p->changed = false;
     }
 }
 
@@ -120,9 +120,9 @@ bool ObjectWithParameters::HasErrors(bool countDeviceValueNotes) const {
     });
 }
 
-bool ObjectWithParameters::HasChanges(bool includeAll) const {
+bool ObjectWithParameters::HasChanges() const {
     return std::any_of(parameters.begin(), parameters.end(), [&](const Parameter* p) {
-        return p->pendingChange1 || (includeAll && (p->pendingChange2 || p->pendingChange3));
+        return p->changed;
     });
 }
 

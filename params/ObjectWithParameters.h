@@ -36,7 +36,7 @@ public:
     virtual int GetChangeState() const;
     virtual void ResetValues();
     virtual bool HasErrors(bool countDeviceValueNotes) const;
-    virtual bool HasChanges(bool includeAll) const;
+    virtual bool HasChanges() const;
     virtual bool HasMissingValues() const;
 
     Parameter* FindByName(std::string_view name) const;

@@ -110,7 +110,7 @@ void Parameter::Reset() {
     indexed = false;
     index = 0;
     addressOffset = 0;
-    pendingChange1 = pendingChange2 = pendingChange3 = false;
+    changed = false;
     value = kNoData;
     message.clear();
     exchange = {};
@@ -130,7 +130,7 @@ bool Parameter::SetValue(const std::string& text, bool fromDevice,
     if (!CheckFormat(*this, accepted, notices))
         return false;
     value = std::move(accepted);
-    pendingChange1 = true;
+    changed = true;
     return true;
 }
 

@@ -24,9 +24,7 @@ public:
     std::string caption = kUnknownCaption;
     std::string displayName;     // a page's more specific title; empty: the caption
     bool indexed = false;        // exists once per index; the index travels in requests
-    bool pendingChange1 = false; // changed locally, not yet written
-    bool pendingChange2 = false;
-    bool pendingChange3 = false;
+    bool changed = false; // changed locally, not yet written
     std::string message; // last failure or notice, shown by the callers
     ExchangeResult exchange; // how the last exchange about it ended
     int attributeStep = 0; // 0: no attribute exchange

@@ -43,8 +43,7 @@ std::string Caption(const ParameterRecord& r) {
 }
 
 void SetAttributes(Parameter& p, const ParameterRecord& r) {
-    p.pendingChange1 = r.changed;
-    p.pendingChange2 = p.pendingChange3 = false;
+    p.changed = r.changed;
     p.attributeStep = r.attributeStep;
 }
 

@@ -177,11 +177,11 @@ TEST_F(BaseChoicesTest, EveryInitialValueIsValidForItsParameter) {
         }
         if (r.name == "APLY") // a command: written without a value
             continue;
-        const bool changed = p->pendingChange1;
+        const bool changed = p->changed;
         EXPECT_TRUE(p->SetValue(r.initial, false))
             << where << " outside " << p->lower << ".." << p->upper;
         p->value = kNoData;
-        p->pendingChange1 = changed;
+        p->changed = changed;
     }
 }
 

@@ -50,10 +50,7 @@ TEST_F(ExchangeParameterTest, AttributesAreAskedOnlyAtMultiplesOfTheStep) {
     for (int index = 0; index <= 8; ++index) {
         Parameter p = Indexed("rel.a", index);
         p.attributeStep = 4;
-        p.pendingChange2 = p.pendingChange3 = true;
         ASSERT_EQ(link.exchange_parameter(kRead, p), kLinkOk) << index;
-        const bool asked = index % 4 == 0;
-        EXPECT_EQ(p.pendingChange2, !asked) << index;
     }
     std::vector<Bytes> asked;
     for (const Frame& f : peer.Requests())
@@ -83,9 +80,9 @@ TEST_F(ExchangeParameterTest, WriteSendsValueThenIndexAndClearsPendingFlags) {
     ServeWithAttributes({}, {});
     Parameter p = Indexed("rel.a", 2);
     p.value = "300";
-    p.pendingChange1 = p.pendingChange2 = p.pendingChange3 = true;
+    p.changed = true;
     ASSERT_EQ(link.exchange_parameter(kWrite, p), kLinkOk);
-    EXPECT_FALSE(p.pendingChange1 || p.pendingChange2 || p.pendingChange3);
+    EXPECT_FALSE(p.changed);
     ASSERT_EQ(peer.Requests().size(), 1u);
     EXPECT_FALSE(peer.Requests()[0].request);
     EXPECT_EQ(peer.Requests()[0].data, (Bytes{0x01, 0x2C, 0, 2}));
@@ -96,12 +93,12 @@ TEST_F(ExchangeParameterTest, ValueThatCannotBeEncodedIsNeverSent) {
     Parameter list("PrtY");
     list.format = "Отсутствует:Четность:Нечетность";
     list.value = "нет такого";
-    list.pendingChange1 = true;
+    list.changed = true;
     Parameter device("dev");
     device.value = "ZRK640";
     EXPECT_EQ(link.exchange_parameter(kWrite, list), kLinkBadValue);
     EXPECT_EQ(list.message, "Неверное значение (неудается закодировать данные)");
-    EXPECT_TRUE(list.pendingChange1);
+    EXPECT_TRUE(list.changed);
     EXPECT_EQ(link.exchange_parameter(kWrite, device), kLinkError);
     EXPECT_EQ(device.message, "Метод формирования посылки записи для команды 'dev' не определен.");
     EXPECT_TRUE(peer.Requests().empty());

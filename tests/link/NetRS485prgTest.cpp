@@ -37,7 +37,7 @@ TEST_F(SettingsFile, MissingFileGivesDefaultsAndStaysMissingUntilASettingChanges
         EXPECT_EQ(settings.GetDescription(),
                   "Скорость: 9600\r\nДлина слова данных: 8\r\nЧетность: Отсутствует\r\n"
                   "Кол-во стоп-бит: 1\r\nДлина адреса: 8\r\nАдрес: 16\r\nCOM-порт: COM1\r\n");
-        EXPECT_FALSE(settings.HasChanges(true));
+        EXPECT_FALSE(settings.HasChanges());
         EXPECT_EQ(settings.Store(), 0);
         EXPECT_FALSE(fs::exists(path));
         settings.SetValueByName("Addr", "17");
@@ -150,7 +150,7 @@ TEST_F(PortSettingsTest, FactorySettingsReopenThePortAndClearTheFlags) {
     EXPECT_EQ(link.Port().device_address(), 16);
     EXPECT_EQ(link.Port().settings().baud_rate, 9600u);
     EXPECT_EQ(link.Port().settings().parity_code, kParityNone);
-    EXPECT_FALSE(s.HasChanges(true));
+    EXPECT_FALSE(s.HasChanges());
     EXPECT_FALSE(link.State().SettingsChanged);
 }
 

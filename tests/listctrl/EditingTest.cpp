@@ -202,7 +202,7 @@ TEST_F(EditBox, RefusedWriteRestoresTheOldValue) {
     ASSERT_EQ(sheet.writes.size(), 1u);
     EXPECT_EQ(sheet.writes[0].value, "17");
     EXPECT_EQ(p.value, "16");
-    EXPECT_FALSE(p.pendingChange1) << "the restored value is the device's own";
+    EXPECT_FALSE(p.changed) << "the restored value is the device's own";
     EXPECT_EQ(list->CellText(0, 2), "16");
 }
 

@@ -169,11 +169,6 @@ TEST_F(ListFocus, FindsRowsByNameIgnoringCase) {
     EXPECT_EQ(list->FindRow("Op", 2), 2);
     EXPECT_EQ(list->FindRow("op", -1), 0);
     EXPECT_EQ(list->FindRow("op", 4), -1);
-    Parameter* found = nullptr;
-    EXPECT_EQ(list->FindNextRow("OP", 1, &found), 2);
-    EXPECT_EQ(found, &parameters[2]);
-    EXPECT_EQ(list->FindNextRow("OP", 3, &found), -1);
-    EXPECT_EQ(found, nullptr);
 }
 
 } // namespace

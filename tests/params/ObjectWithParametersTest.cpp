@@ -24,9 +24,9 @@ TEST_F(Owner, SetValueByNameFindsAnyCaseAndFlagsOnlyRealChanges) {
     p->value = "Четность";
     EXPECT_EQ(owner.SetValueByName("prty", "ЧЕТНОСТЬ"), 1);
     EXPECT_EQ(p->value, "ЧЕТНОСТЬ");
-    EXPECT_FALSE(p->pendingChange1);
+    EXPECT_FALSE(p->changed);
     EXPECT_EQ(owner.SetValueByName("PRTY", "Нечетность"), 1);
-    EXPECT_TRUE(p->pendingChange1);
+    EXPECT_TRUE(p->changed);
     EXPECT_EQ(owner.SetValueByName("none", "1"), 0);
     EXPECT_EQ(owner.GetValueByName("pRtY"), "Нечетность");
     EXPECT_EQ(owner.GetValueByName("none"), "");
@@ -68,20 +68,17 @@ TEST_F(Owner, ChangeQueriesSeeTheirFlags) {
     Parameter* p = Add("a");
     p->value = "1";
     EXPECT_EQ(owner.GetChangeState(), 0);
-    EXPECT_FALSE(owner.HasChanges(true));
-    p->pendingChange3 = true;
+    EXPECT_FALSE(owner.HasChanges());
+    p->changed = true;
     EXPECT_EQ(owner.GetChangeState(), 2);
-    EXPECT_FALSE(owner.HasChanges(false));
-    EXPECT_TRUE(owner.HasChanges(true));
-    p->pendingChange1 = true;
-    EXPECT_TRUE(owner.HasChanges(false));
+    EXPECT_TRUE(owner.HasChanges());
 }
 
 TEST_F(Owner, ResetValuesClearsValuesFlagsAndMessages) {
     Parameter* p = Add("a");
     p->value = "1";
     p->message = "ошибка";
-    p->pendingChange1 = p->pendingChange2 = true;
+    p->changed = true;
     EXPECT_FALSE(owner.HasMissingValues());
     owner.ResetValues();
     EXPECT_EQ(p->value, kNoData);

@@ -109,7 +109,7 @@ TEST_F(ParameterBaseLoaderTest, IndexAddressAndAttributeStep) {
     EXPECT_EQ(a.index, 4);
     EXPECT_EQ(a.addressOffset, 4);
     EXPECT_EQ(a.attributeStep, 2);
-    EXPECT_TRUE(a.pendingChange1);
+    EXPECT_TRUE(a.changed);
     const Parameter& b = Find("adr2", 0);
     EXPECT_FALSE(b.indexed);
     EXPECT_EQ(b.addressOffset, 0);

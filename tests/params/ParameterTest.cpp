@@ -39,10 +39,10 @@ TEST_P(SetValueChecks, AcceptsOrRefusesTypedText) {
     EXPECT_EQ(p.SetValue(c.typed, false), c.accepted) << c.format << " " << c.typed;
     if (c.accepted) {
         EXPECT_EQ(p.value, c.stored);
-        EXPECT_TRUE(p.pendingChange1);
+        EXPECT_TRUE(p.changed);
     } else {
         EXPECT_EQ(p.value, kNoData);
-        EXPECT_FALSE(p.pendingChange1);
+        EXPECT_FALSE(p.changed);
     }
 }
 
@@ -114,7 +114,7 @@ TEST_F(ParameterTest, NewParameterIsResetAndUndescribed) {
     EXPECT_EQ(p.value, kNoData);
     EXPECT_EQ(p.format, kUnknownFormat);
     EXPECT_EQ(p.caption, "<неизвестный параметр>");
-    EXPECT_FALSE(p.indexed || p.pendingChange1);
+    EXPECT_FALSE(p.indexed || p.changed);
     EXPECT_EQ(p.DisplayName(), "<неизвестный параметр>");
 }
 
@@ -149,16 +149,16 @@ TEST_F(ParameterTest, FromDeviceTextIsNotCheckedAgain) {
     Parameter p = MakeParameter("DEC_dot", 0, 10, 0);
     p.value = "7.5";
     EXPECT_TRUE(p.SetValue("7.5", true));
-    EXPECT_FALSE(p.pendingChange1);
+    EXPECT_FALSE(p.changed);
 }
 
 TEST_F(ParameterTest, RefusedTextKeepsPreviousValueAndFlags) {
     Parameter p = MakeParameter("DEC_dot", 0, 10, 0);
     ASSERT_TRUE(p.SetValue("5", false));
-    p.pendingChange1 = false;
+    p.changed = false;
     EXPECT_FALSE(p.SetValue("11", false));
     EXPECT_EQ(p.value, "5");
-    EXPECT_FALSE(p.pendingChange1);
+    EXPECT_FALSE(p.changed);
 }
 
 class LimitCoupling : public ScriptedPromptTest {
