@@ -56,17 +56,23 @@ int CtlSession::Dump() {
     return kDeviceFailure;
 }
 
-int CtlSession::Diff() {
+int CtlSession::Diff() { return WithCheckedFile(true, &CtlSession::DiffOnce); }
+
+int CtlSession::Restore() { return WithCheckedFile(false, &CtlSession::RestoreOnce); }
+
+int CtlSession::WithCheckedFile(bool comparing, OnceJob once) {
+    // The whole file is checked before the first address is asked.
     CheckedConfiguration checked;
     if (const int r = ReadConfigurationFile(checked); r != kSuccess)
         return r;
     if (options.busAddresses.empty()) {
         AddressRow row;
-        return DiffOnce(checked, row);
+        return (this->*once)(checked, row);
     }
-    // Compared without what is each controller's own.
-    KeepOwnLinkSettings(checked);
-    return OnEachAddress(true, [&](AddressRow& row) { DiffOnce(checked, row); });
+    // Each controller of a line keeps its own address and link settings.
+    if (comparing || !options.network)
+        KeepOwnLinkSettings(checked);
+    return OnEachAddress(comparing, [&](AddressRow& row) { (this->*once)(checked, row); });
 }
 
 int CtlSession::DiffOnce(const CheckedConfiguration& checked, AddressRow& row) {
@@ -94,20 +100,6 @@ int CtlSession::DiffOnce(const CheckedConfiguration& checked, AddressRow& row) {
                  : row.good           ? "совпадает"
                                       : "сравнено не всё";
     return row.good ? kSuccess : kDeviceFailure;
-}
-
-int CtlSession::Restore() {
-    // The whole file is checked before the first address is asked.
-    CheckedConfiguration checked;
-    if (const int r = ReadConfigurationFile(checked); r != kSuccess)
-        return r;
-    if (options.busAddresses.empty()) {
-        AddressRow row;
-        return RestoreOnce(checked, row);
-    }
-    if (!options.network)
-        KeepOwnLinkSettings(checked);
-    return OnEachAddress(false, [&](AddressRow& row) { RestoreOnce(checked, row); });
 }
 
 int CtlSession::RestoreOnce(const CheckedConfiguration& checked, AddressRow& row) {

@@ -42,6 +42,10 @@ private:
     int DiffOnce(const CheckedConfiguration& checked, AddressRow& row);
     int Restore();
     int RestoreOnce(const CheckedConfiguration& checked, AddressRow& row);
+    // Checks the file, then runs once on the line's address or on each of
+    // --addresses.
+    using OnceJob = int (CtlSession::*)(const CheckedConfiguration&, AddressRow&);
+    int WithCheckedFile(bool comparing, OnceJob once);
     int Report(); // CtlReportCommand.cpp
     // The command's file, checked whole; kSuccess or the exit code (said).
     int ReadConfigurationFile(CheckedConfiguration& checked);
