@@ -35,7 +35,7 @@ GraphPainter::GraphPainter(QPainter& painter, const GraphLayout& layout, GraphUn
 QRectF GraphPainter::Inner(const GraphLayout& g, GraphUnits u, QSize size) {
     const double right = u.Units(size.width() - GraphUnits::kLeftGap);
     const double top = u.Units(size.height());
-    return QRectF(QPointF(g.left, g.my), QPointF(right - g.mx, top - g.my));
+    return QRectF(QPointF(g.left, g.bottom), QPointF(right - g.mx, top - g.my));
 }
 
 QFont GraphPainter::LabelFont(GraphUnits units) { return ShellFont(int(units.Px(32) + 0.5)); }
@@ -49,8 +49,11 @@ GraphLayout GraphPainter::Layout(const GraphLimits& limits, const std::vector<Gr
     double widest = 0;
     for (double value : {plain.yLo, plain.yHi})
         widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(GraphLabel(value))));
-    const int room = int(std::ceil(kLabelGap + units.Units(int(std::ceil(widest)))));
-    return room > plain.left ? LayoutGraph(limits, nodes, width, height, room) : plain;
+    const int beside = int(std::ceil(kLabelGap + units.Units(int(std::ceil(widest)))));
+    const int below = int(std::ceil(kLabelGap + units.Units(int(std::ceil(metrics.height()))))) + 1;
+    if (beside <= plain.left && below <= plain.bottom)
+        return plain;
+    return LayoutGraph(limits, nodes, width, height, beside, below);
 }
 
 void GraphPainter::Paint(int graphNumber) {
@@ -73,7 +76,7 @@ void GraphPainter::PaintTitle(int graphNumber) {
 void GraphPainter::PaintAxes() {
     p_.setPen(Pen(Qt::black, u_.Px(1), Qt::SolidLine));
     p_.setBrush(Qt::black);
-    const double e = inner_.right(), my = g_.my;
+    const double e = inner_.right(), my = inner_.top();
     Line(inner_.left(), my, e, my);
     Arrow({{e, my}, {e, my - 7}, {e + 40, my}, {e, my + 6}});
     const double f = inner_.left(), t = inner_.bottom();
@@ -121,8 +124,8 @@ void GraphPainter::PaintLabels() {
     }
 }
 
-// x labels centred under the first and the last node, y labels level with
-// them and right-aligned to the y axis.
+// x labels centred under the first and the last node as far as the control
+// allows, y labels level with them and right-aligned to the y axis.
 std::vector<AxisLabel> GraphPainter::Labels(const GraphLayout& g, GraphUnits u, QSize size) {
     if (g.pixels.size() < 2)
         return {};
@@ -136,9 +139,12 @@ std::vector<AxisLabel> GraphPainter::Labels(const GraphLayout& g, GraphUnits u, 
         const QString text = QString::fromStdString(GraphLabel(value));
         const QSizeF extent(metrics.horizontalAdvance(text), metrics.height());
         const QPointF at = u.ToPixels(anchor.x(), anchor.y());
-        return AxisLabel{text, QRectF(at - QPointF(extent.width() * shift, 0), extent), room};
+        QRectF box(at - QPointF(extent.width() * shift, 0), extent);
+        // A label centred under a node near the edge keeps inside the control.
+        box.moveLeft(std::clamp(box.left(), 0.0, std::max(0.0, size.width() - box.width())));
+        return AxisLabel{text, box, room};
     };
-    const double under = inner.top() - 10;
+    const double under = inner.top() - kLabelGap;
     const double lowEdge = inner.top() + g.my + h;
     const double right = inner.left() - kLabelGap;
     return {label(g.xLo, {double(g.pixels.front().X), under}, 0.5, below),

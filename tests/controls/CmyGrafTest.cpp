@@ -44,7 +44,7 @@ TEST_F(GrafFixture, OneNodeDrawsNoCurveButStillTheAxes) {
     EXPECT_EQ(CountRed(image), 0);
     EXPECT_TRUE(graf.AxisLabels().empty());
     const GraphUnits u = graf.Units();
-    const QPointF origin = u.ToPixels(graf.Layout().left + 20, graf.Layout().my);
+    const QPointF origin = u.ToPixels(graf.Layout().left + 20, graf.Layout().bottom);
     EXPECT_TRUE(Near(image, origin, 1, [](QRgb c) { return c == qRgb(0, 0, 0); })) << "x axis";
 }
 
