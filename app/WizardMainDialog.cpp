@@ -15,6 +15,7 @@ namespace {
 // The wizard window and its buttons, in dialog units.
 constexpr int kWidth = 320;
 constexpr int kHeight = 220;
+constexpr int kFrameHeight = 193;
 constexpr int kButtonY = 199;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
@@ -34,7 +35,6 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
     setWindowTitle("Мастер конфигурирования ZRK640");
     setWindowIcon(QIcon(":/icons/165.png"));
     deviceLink.UseState(wizardState);
-    deviceLink.LoadBase();
     deviceLink.Settings().BuildParameters();
     deviceLink.configure_port();
     operations.SetObserver(&sessionWrites);
@@ -43,6 +43,10 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
     BuildLayout();
     AddPages();
     workers.Register(Worker().Thread());
+    // The base is inflated on the device worker while the window comes up:
+    // the welcome page needs none of it, and every procedure queued behind
+    // it waits for it (until then Back and Next take no input).
+    RunProcedure(this, [this] { return deviceLink.LoadBase(); });
     statusTimer.setObjectName(QString::number(kStatusTimerId));
     statusTimer.setSingleShot(true);
     statusTimer.setInterval(kStatusHideDelayMs);
@@ -63,19 +67,15 @@ WizardMainDialog::~WizardMainDialog() {
 }
 
 void WizardMainDialog::BuildLayout() {
-    setFixedSize(DialogUnits::Size(kWidth, kHeight));
-    auto* frame = new QWidget(this);
+    // The layout's size is the least; the operator may make the window larger.
+    setMinimumSize(DialogUnits::Size(kWidth, kHeight));
+    resize(minimumSize());
+    frame = new QWidget(this);
     frame->setObjectName(QString::number(kPageFrameId));
-    frame->setGeometry(DialogUnits::Rect(0, 0, 320, 193));
     // Only a placeholder for the pages' position: it must never cover them.
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     frame->lower();
-    BackButton()->setGeometry(DialogUnits::Rect(150, kButtonY, kButtonWidth, kButtonHeight));
-    NextButton()->setGeometry(DialogUnits::Rect(200, kButtonY, kButtonWidth, kButtonHeight));
-    ExitButton()->setGeometry(DialogUnits::Rect(262, kButtonY, kButtonWidth, kButtonHeight));
-
     statusText->setObjectName(QString::number(kStatusTextId));
-    statusText->setGeometry(DialogUnits::Rect(2, 196, 103, 8));
     statusText->setAlignment(Qt::AlignCenter);
     QPalette green = statusText->palette();
     green.setColor(QPalette::WindowText, kStatusColour);
@@ -83,10 +83,32 @@ void WizardMainDialog::BuildLayout() {
     statusText->hide();
 
     progressBar->setObjectName(QString::number(kProgressBarId));
-    progressBar->setGeometry(DialogUnits::Rect(7, 206, 94, 8));
     progressBar->setRange(0, 100);
     progressBar->setTextVisible(false);
     progressBar->hide();
+    PlaceControls();
+}
+
+// The page frame takes what the window grew by; the buttons keep to its
+// lower right corner, the status line to its lower left.
+void WizardMainDialog::PlaceControls() {
+    const QSize grown = size() - DialogUnits::Size(kWidth, kHeight);
+    const QPoint corner(grown.width(), grown.height());
+    const QPoint below(0, grown.height());
+    frame->setGeometry(DialogUnits::Rect(0, 0, kWidth, kFrameHeight).adjusted(0, 0, corner.x(), corner.y()));
+    BackButton()->setGeometry(DialogUnits::Rect(150, kButtonY, kButtonWidth, kButtonHeight).translated(corner));
+    NextButton()->setGeometry(DialogUnits::Rect(200, kButtonY, kButtonWidth, kButtonHeight).translated(corner));
+    ExitButton()->setGeometry(DialogUnits::Rect(262, kButtonY, kButtonWidth, kButtonHeight).translated(corner));
+    statusText->setGeometry(DialogUnits::Rect(2, 196, 103, 8).translated(below));
+    progressBar->setGeometry(DialogUnits::Rect(7, 206, 94, 8).translated(below));
+    if (WizardPage* page = GetActivePage())
+        page->setGeometry(frame->geometry());
+}
+
+void WizardMainDialog::resizeEvent(QResizeEvent* event) {
+    WizardSheet::resizeEvent(event);
+    if (frame)
+        PlaceControls();
 }
 
 void WizardMainDialog::AddPages() {

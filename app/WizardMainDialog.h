@@ -85,6 +85,8 @@ private:
     void ShowStatus(bool show, const std::string& text) override;
     void AdvanceProgress(int percent) override;
     void BuildLayout();
+    void PlaceControls();
+    void resizeEvent(QResizeEvent* event) override;
     void AddPages();
     void StartDevice();
     void HideStatus();
@@ -99,8 +101,8 @@ private:
     ModificationPage modificationPage;
     ChannelCountPage channelCountPage;
     PortSelectionPage portSelectionPage;
-    // Built before the parameter pages, so that the parameter base is there
-    // when they are; the state before the link that shares it.
+    // The state before the link that shares it; the pages that use the link
+    // after it.
     WizardState wizardState;
     DeviceLink deviceLink;
     DeviceOperations operations{deviceLink};
@@ -113,6 +115,7 @@ private:
 
     StatusProgressBar* progressBar;
     QLabel* statusText;
+    QWidget* frame = nullptr;
     QTimer statusTimer;
     GuiConfigurationProgress configurationProgress;
     WorkerRegistry workers;

@@ -27,9 +27,14 @@ void CmyComboBox::Activated(int index) {
         emit Chosen(index);
         return;
     }
-    if (!browsed)
-        indexBeforeBrowsing = indexBeforeEvent;
     browsed = true;
+}
+
+// The entry shown before the first browsing step is the one a commit compares with.
+void CmyComboBox::BeginBrowsing() {
+    if (!browsed)
+        indexBeforeBrowsing = currentIndex();
+    browsing = true;
 }
 
 bool CmyComboBox::CommitBrowsed() {
@@ -63,8 +68,7 @@ void CmyComboBox::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    indexBeforeEvent = currentIndex();
-    browsing = true;
+    BeginBrowsing();
     QComboBox::keyPressEvent(e);
     browsing = false;
 }
@@ -79,8 +83,7 @@ void CmyComboBox::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void CmyComboBox::wheelEvent(QWheelEvent* e) {
-    indexBeforeEvent = currentIndex();
-    browsing = true;
+    BeginBrowsing();
     QComboBox::wheelEvent(e);
     browsing = false;
 }

@@ -31,6 +31,7 @@ protected:
 
 private:
     void Activated(int index);
+    void BeginBrowsing();
     // Emits Chosen for a browsed entry other than the one before browsing.
     bool CommitBrowsed();
     void CloseOnLeaving();
@@ -42,5 +43,4 @@ private:
     // The shown entry was browsed to and not yet committed.
     bool browsed = false;
     int indexBeforeBrowsing = -1;
-    int indexBeforeEvent = -1;
 };

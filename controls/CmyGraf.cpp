@@ -30,11 +30,14 @@ GraphUnits CmyGraf::Units() const {
 
 const GraphLayout& CmyGraf::Layout() const {
     if (layoutSize_ != size()) {
-        const GraphUnits units = Units();
-        layout_ = LayoutGraph(limits_, nodes_, units.Units(width()), units.Units(height()));
+        layout_ = GraphPainter::Layout(limits_, nodes_, Units(), size());
         layoutSize_ = size();
     }
     return layout_;
+}
+
+std::vector<AxisLabel> CmyGraf::AxisLabels() const {
+    return GraphPainter::Labels(Layout(), Units(), size());
 }
 
 void CmyGraf::HideTip() {

@@ -3,6 +3,7 @@
 // nodes are edited in the list, never here.
 
 #include "render/GraphGeometry.h"
+#include "render/GraphPainter.h"
 #include "render/GraphUnits.h"
 
 #include <QWidget>
@@ -24,6 +25,8 @@ public:
     // Points in ascending x, as the page writes them to the device.
     const GraphLayout& Layout() const;
     GraphUnits Units() const;
+    // The range labels as they are painted, each with its room.
+    std::vector<AxisLabel> AxisLabels() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

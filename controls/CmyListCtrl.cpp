@@ -5,6 +5,7 @@
 #include "controls/CmyListCtrlDelegate.h"
 #include "controls/CmyListCtrlTexts.h"
 #include "controls/CmyListCtrlTooltip.h"
+#include "controls/LayoutFont.h"
 #include "params/Parameter.h"
 #include "util/TextCase.h"
 
@@ -15,8 +16,7 @@
 
 CmyListCtrl::CmyListCtrl(QWidget* parent)
     : QTableWidget(0, kColumns, parent), tooltip(new CmyListCtrlTooltip(*this)) {
-    QFont listFont("MS Shell Dlg");
-    listFont.setPixelSize(12);
+    QFont listFont = LayoutFont::Sized(QFont("MS Shell Dlg"), 12);
     listFont.setWeight(QFont::Normal);
     listFont.setStyleHint(QFont::SansSerif);
     setFont(listFont);
@@ -55,12 +55,13 @@ void CmyListCtrl::Setup(std::uint8_t settings) {
 void CmyListCtrl::SetColumn(int column, const QString& title, int width) {
     setHorizontalHeaderItem(column, new QTableWidgetItem(title));
     columnWidths.at(column) = width;
+    columnShares.at(column) = width;
     setColumnWidth(column, width);
 }
 
 void CmyListCtrl::SetRowHeight(int pixels) {
     verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(pixels);
+    verticalHeader()->setDefaultSectionSize(LayoutFont::Pixels(pixels));
 }
 
 bool CmyListCtrl::FitColumns(const std::array<int, kColumns>& widths) {
@@ -74,6 +75,18 @@ bool CmyListCtrl::FitColumns() {
     if (scrolls)
         SetColumnWidths(style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) / kColumns);
     return scrolls;
+}
+
+bool CmyListCtrl::FitColumnsToWidth() {
+    const int room = width() - 2 * frameWidth();
+    const int total = std::max(1, columnShares[0] + columnShares[1] + columnShares[2]);
+    std::array<int, kColumns> widths{};
+    int used = 0;
+    for (int column = 0; column < kColumns; ++column) {
+        widths[column] = column + 1 < kColumns ? columnShares[column] * room / total : room - used;
+        used += widths[column];
+    }
+    return FitColumns(widths);
 }
 
 void CmyListCtrl::SetColumnWidths(int share) {

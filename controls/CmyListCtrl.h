@@ -48,6 +48,9 @@ public:
     // values wrap onto more lines where they must.
     bool FitColumns();
     bool FitColumns(const std::array<int, kColumns>& widths);
+    // The same with the widths SetColumn gave taken as shares of the list's
+    // width, which grows with the font and the window.
+    bool FitColumnsToWidth();
 
     void InsertRow(int row, const QString& text, std::uint8_t flags);
     void SetRowParameter(int row, Parameter* parameter);
@@ -127,6 +130,7 @@ private:
     CmyListCtrlTooltip* tooltip = nullptr;
     QPointer<CmyComboBox1> combo;
     std::array<int, kColumns> columnWidths{};
+    std::array<int, kColumns> columnShares{}; // the layout's widths
     bool editing = false;
     bool accepting = false; // a box shown while accepting takes the focus away
     bool answering = false; // an accepted value waits for the page's answer

@@ -102,7 +102,7 @@ void ConnectionCheckPage::ShowSettings() {
 void ConnectionCheckPage::OnPageShown() {
     Sheet()->setWindowTitle("Проверка сети и настройка сетевых параметров");
     ShowSettings();
-    list->FitColumns();
+    list->FitColumnsToWidth();
     if (deviceName == nullptr || deviceName->value == kNoData)
         Sheet()->EnableNext(false);
     list->setFocus();

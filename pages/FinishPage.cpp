@@ -44,12 +44,7 @@ void FinishPage::OnPageShown() {
     Sheet()->setWindowTitle("Готово");
     Sheet()->EnableBack(true);
     Sheet()->EnableNext(false); // the last page
-    Sheet()->ExitButton()->setText("Готово");
-}
-
-bool FinishPage::CanLeavePage() {
-    Sheet()->ExitButton()->setText("Выход");
-    return true;
+    Sheet()->ExitButton()->setText("&Готово");
 }
 
 void FinishPage::OnReport() {

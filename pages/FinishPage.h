@@ -14,7 +14,6 @@ public:
 
     explicit FinishPage(QWidget* parent = nullptr);
     void OnPageShown() override;
-    bool CanLeavePage() override;
     // Tests answer the save dialogs themselves (not owned).
     void SetFileChooser(FileChooser* chooser) { fileChooser = chooser; }
 

@@ -95,8 +95,8 @@ void GraphPage::OnPageShown() {
     Sheet()->setWindowTitle(kTitle);
     graph->SetGraphNumber(channel + 1);
     if (OpenedFromList()) {
-        Sheet()->BackButton()->setText("Отмена");
-        Sheet()->NextButton()->setText("OK");
+        Sheet()->BackButton()->setText("&Отмена");
+        Sheet()->NextButton()->setText("&OK");
     }
     device.Status().ShowStatus(true, "Чтение графика...");
     FillInputs();
@@ -319,8 +319,6 @@ void GraphPage::ReturnToPreviousPage() {
 }
 
 bool GraphPage::CanLeavePage() {
-    if (OpenedFromList())
-        Sheet()->RestoreButtonTexts();
     if (nodes->rowCount() > 0)
         nodes->ClearRows();
     return true;

@@ -11,6 +11,7 @@
 #include "controls/CmyComboBox1.h"
 #include "controls/CmyListCtrl.h"
 #include "controls/CmyRichEditCtrl.h"
+#include "controls/LayoutFont.h"
 #include "device/DeviceLink.h"
 #include "pages/ChannelCountPage.h"
 #include "pages/ChannelPageId.h"
@@ -114,8 +115,7 @@ void ParameterListPage::BuildControls() {
     // Placed by the left-hand picture's own size, also while it loads.
     channelLabel->setGeometry(QRect(picture->pos(), kPictureSize).adjusted(5, 0, -10, -5));
     channelLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    QFont labelFont("Times New Roman");
-    labelFont.setPixelSize(14);
+    QFont labelFont = LayoutFont::Sized(QFont("Times New Roman"), 14);
     labelFont.setWeight(QFont::DemiBold);
     channelLabel->setFont(labelFont);
     QPalette blue = channelLabel->palette();
@@ -159,7 +159,7 @@ void ParameterListPage::BuildControls() {
 
     // The prompts in the layouts' own letter size, so that the long ones fit.
     QFont prompt = font();
-    prompt.setPixelSize(kPromptPixels);
+    prompt.setPixelSize(LayoutFont::Pixels(kPromptPixels));
     for (QLabel* text : {promptA, promptB, squareRootText})
         text->setFont(prompt);
 
@@ -274,12 +274,22 @@ void ParameterListPage::LayOut(int kind) {
     promptB->setGeometry(sensor        ? Corners(118, 40, 313, 115)
                          : hasSelector ? Corners(118, 42, 313, 57)
                                        : Corners(118, 10, 313, 57));
-    QFont prompt = promptB->font();
-    prompt.setPixelSize(sensor ? kAdvicePixels : kPromptPixels);
-    promptB->setFont(prompt);
+    FitPrompt(*promptA, LayoutFont::Pixels(kPromptPixels));
+    FitPrompt(*promptB, LayoutFont::Pixels(sensor ? kAdvicePixels : kPromptPixels));
     const int top = sensor ? 122 : 58;
     const int bottom = root || HasGraph(kind, modification) ? 168 : 188;
     list->setGeometry(Corners(117, top, 313, bottom));
+}
+
+// In a larger font a long prompt may need a line more than its room holds:
+// the letter gives way a little rather than the text being cut.
+void ParameterListPage::FitPrompt(QLabel& prompt, int pixels) {
+    QFont font = prompt.font();
+    const int least = pixels * 3 / 4;
+    do {
+        font.setPixelSize(pixels);
+        prompt.setFont(font);
+    } while (prompt.heightForWidth(prompt.width()) > prompt.height() && --pixels >= least);
 }
 
 void ParameterListPage::ShowGraphButton(int kind) {
@@ -360,7 +370,7 @@ void ParameterListPage::RowRead(int row, const std::string& value) {
 }
 
 void ParameterListPage::TableRead(const std::vector<ScreenRow>& rows, bool selected) {
-    list->FitColumns();
+    list->FitColumnsToWidth();
     editing->ShowStates(rows);
     Sheet()->EnableBack(true);
     // A screen without a selector has nothing to choose before Next. An

@@ -71,6 +71,7 @@ private:
     void BuildControls();
     void LayOut(int kind);
     void ShowTexts(int kind);
+    void FitPrompt(QLabel& prompt, int pixels);
     void ShowGraphButton(int kind);
     void RequestTable(int kind, bool keep);
     void SetGateValveDefaults(int kind);

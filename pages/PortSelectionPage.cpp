@@ -80,7 +80,7 @@ bool PortSelectionPage::OnInitDialog() {
 
 // Back stays disabled here; only its label tells that leaving cancels.
 void PortSelectionPage::OnPageShown() {
-    Sheet()->BackButton()->setText("Отмена");
+    Sheet()->BackButton()->setText("&Отмена");
     FillPortList();
     portList->setFocus();
 }
@@ -107,11 +107,6 @@ void PortSelectionPage::OnPortChosen(int index) {
     DeviceLink& link = Services()->Link();
     link.Settings().SetValueByName(kPortName, portList->itemData(index).toString().toStdString());
     link.State().SettingsChanged = true;
-}
-
-bool PortSelectionPage::CanLeavePage() {
-    Sheet()->RestoreButtonTexts();
-    return true;
 }
 
 // Reopens a newly chosen port, checks the controller is there, then gives it

@@ -14,7 +14,6 @@ public:
 
     explicit PortSelectionPage(QWidget* parent = nullptr);
     void OnPageShown() override;
-    bool CanLeavePage() override;
     int GetNextPageId() override;
 
     // Where the ports are looked up; the system's own unless a test says otherwise.

@@ -76,7 +76,7 @@ bool ServicePage::OnInitDialog() {
     indication->SetColumn(0, "Описание", 160);
     indication->SetColumn(1, "Параметр", 55);
     indication->SetColumn(2, "Значение", 71);
-    indication->FitColumns();
+    indication->FitColumnsToWidth();
     connect(indication, &CmyListCtrl::ControlHover, this,
             [this](bool has, Parameter* parameter) { ControlHover(parameter, has); });
 
@@ -269,7 +269,7 @@ void ServicePage::AddIndicationRow(int row, Parameter* parameter) {
 }
 
 void ServicePage::EndTableReading() {
-    indication->FitColumns();
+    indication->FitColumnsToWidth();
     AllowNext();
     setEnabled(true);
     Services()->Status().ShowStatus(false, "");

@@ -52,7 +52,7 @@ GraphNode GraphNodeFromTexts(std::string_view x, std::string_view y) {
 }
 
 GraphLayout LayoutGraph(const GraphLimits& limits, const std::vector<GraphNode>& nodes, int width,
-                        int height) {
+                        int height, int axisRoom, int belowRoom) {
     GraphLayout g;
     g.xLo = limits.xUpper;
     g.xHi = limits.xLower;
@@ -69,12 +69,14 @@ GraphLayout LayoutGraph(const GraphLimits& limits, const std::vector<GraphNode>&
     }
     g.mx = SafeTrunc(0.07 * width);
     g.my = SafeTrunc(0.07 * height);
-    g.xScale = ScaleOf(g.xHi - g.xLo, width - 4 * g.mx - 7);
-    g.yScale = ScaleOf(g.yHi - g.yLo, height - 4 * g.my);
+    g.left = std::max(g.mx, axisRoom);
+    g.bottom = std::max(g.my, belowRoom);
+    g.xScale = ScaleOf(g.xHi - g.xLo, width - g.left - 3 * g.mx - 7);
+    g.yScale = ScaleOf(g.yHi - g.yLo, height - g.bottom - 3 * g.my);
     std::stable_sort(g.points.begin(), g.points.end(),
                      [](const GraphPoint& a, const GraphPoint& b) { return a.x < b.x; });
-    const int left = 2 * g.mx + 7;
-    const int bottom = 2 * g.my;
+    const int left = g.left + g.mx + 7;
+    const int bottom = g.bottom + g.my;
     for (const GraphPoint& p : g.points)
         g.pixels.push_back({SafeTrunc((p.x - g.xLo) / g.xScale + left),
                             SafeTrunc((p.y - g.yLo) / g.yScale + bottom)});

@@ -38,6 +38,8 @@ struct GraphLayout {
     std::vector<PixelPoint> pixels; // drawing units, same order
     int mx = 0;                     // margins
     int my = 0;
+    int left = 0;   // the y axis: the left margin, or the room its labels need
+    int bottom = 0; // the x axis, the same below
     double xScale = 1.0; // x units per drawing unit
     double xLo = 0.0;
     double xHi = 0.0;
@@ -51,9 +53,10 @@ struct GraphLayout {
 GraphNode GraphNodeFromTexts(std::string_view x, std::string_view y);
 
 // Ranges, margins, scales and drawing positions for a client area of
-// width x height drawing units.
+// width x height drawing units; the y axis stands at least axisRoom units
+// from the left edge, the x axis at least belowRoom units from the bottom.
 GraphLayout LayoutGraph(const GraphLimits& limits, const std::vector<GraphNode>& nodes, int width,
-                        int height);
+                        int height, int axisRoom = 0, int belowRoom = 0);
 
 // y at x on the straight line through a and b (truncated), for the dotted
 // extensions; a vertical line uses a denominator of 1.

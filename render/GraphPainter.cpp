@@ -4,8 +4,12 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
+
+// Drawing units between a y label and the axis.
+constexpr double kLabelGap = 10;
 
 QFont ShellFont(int pixelHeight) {
     QFont font;
@@ -26,10 +30,30 @@ QPen Pen(QColor colour, double width, Qt::PenStyle style) {
 GraphPainter::GraphPainter(QPainter& painter, const GraphLayout& layout, GraphUnits units,
                            QSize size)
     : p_(painter), g_(layout), u_(units), size_(size),
-      labelFont_(ShellFont(int(units.Px(32) + 0.5))) {
-    const double right = u_.Units(size.width() - GraphUnits::kLeftGap);
-    const double top = u_.Units(size.height());
-    inner_ = QRectF(QPointF(g_.mx, g_.my), QPointF(right - g_.mx, top - g_.my));
+      inner_(Inner(layout, units, size)), labelFont_(LabelFont(units)) {}
+
+QRectF GraphPainter::Inner(const GraphLayout& g, GraphUnits u, QSize size) {
+    const double right = u.Units(size.width() - GraphUnits::kLeftGap);
+    const double top = u.Units(size.height());
+    return QRectF(QPointF(g.left, g.bottom), QPointF(right - g.mx, top - g.my));
+}
+
+QFont GraphPainter::LabelFont(GraphUnits units) { return ShellFont(int(units.Px(32) + 0.5)); }
+
+GraphLayout GraphPainter::Layout(const GraphLimits& limits, const std::vector<GraphNode>& nodes,
+                                 GraphUnits units, QSize size) {
+    const int width = units.Units(size.width());
+    const int height = units.Units(size.height());
+    const GraphLayout plain = LayoutGraph(limits, nodes, width, height);
+    const QFontMetricsF metrics(LabelFont(units));
+    double widest = 0;
+    for (double value : {plain.yLo, plain.yHi})
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(GraphLabel(value))));
+    const int beside = int(std::ceil(kLabelGap + units.Units(int(std::ceil(widest)))));
+    const int below = int(std::ceil(kLabelGap + units.Units(int(std::ceil(metrics.height()))))) + 1;
+    if (beside <= plain.left && below <= plain.bottom)
+        return plain;
+    return LayoutGraph(limits, nodes, width, height, beside, below);
 }
 
 void GraphPainter::Paint(int graphNumber) {
@@ -52,7 +76,7 @@ void GraphPainter::PaintTitle(int graphNumber) {
 void GraphPainter::PaintAxes() {
     p_.setPen(Pen(Qt::black, u_.Px(1), Qt::SolidLine));
     p_.setBrush(Qt::black);
-    const double e = inner_.right(), my = g_.my;
+    const double e = inner_.right(), my = inner_.top();
     Line(inner_.left(), my, e, my);
     Arrow({{e, my}, {e, my - 7}, {e + 40, my}, {e, my + 6}});
     const double f = inner_.left(), t = inner_.bottom();
@@ -94,26 +118,39 @@ void GraphPainter::PaintExtensions() {
 void GraphPainter::PaintLabels() {
     p_.setFont(labelFont_);
     p_.setPen(Qt::black);
-    const double h = u_.Units(QFontMetrics(labelFont_).height()) / 2.0;
-    const double below = inner_.top() - 10;
-    PaintLabel(g_.xLo, {double(g_.pixels.front().X), below}, true);
-    PaintLabel(g_.xHi, {double(g_.pixels.back().X), below}, true);
-    const double x = inner_.left() - g_.mx - 15;
-    const double lowEdge = inner_.top() + g_.my + h;
-    PaintLabel(g_.yLo, {x, lowEdge}, false);
-    PaintLabel(g_.yHi, {x, (g_.yHi - g_.yLo) / g_.yScale + lowEdge}, false);
+    for (const AxisLabel& label : Labels(g_, u_, size_)) {
+        p_.fillRect(label.box, Qt::white);
+        p_.drawText(label.box, Qt::AlignLeft | Qt::AlignTop, label.text);
+    }
 }
 
-// anchor: the label's top-left corner in drawing units, or its top centre.
-void GraphPainter::PaintLabel(double value, QPointF anchor, bool centred) {
-    const QString text = QString::fromStdString(GraphLabel(value));
-    const QFontMetrics metrics(labelFont_);
-    QRectF box(u_.ToPixels(anchor.x(), anchor.y()),
-               QSizeF(metrics.horizontalAdvance(text), metrics.height()));
-    if (centred)
-        box.translate(-box.width() / 2, 0);
-    p_.fillRect(box, Qt::white);
-    p_.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+// x labels centred under the first and the last node as far as the control
+// allows, y labels level with them and right-aligned to the y axis.
+std::vector<AxisLabel> GraphPainter::Labels(const GraphLayout& g, GraphUnits u, QSize size) {
+    if (g.pixels.size() < 2)
+        return {};
+    const QRectF inner = Inner(g, u, size);
+    const QFontMetricsF metrics(LabelFont(u));
+    const double h = u.Units(int(metrics.height())) / 2.0;
+    const QPointF axes = u.ToPixels(inner.left(), inner.top());
+    const QRectF below(QPointF(0, axes.y() + 1), QPointF(size.width(), size.height()));
+    const QRectF beside(QPointF(0, 0), QPointF(u.ToPixels(inner.left() - kLabelGap, 0).x(), size.height()));
+    const auto label = [&](double value, QPointF anchor, double shift, const QRectF& room) {
+        const QString text = QString::fromStdString(GraphLabel(value));
+        const QSizeF extent(metrics.horizontalAdvance(text), metrics.height());
+        const QPointF at = u.ToPixels(anchor.x(), anchor.y());
+        QRectF box(at - QPointF(extent.width() * shift, 0), extent);
+        // A label centred under a node near the edge keeps inside the control.
+        box.moveLeft(std::clamp(box.left(), 0.0, std::max(0.0, size.width() - box.width())));
+        return AxisLabel{text, box, room};
+    };
+    const double under = inner.top() - kLabelGap;
+    const double lowEdge = inner.top() + g.my + h;
+    const double right = inner.left() - kLabelGap;
+    return {label(g.xLo, {double(g.pixels.front().X), under}, 0.5, below),
+            label(g.xHi, {double(g.pixels.back().X), under}, 0.5, below),
+            label(g.yLo, {right, lowEdge}, 1.0, beside),
+            label(g.yHi, {right, (g.yHi - g.yLo) / g.yScale + lowEdge}, 1.0, beside)};
 }
 
 void GraphPainter::Line(double x1, double y1, double x2, double y2) {

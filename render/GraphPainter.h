@@ -9,10 +9,28 @@
 #include <QPainter>
 #include <QRect>
 
+#include <vector>
+
+// A range label where it is painted (pixels) and the room it has there:
+// left of the y axis, or below the x axis.
+struct AxisLabel {
+    QString text;
+    QRectF box;
+    QRectF room;
+};
+
 class GraphPainter {
 public:
     GraphPainter(QPainter& painter, const GraphLayout& layout, GraphUnits units, QSize size);
     void Paint(int graphNumber);
+
+    // The layout of a control of size pixels, its y axis moved right as far
+    // as the y labels in this font need.
+    static GraphLayout Layout(const GraphLimits& limits, const std::vector<GraphNode>& nodes,
+                              GraphUnits units, QSize size);
+    // The four range labels; none below two nodes.
+    static std::vector<AxisLabel> Labels(const GraphLayout& layout, GraphUnits units, QSize size);
+    static QFont LabelFont(GraphUnits units);
 
 private:
     void PaintTitle(int graphNumber);
@@ -21,7 +39,7 @@ private:
     void PaintGrid();
     void PaintExtensions();
     void PaintLabels();
-    void PaintLabel(double value, QPointF anchor, bool centred);
+    static QRectF Inner(const GraphLayout& layout, GraphUnits units, QSize size);
     void Line(double x1, double y1, double x2, double y2);
     void Arrow(const QPointF (&corners)[4]);
 

@@ -16,9 +16,8 @@ QImage ReportGraphPicture(const ReportGraph& graph, QSize size) {
     for (const ReportGraphNode& n : graph.nodes)
         nodes.push_back(GraphNodeFromTexts(n.x, n.y));
     const GraphUnits units{kPixelsPerUnit, size.height()};
-    const GraphLayout layout =
-        LayoutGraph({graph.xLower, graph.xUpper, graph.yLower, graph.yUpper}, nodes,
-                    units.Units(size.width()), units.Units(size.height()));
+    const GraphLayout layout = GraphPainter::Layout(
+        {graph.xLower, graph.xUpper, graph.yLower, graph.yUpper}, nodes, units, size);
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

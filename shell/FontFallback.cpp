@@ -1,14 +1,9 @@
 #include "shell/FontFallback.h"
 
+#include "controls/LayoutFont.h"
+
 #include <QApplication>
 #include <QFontMetrics>
-
-namespace {
-
-// 8 points at the 96 dpi the layouts were drawn for.
-constexpr int kDialogFontPixels = 11;
-
-} // namespace
 
 void FontFallback::Install() {
     const QString sans = kFallbackFamily;
@@ -23,15 +18,22 @@ void FontFallback::Install() {
 QFont FontFallback::CellHeightFont(const QString& family, int cellHeight, int weight) {
     QFont font(family);
     font.setWeight(static_cast<QFont::Weight>(weight));
-    int pixels = cellHeight;
+    const int room = LayoutFont::Pixels(cellHeight);
+    int pixels = room;
     do {
         font.setPixelSize(pixels);
-    } while (QFontMetrics(font).height() > cellHeight && --pixels > 1);
+    } while (QFontMetrics(font).height() > room && --pixels > 1);
     return font;
 }
 
+// The desktop's size, in points where it gives one: so QT_FONT_DPI and a
+// larger system font both reach every page.
 QFont FontFallback::DialogFont() {
+    const QFont desktop = QApplication::font();
     QFont font("MS Shell Dlg");
-    font.setPixelSize(kDialogFontPixels);
+    if (desktop.pointSizeF() > 0)
+        font.setPointSizeF(desktop.pointSizeF());
+    else
+        font.setPixelSize(desktop.pixelSize());
     return font;
 }

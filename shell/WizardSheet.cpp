@@ -9,7 +9,7 @@
 
 WizardSheet::WizardSheet(QWidget* parent)
     : QDialog(parent), back(MakeButton(kBackId, kBackText)), next(MakeButton(kNextId, kNextText)),
-      exit(MakeButton(kExitId, "Выход")) {
+      exit(MakeButton(kExitId, kExitText)) {
     connect(back, &QPushButton::clicked, this, &WizardSheet::OnBack);
     connect(next, &QPushButton::clicked, this, &WizardSheet::OnNext);
     connect(exit, &QPushButton::clicked, this, &WizardSheet::OnExit);
@@ -81,7 +81,12 @@ bool WizardSheet::ActivatePage(WizardPage* page) {
     }
     if (!HideActivePage())
         return false;
-    page->move(PageFrameRect().topLeft());
+    RestoreButtonTexts();
+    // The page fills the frame, which grows with the window.
+    const QRect frame = PageFrameRect();
+    page->move(frame.topLeft());
+    if (!frame.isEmpty())
+        page->resize(frame.size());
     page->setEnabled(true);
     page->show();
     page->repaint();
@@ -254,6 +259,7 @@ void WizardSheet::FocusPage(WizardPage* page) {
 void WizardSheet::RestoreButtonTexts() {
     back->setText(kBackText);
     next->setText(kNextText);
+    exit->setText(kExitText);
 }
 
 bool WizardSheet::focusNextPrevChild(bool forward) {

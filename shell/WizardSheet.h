@@ -17,8 +17,10 @@ public:
     static constexpr int kBackId = 12323;
     static constexpr int kNextId = 12324;
     static constexpr int kExitId = 2;
-    static constexpr const char* kBackText = "< Назад";
-    static constexpr const char* kNextText = "Вперед >";
+    // '&' marks each button's Alt+letter.
+    static constexpr const char* kBackText = "< &Назад";
+    static constexpr const char* kNextText = "&Вперед >";
+    static constexpr const char* kExitText = "Вы&ход";
 
     explicit WizardSheet(QWidget* parent = nullptr);
 
@@ -59,8 +61,6 @@ public:
     // The focus into the page's first input, unless it is inside the page
     // already; a page without one gives it to the default button.
     void FocusPage(WizardPage* page);
-    // Back and Next as the wizard labels them, after a page renamed them.
-    void RestoreButtonTexts();
 
     QPushButton* BackButton() const { return back; }
     QPushButton* NextButton() const { return next; }
@@ -87,6 +87,8 @@ protected:
 
 private:
     void SetBusy(bool busy);
+    // Every page starts from the wizard's own labels; it may rename them as it is shown.
+    void RestoreButtonTexts();
     bool MoveForwardTo(WizardPage* target);
     QPushButton* MakeButton(int id, const QString& text);
     QPushButton* DefaultTarget() const;

@@ -42,8 +42,9 @@ TEST_F(GrafFixture, OneNodeDrawsNoCurveButStillTheAxes) {
     graf.Rebuild(kLimits, {{10, 10, true}});
     const QImage image = Grab();
     EXPECT_EQ(CountRed(image), 0);
+    EXPECT_TRUE(graf.AxisLabels().empty());
     const GraphUnits u = graf.Units();
-    const QPointF origin = u.ToPixels(graf.Layout().mx + 20, graf.Layout().my);
+    const QPointF origin = u.ToPixels(graf.Layout().left + 20, graf.Layout().bottom);
     EXPECT_TRUE(Near(image, origin, 1, [](QRgb c) { return c == qRgb(0, 0, 0); })) << "x axis";
 }
 
@@ -74,4 +75,41 @@ TEST_F(GrafFixture, HoverOverANodeShowsItsCoordinates) {
     QTest::mouseMove(&graf, NodePx(0).toPoint() + QPoint(1, 0));
     EXPECT_EQ(QToolTip::text(), QStringLiteral("X = 12.500\nY = 20.000"));
     graf.hide();
+}
+
+// Range labels stay whole beside and below their axes, apart from each other,
+// for wide and narrow numbers and small and large controls.
+struct LabelRow {
+    const char* name;
+    GraphLimits limits;
+    std::vector<GraphNode> nodes;
+    QSize size;
+};
+
+TEST_F(GrafFixture, RangeLabelsKeepToTheirRoomWithoutOverlapping) {
+    const LabelRow rows[] = {
+        {"percent", kLimits, {{0, 0, true}, {50, 50, true}}, {291, 294}},
+        {"wide numbers", {-1000, 9999, -1000, 99999}, {{-1000, -999, true}, {9999, 99999, true}}, {291, 294}},
+        {"small control", kLimits, {{0, 0.001, true}, {100, 99.5, true}}, {160, 150}},
+        {"large control", {0, 1, 0, 1}, {{0, 0, true}, {1, 1, true}}, {900, 700}},
+    };
+    for (const LabelRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        graf.resize(row.size);
+        graf.Rebuild(row.limits, row.nodes);
+        const std::vector<AxisLabel> labels = graf.AxisLabels();
+        ASSERT_EQ(labels.size(), 4u);
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const AxisLabel& label = labels[i];
+            EXPECT_TRUE(label.room.contains(label.box)) << label.text.toStdString();
+            EXPECT_TRUE(QRectF(graf.rect()).contains(label.box)) << label.text.toStdString();
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(labels[j].box.intersects(label.box))
+                    << labels[j].text.toStdString() << " and " << label.text.toStdString();
+        }
+        // The y labels end left of the y axis, which the nodes keep right of.
+        const double axis = graf.Units().ToPixels(graf.Layout().left, 0).x();
+        EXPECT_LT(labels[2].box.right(), axis);
+        EXPECT_LT(axis, NodePx(0).x());
+    }
 }

@@ -3,6 +3,8 @@
 
 #include "ListFixture.h"
 
+#include "controls/LayoutFont.h"
+
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QStyle>
@@ -153,8 +155,10 @@ TEST_F(ListFocus, FitColumnsKeepsEveryTextWhole) {
     AddRow({"LongName", "DEC_dot", 0, 10, "Выходной элемент №2", 0});
     list->SetCellText(0, 0, "Полоса цифрового фильтра входа 1 (0 - фильтр выключен)");
     list->SetCellText(0, 2, "Выходной элемент №2");
-    list->FitColumns({150, 55, 81});
-    EXPECT_EQ(WidthSum(*list), 286);
+    // The layout's widths, grown with the font as the list's letters are.
+    const std::array<int, 3> widths{LayoutFont::Pixels(150), LayoutFont::Pixels(55), LayoutFont::Pixels(81)};
+    list->FitColumns(widths);
+    EXPECT_EQ(WidthSum(*list), widths[0] + widths[1] + widths[2]);
     const QFontMetrics header(list->horizontalHeader()->font());
     EXPECT_GE(list->columnWidth(1), header.horizontalAdvance(title));
     const QFontMetrics cells(list->font());

@@ -181,7 +181,7 @@ TEST_F(ConnectionPages, ThePortPageReopensThePortAndAppliesTheStandardSettings) 
     ASSERT_EQ(ActivePageId(), kPorts);
     EXPECT_TRUE(Contains(LastBox(), "Неудается открыть порт " + gone));
     EXPECT_TRUE(Contains(LastBox(), "не найден")) << LastBox();
-    EXPECT_EQ(Button(WizardSheet::kBackId)->text().toStdString(), "Отмена");
+    EXPECT_EQ(Button(WizardSheet::kBackId)->text().toStdString(), "&Отмена");
     EXPECT_FALSE(Button(WizardSheet::kBackId)->isEnabled());
     EXPECT_EQ(link().Settings().GetValueByName(kAddressLengthName), "11");
     EXPECT_EQ(link().Settings().GetValueByName(kPortName), gone);
@@ -223,7 +223,7 @@ TEST_F(ConnectionPages, ThePortPageReopensThePortAndAppliesTheStandardSettings) 
     standard.addressLength = 11;
     EXPECT_EQ(sim().ActiveLink(), standard);
     EXPECT_EQ(wizard().windowTitle().toStdString(), kCheckTitle);
-    EXPECT_EQ(Button(WizardSheet::kBackId)->text().toStdString(), "< Назад") << "as on every page";
+    EXPECT_EQ(Button(WizardSheet::kBackId)->text().toStdString(), "< &Назад") << "as on every page";
     EXPECT_TRUE(Button(WizardSheet::kNextId)->isEnabled());
     EXPECT_EQ(Cell(6), adapter);
     EXPECT_EQ(Cell(4), "11");

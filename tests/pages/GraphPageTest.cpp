@@ -76,8 +76,8 @@ TEST_F(GraphPageOnSim, ReadsEditsChecksAndWritesTheGraphInAscendingX) {
     Start(1, 1, {{"0.0", "1.0"}, {"10.0", "2.0"}, {"20.0", "3.0"}});
     ShowGraph();
     EXPECT_EQ(wizard().windowTitle(), "Задайте график коррекции уставки в канале");
-    EXPECT_EQ(Button(WizardSheet::kBackId)->text(), "Отмена");
-    EXPECT_EQ(Button(WizardSheet::kNextId)->text(), "OK");
+    EXPECT_EQ(Button(WizardSheet::kBackId)->text(), "&Отмена");
+    EXPECT_EQ(Button(WizardSheet::kNextId)->text(), "&OK");
     EXPECT_EQ(Control<CmyGraf>(GraphPage::kGraphId)->GraphNumber(), 2);
     EXPECT_EQ(Count()->value(), 3);
     ASSERT_EQ(Nodes()->rowCount(), 10);
@@ -127,8 +127,8 @@ TEST_F(GraphPageOnSim, ReadsEditsChecksAndWritesTheGraphInAscendingX) {
                                 "ordn[10]=2.000", "absc[11]=20.000", "ordn[11]=3.000", "absc[12]=30.000",
                                 "ordn[12]=-5.000", "node[10]=3", "or.sp[3]=График №2 #2"}));
     EXPECT_EQ(ActivePageId(), ParameterListPage::kDialogId);
-    EXPECT_EQ(Button(WizardSheet::kBackId)->text(), "< Назад");
-    EXPECT_EQ(Button(WizardSheet::kNextId)->text(), "Вперед >");
+    EXPECT_EQ(Button(WizardSheet::kBackId)->text(), "< &Назад");
+    EXPECT_EQ(Button(WizardSheet::kNextId)->text(), "&Вперед >");
 }
 
 TEST_F(GraphPageOnSim, CancelSwitchesTheCorrectionOffAndWritesNothingElse) {
@@ -151,7 +151,7 @@ TEST_F(GraphPageOnSim, ModificationFiveWalksToTheNextPairThenToTheServicePage) {
     auto* input = Control<QComboBox>(GraphPage::kInputId);
     ASSERT_EQ(input->count(), 1);
     EXPECT_EQ(input->itemText(0), "Вход №2");
-    EXPECT_EQ(Button(WizardSheet::kNextId)->text(), "Вперед >");
+    EXPECT_EQ(Button(WizardSheet::kNextId)->text(), "&Вперед >");
     Press(WizardSheet::kNextId);
     EXPECT_EQ(NewJournal(), (std::vector<std::string>{"in.gr[0]=Вход №2 #2", "node[0]=0",
                                                       "absc[0]=0.000", "ordn[0]=0.000", "absc[1]=10.000",

@@ -114,6 +114,49 @@ TEST_F(KeyboardOnSim, ChannelPageStartsOnItsFirstQuestionAndTabsInReadingOrder) 
     EXPECT_EQ(FocusName(), Id(ChannelCountPage::kCountId));
 }
 
+// Each wizard button answers Alt and its underlined letter from inside a
+// page; the rows run in turn on one wizard.
+struct MnemonicRow {
+    const char* name;
+    char16_t letter;
+    int buttonId;
+    int landsOn;
+};
+
+const MnemonicRow kMnemonics[] = {
+    {"Exit", u'Х', WizardSheet::kExitId, Functions::kDialogId}, // asks, and No keeps the page
+    {"Back", u'Н', WizardSheet::kBackId, ChannelCountPage::kDialogId},
+    {"Next", u'В', WizardSheet::kNextId, Functions::kDialogId},
+};
+
+TEST_F(KeyboardOnSim, AltAndTheUnderlinedLetterPressEachButton) {
+    ToChannelPage(4);
+    for (const MnemonicRow& row : kMnemonics) {
+        SCOPED_TRACE(row.name);
+        prompter.Clear();
+        const QString text = Button(row.buttonId)->text();
+        EXPECT_EQ(text.indexOf(QString("&") + QChar(row.letter), 0, Qt::CaseInsensitive), text.indexOf('&'))
+            << text.toStdString();
+        const bool exit = row.buttonId == WizardSheet::kExitId;
+        if (exit)
+            prompter.Script(PromptAnswer::No);
+        ASSERT_NE(FocusName(), std::to_string(row.buttonId)) << "the key, not a focused button";
+        QTest::sendKeyEvent(QTest::Click, Focus(), Qt::Key(row.letter), QString(QChar(row.letter)),
+                            Qt::AltModifier);
+        // The button shows itself pressed for a moment before it acts.
+        ASSERT_TRUE(WaitUntil([&] {
+            return exit ? !prompter.Shown().empty() : ActivePageId() == row.landsOn;
+        })) << "still on " << ActivePageId() << ", focus on " << FocusName();
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_EQ(ActivePageId(), row.landsOn);
+        ASSERT_EQ(prompter.Shown().size(), exit ? 1u : 0u);
+        if (exit) {
+            EXPECT_EQ(prompter.Shown()[0].text, "Хотите выйти из программы?");
+        }
+    }
+    EXPECT_FALSE(wizard().IsExitConfirmed());
+}
+
 TEST_F(KeyboardOnSim, ListValueEditedWithF2AndEnterAndLeftWithTab) {
     ShowScreen(1, kInputKind);
     CmyListCtrl& list = *Control<CmyListCtrl>(List::kListId);

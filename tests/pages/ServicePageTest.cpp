@@ -91,11 +91,11 @@ TEST_F(ServicePageOnSim, NextEndsOnTheFinishPageAndBackRestoresExit) {
     Press(WizardSheet::kNextId);
     EXPECT_EQ(ActivePageId(), FinishPage::kDialogId);
     EXPECT_FALSE(Button(WizardSheet::kNextId)->isEnabled());
-    EXPECT_EQ(Button(WizardSheet::kExitId)->text(), "Готово");
+    EXPECT_EQ(Button(WizardSheet::kExitId)->text(), "&Готово");
     Press(WizardSheet::kBackId);
     WaitRead();
     EXPECT_EQ(ActivePageId(), ServicePage::kDialogId);
-    EXPECT_EQ(Button(WizardSheet::kExitId)->text(), "Выход");
+    EXPECT_EQ(Button(WizardSheet::kExitId)->text(), "Вы&ход");
     EXPECT_TRUE(Button(WizardSheet::kNextId)->isEnabled());
     EXPECT_FALSE(Button(WizardSheet::kBackId)->isEnabled());
 }

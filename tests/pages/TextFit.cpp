@@ -1,5 +1,6 @@
 #include "TextFit.h"
 
+#include "controls/CmyGraf.h"
 #include "controls/CmyListCtrl.h"
 #include "controls/CmyListCtrlTexts.h"
 
@@ -71,6 +72,21 @@ void CheckList(const CmyListCtrl& list, std::vector<std::string>& cut) {
     }
 }
 
+// Each range label inside its room and the control, none over another.
+void CheckGraph(const CmyGraf& graf, std::vector<std::string>& cut) {
+    const std::vector<AxisLabel> labels = graf.AxisLabels();
+    const QRectF control(graf.rect());
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const AxisLabel& label = labels[i];
+        if (!label.room.contains(label.box) || !control.contains(label.box))
+            cut.push_back(Owner(graf) + " axis label: " + label.text.toStdString());
+        for (std::size_t j = 0; j < i; ++j)
+            if (labels[j].box.intersects(label.box))
+                cut.push_back(Owner(graf) + " axis labels overlap: " + labels[j].text.toStdString() +
+                              " " + label.text.toStdString());
+    }
+}
+
 } // namespace
 
 std::vector<std::string> CutTexts(const QWidget& window) {
@@ -94,6 +110,8 @@ std::vector<std::string> CutTexts(const QWidget& window) {
         }
         if (const auto* list = qobject_cast<const CmyListCtrl*>(w))
             CheckList(*list, cut);
+        if (const auto* graf = qobject_cast<const CmyGraf*>(w))
+            CheckGraph(*graf, cut);
     }
     return cut;
 }

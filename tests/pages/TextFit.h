@@ -1,7 +1,8 @@
 #pragma once
 // Finds the texts a window shows cut or elided: labels, buttons, drop-down
 // lists, list headers and list cells whose text, measured in the widget's
-// own font, needs more room than the widget gives it.
+// own font, needs more room than the widget gives it; and graph range labels
+// outside their room or over one another.
 
 #include <QWidget>
 

@@ -1,6 +1,7 @@
 // Every page of every modification shows its texts whole: walked from the
 // welcome page to "Готово", each page is measured once it has settled. The
-// same walk runs again at QT_SCALE_FACTOR=2 (see CMakeLists.txt).
+// same walk runs again at QT_SCALE_FACTOR=2 and with a 14 pt system font
+// (see CMakeLists.txt).
 
 #include "TextFit.h"
 #include "WizardWalk.h"

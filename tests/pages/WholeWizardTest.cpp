@@ -108,7 +108,7 @@ protected:
         const WalkResult result = Walk(row);
         RecordProperty(clean ? "walk_ms" : "faulty_walk_ms", int(clock.elapsed()));
         EXPECT_EQ(ActivePageId(), FinishPage::kDialogId);
-        EXPECT_EQ(Button(WizardSheet::kExitId)->text(), "Готово");
+        EXPECT_EQ(Button(WizardSheet::kExitId)->text(), "&Готово");
         std::string value;
         EXPECT_EQ(sim().Modification(), row.modification);
         EXPECT_TRUE(sim().Value("n.Ch", 0, value) && value == std::to_string(row.channels)) << value;

@@ -48,6 +48,8 @@ void WizardOnSim::StartWizard(Simulator::Options options) {
     // The focus goes only to an active window, as on the operator's desktop.
     QApplication::setActiveWindow(dialog.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    // The device worker inflates the parameter base first.
+    ASSERT_TRUE(WaitIdle());
 }
 
 void WizardOnSim::StartOnCountPage(int modification) {

@@ -3,9 +3,11 @@
 #include "ScriptedBoxes.h"
 #include "Screenshot.h"
 #include "app/WizardMainDialog.h"
+#include "controls/LayoutFont.h"
 #include "shell/WizardPage.h"
 #include "util/SettingsStore.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -24,6 +27,8 @@ protected:
         wizard.show();
         wizard.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&wizard));
+        // The device worker inflates the parameter base first.
+        ASSERT_TRUE(Idle());
     }
 
     int ActiveId() const { return wizard.GetActivePage()->DialogId(); }
@@ -106,9 +111,9 @@ TEST_F(WizardMainDialogTest, StartsOnTheWelcomePageWithBackOff) {
     EXPECT_EQ(wizard.windowTitle(), "Мастер конфигурирования ZRK640");
     EXPECT_FALSE(Button(12323)->isEnabled());
     EXPECT_TRUE(Button(12324)->isEnabled());
-    EXPECT_EQ(Button(12323)->text(), "< Назад");
-    EXPECT_EQ(Button(12324)->text(), "Вперед >");
-    EXPECT_EQ(Button(2)->text(), "Выход");
+    EXPECT_EQ(Button(12323)->text(), "< &Назад");
+    EXPECT_EQ(Button(12324)->text(), "&Вперед >");
+    EXPECT_EQ(Button(2)->text(), "Вы&ход");
     auto* greeting = wizard.GetActivePage()->findChild<QLabel*>("1018");
     ASSERT_NE(greeting, nullptr);
     EXPECT_TRUE(greeting->text().startsWith("Вас приветствует программа  быстрого"));
@@ -153,7 +158,7 @@ TEST_F(WizardMainDialogTest, EnterOnTheLastPageAsksAndNoLeavesEverything) {
     EXPECT_TRUE(wizard.isVisible());
     EXPECT_FALSE(wizard.IsExitConfirmed());
     EXPECT_EQ(ActiveId(), 142);
-    EXPECT_EQ(Button(2)->text(), "Готово");
+    EXPECT_EQ(Button(2)->text(), "&Готово");
 }
 
 TEST_F(WizardMainDialogTest, YesClosesTheWizardAndIsAskedOnlyOnce) {
@@ -216,8 +221,9 @@ TEST_F(WizardMainDialogTest, FontsInUseHaveCyrillicGlyphs) {
             EXPECT_TRUE(metrics.inFont(c)) << font.family().toStdString() << " lacks U+" << int(c.unicode());
     }
     EXPECT_EQ(page->LargeFont().weight(), QFont::Bold);
-    EXPECT_LE(QFontMetrics(page->LargeFont()).height(), 20);
-    EXPECT_LE(QFontMetrics(page->SmallFont()).height(), 16);
+    // The layouts' cell heights, grown with the application font.
+    EXPECT_LE(QFontMetrics(page->LargeFont()).height(), LayoutFont::Pixels(20));
+    EXPECT_LE(QFontMetrics(page->SmallFont()).height(), LayoutFont::Pixels(16));
     EXPECT_GT(QFontMetrics(page->LargeFont()).height(), QFontMetrics(page->SmallFont()).height());
 }
 
@@ -284,6 +290,43 @@ TEST_F(WizardMainDialogTest, TheStatusLineSitsUnderThePagesBesideTheButtons) {
     }
     EXPECT_LT(Status()->geometry().bottom(), Progress()->geometry().top());
     SaveScreenshot(wizard.grab(), "status_line");
+}
+
+// The window comes up before the parameter base, which the device worker
+// inflates meanwhile; the window's least size follows the font, and a larger
+// window keeps the buttons in its lower right corner.
+TEST(WizardWindowTest, ComesUpBeforeTheBaseAndGrowsWithFontAndWindow) {
+    ScriptedBoxes prompter;
+    auto wizard = std::make_unique<WizardMainDialog>();
+    wizard->show();
+    EXPECT_TRUE(wizard->IsProcedureRunning());
+    EXPECT_FALSE(wizard->NextButton()->isEnabled()) << "Next waits for the base";
+    ASSERT_TRUE(WaitUntil([&] { return !wizard->IsProcedureRunning(); }));
+    EXPECT_TRUE(wizard->NextButton()->isEnabled());
+    EXPECT_NE(wizard->Link().FindParameter("dev", 0), nullptr);
+
+    const QSize least = wizard->minimumSize();
+    const auto corner = [&](QWidget* w) {
+        return QPoint(wizard->width() - w->geometry().right(), wizard->height() - w->geometry().bottom());
+    };
+    const QPoint exitCorner = corner(wizard->ExitButton());
+    const QSize page = wizard->GetActivePage()->size();
+    wizard->resize(least + QSize(200, 100));
+    EXPECT_EQ(corner(wizard->ExitButton()), exitCorner);
+    EXPECT_EQ(corner(wizard->BackButton()).y(), exitCorner.y());
+    EXPECT_EQ(wizard->GetActivePage()->size(), wizard->findChild<QWidget*>("1010")->size());
+    EXPECT_EQ(wizard->GetActivePage()->size(), page + QSize(200, 100));
+    wizard.reset();
+
+    const QFont before = QApplication::font();
+    QFont larger = before;
+    larger.setPointSizeF(before.pointSizeF() * 2);
+    QApplication::setFont(larger);
+    WizardMainDialog grown;
+    QApplication::setFont(before);
+    EXPECT_GT(grown.minimumWidth(), least.width() * 3 / 2);
+    EXPECT_GT(grown.minimumHeight(), least.height() * 3 / 2);
+    EXPECT_TRUE(WaitUntil([&] { return !grown.IsProcedureRunning(); }));
 }
 
 } // namespace

@@ -14,6 +14,8 @@ class WizardOnPeer : public testing::Test {
 protected:
     void SetUp() override {
         wizard.show();
+        // The device worker inflates the parameter base first.
+        ASSERT_TRUE(WaitUntil([this] { return !wizard.IsProcedureRunning(); }));
         MoveLinkTo(115200);
     }
 
