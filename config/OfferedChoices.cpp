@@ -1,16 +1,12 @@
 #include "config/OfferedChoices.h"
 
+#include "config/ConfigurationCheck.h"
 #include "config/ModificationTraits.h"
 #include "params/ChoiceList.h"
 #include "params/ParameterTable.h"
-#include "util/TextCase.h"
 #include "config/WizardState.h"
 
 namespace {
-
-bool IsOutputLink(const Parameter& p) {
-    return EqualsNoCase(p.name, "op") || EqualsNoCase(p.name, "rel.a");
-}
 
 // Whether a choice equals the value of name:index and is not p's own value.
 // A link the base lacks takes nothing, and is no reason for a box.

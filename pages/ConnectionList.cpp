@@ -16,8 +16,9 @@ bool ParityName(const std::string& value, std::string& name) {
     long long number = 0;
     if (ReadInteger(value, number) == 0)
         return false;
-    const bool known = number == kParityEven || number == kParityNone || number == kParityOdd;
-    name = known ? ParityTextOf(static_cast<int>(number)) : "";
+    const int code = static_cast<int>(number);
+    const ParityNames* parity = code == number ? ParityOfCode(code) : nullptr;
+    name = parity ? parity->text : "";
     return true;
 }
 
