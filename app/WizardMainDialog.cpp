@@ -4,6 +4,7 @@
 #include "util/Prompter.h"
 #include "config/WizardState.h"
 #include "shell/DialogUnits.h"
+#include "shell/ProgramResources.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -33,7 +34,7 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
       progressBar(new StatusProgressBar(this)), statusText(new QLabel(this)), statusTimer(this),
       configurationProgress(*this, *progressBar, *this) {
     setWindowTitle("Мастер конфигурирования ZRK640");
-    setWindowIcon(QIcon(":/icons/165.png"));
+    setWindowIcon(QIcon(ProgramResources::Picture(":/icons/165.png")));
     deviceLink.UseState(wizardState);
     deviceLink.Settings().BuildParameters();
     deviceLink.configure_port();
@@ -43,10 +44,14 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
     BuildLayout();
     AddPages();
     workers.Register(Worker().Thread());
-    // The base is inflated on the device worker while the window comes up:
-    // the welcome page needs none of it, and every procedure queued behind
-    // it waits for it (until then Back and Next take no input).
-    RunProcedure(this, [this] { return deviceLink.LoadBase(); });
+    // The welcome page needs neither the port nor the base: both are made
+    // ready on the device worker once the window is up, and every procedure
+    // waits for them. A port that does not open shows itself later as a
+    // failed connection.
+    SetPrelude([this] {
+        deviceLink.Port().open();
+        return deviceLink.LoadBase();
+    });
     statusTimer.setObjectName(QString::number(kStatusTimerId));
     statusTimer.setSingleShot(true);
     statusTimer.setInterval(kStatusHideDelayMs);
@@ -55,8 +60,6 @@ WizardMainDialog::WizardMainDialog(QWidget* parent)
     SetPageFrameId(kPageFrameId);
     InitSheet();
     progressBar->Prepare(kFlyingBlockPercent, 0, false);
-    // A port that does not open shows itself later as a failed connection.
-    deviceLink.Port().open();
 }
 
 // The device worker may still be in a procedure that uses the link.

@@ -15,8 +15,8 @@ void CFlyProgressCtrl::Prepare(int blockWidth, int periodMs, bool start) {
     setValue(0);
     position_ = 0;
     blockWidth_ = std::clamp(blockWidth, 0, 255);
-    prepared_ = true;
-    TakeSnapshot();
+    // The picture of the empty bar is taken when the block first flies.
+    snapshot_ = QPixmap();
     if (start && periodMs > 0)
         StartAnimation(periodMs);
 }
@@ -43,21 +43,17 @@ int CFlyProgressCtrl::ErasedWidth(int position, int blockWidth, int clientWidth)
 
 void CFlyProgressCtrl::paintEvent(QPaintEvent* event) {
     QProgressBar::paintEvent(event);
-    if (!running_ || snapshot_.isNull())
+    if (!running_)
+        return;
+    if (snapshot_.size() != size())
+        TakeSnapshot();
+    if (snapshot_.isNull())
         return;
     const int erased = ErasedWidth(position_, blockWidth_, width());
     if (erased > 0) {
         QPainter painter(this);
         painter.drawPixmap(QPoint(0, 0), snapshot_, QRect(0, 0, erased, snapshot_.height()));
     }
-}
-
-// The picture must match the bar's size, which a layout may change after the
-// wizard prepared it.
-void CFlyProgressCtrl::resizeEvent(QResizeEvent* event) {
-    QProgressBar::resizeEvent(event);
-    if (prepared_)
-        TakeSnapshot();
 }
 
 void CFlyProgressCtrl::timerEvent(QTimerEvent* event) {

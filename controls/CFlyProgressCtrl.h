@@ -12,8 +12,8 @@ class CFlyProgressCtrl : public QProgressBar {
 public:
     explicit CFlyProgressCtrl(QWidget* parent = nullptr);
 
-    // Empties the bar, keeps a picture of it for erasing behind the block and
-    // starts the animation when asked to and a period is given.
+    // Empties the bar and starts the animation when asked to and a period
+    // is given.
     void Prepare(int blockWidth, int periodMs, bool start);
     void StartAnimation(int periodMs);
     void StopAnimation();
@@ -31,14 +31,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
     void TakeSnapshot();
 
-    QPixmap snapshot_; // the empty bar; null until prepared or while too small
-    bool prepared_ = false;
+    QPixmap snapshot_; // the empty bar, taken at the bar's size while the block flies
     int blockWidth_ = 0; // percent of the bar's width, 0..255
     int position_ = 0;   // percent, 0 .. 100 + blockWidth
     bool running_ = false;

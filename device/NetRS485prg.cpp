@@ -38,7 +38,6 @@ void NetRS485prg::BuildParameters() {
     NetRS485::BuildParameters();
     auto port = std::make_unique<Parameter>(kPortName);
     port->caption = "Порт компьютера";
-    port->format = PortEnumerator().joined();
     port->attributeStep = 0;
     Append(port.release());
     SettingsStore store;
@@ -56,6 +55,8 @@ std::vector<std::string> NetRS485prg::Values() const {
         values.push_back(p->value);
     return values;
 }
+
+void NetRS485prg::ListPorts() { FindByName(kPortName)->format = PortEnumerator().joined(); }
 
 std::string NetRS485prg::GetTypeName() const {
     return "Сетевые параметры программы";

@@ -19,6 +19,9 @@ public:
     int GetElementVariant() const override { return 19; }
     std::string GetTypeName() const override;
     std::string GetDescription() const override;
+    // The port row offers the ports present now. Listing them walks the
+    // system's ttys, so it happens where the row is shown, not at start-up.
+    void ListPorts();
 
     // Writes the settings to the settings file when a setting changed since
     // it was loaded or last stored; never called implicitly. 0 (also when

@@ -96,6 +96,7 @@ void ConnectionCheckPage::FillList() {
 
 // The list shows what the settings hold now: the port page may have changed them.
 void ConnectionCheckPage::ShowSettings() {
+    Services()->Link().Settings().ListPorts();
     list->ShowParityNames();
 }
 

@@ -7,6 +7,7 @@
 #include "pages/WelcomePage.h"
 #include "shell/DeviceServices.h"
 #include "shell/DialogUnits.h"
+#include "shell/ProgramResources.h"
 #include "shell/WizardSheet.h"
 #include "util/ProgramDirectory.h"
 #include "util/Prompter.h"
@@ -81,7 +82,7 @@ void ModificationPage::FitEntries() {
 
 // One picture holds the six modifications' pictures side by side on the mask colour.
 void ModificationPage::BuildPictures() {
-    const QPixmap all(QString(":/bitmaps/%1.png").arg(kPicturesId));
+    const QPixmap all = ProgramResources::Picture(QString(":/bitmaps/%1.png").arg(kPicturesId));
     pictures.clear();
     for (int i = 0; i < kModificationCount; ++i) {
         QPixmap picture = all.copy(i * kPictureSize, 0, kPictureSize, kPictureSize);

@@ -1,6 +1,7 @@
 #include "shell/BusyWindow.h"
 
 #include "shell/DialogUnits.h"
+#include "shell/ProgramResources.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -15,7 +16,7 @@ BusyWindow::BusyWindow(QWidget* owner)
     auto* icon = new QLabel(this);
     icon->setObjectName(QString::number(kIconId));
     icon->setGeometry(DialogUnits::Rect(3, 3, 20, 20));
-    icon->setPixmap(QPixmap(":/icons/190.png"));
+    icon->setPixmap(ProgramResources::Picture(":/icons/190.png"));
     icon->setAlignment(Qt::AlignCenter);
 
     text->setObjectName(QString::number(kTextId));

@@ -4,6 +4,7 @@
 #include "shell/DeviceServices.h"
 #include "shell/DialogUnits.h"
 #include "shell/FontFallback.h"
+#include "shell/ProgramResources.h"
 #include "shell/WizardSheet.h"
 
 #include <QKeyEvent>
@@ -111,7 +112,7 @@ void WizardPage::ApplyLook() {
 
 QLabel* WizardPage::AddPicture(int bitmapId) {
     auto* picture = new QLabel(this);
-    picture->setPixmap(QPixmap(QString(":/bitmaps/%1.png").arg(bitmapId)));
+    picture->setPixmap(ProgramResources::Picture(QString(":/bitmaps/%1.png").arg(bitmapId)));
     picture->move(0, 0);
     picture->adjustSize();
     return picture;

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QWindow>
+#include <utility>
 #include <algorithm>
 
 WizardSheet::WizardSheet(QWidget* parent)
@@ -157,7 +159,15 @@ void WizardSheet::EnableNext(bool on) {
     RefreshDefaultLook();
 }
 
+void WizardSheet::SetPrelude(DeviceWorker::Job job) { prelude = std::move(job); }
+
+void WizardSheet::StartPrelude() {
+    if (prelude)
+        worker.Run(this, std::exchange(prelude, {}));
+}
+
 void WizardSheet::RunProcedure(QObject* receiver, DeviceWorker::Job job, DeviceWorker::Then then) {
+    StartPrelude();
     worker.Run(receiver, std::move(job), std::move(then));
 }
 
@@ -347,7 +357,19 @@ bool WizardSheet::CloseSheet() {
 // Esc, the window's close box and the cancel command all lead to Exit.
 void WizardSheet::reject() { OnExit(); }
 
+void WizardSheet::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (prelude && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
 bool WizardSheet::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        // Queued: the window paints its first frame before the prelude starts.
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &WizardSheet::StartPrelude, Qt::QueuedConnection);
+        return QDialog::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -48,7 +48,12 @@ public:
     // while the page, Back and Next take no input (Exit stays live); then
     // runs on the GUI thread with job's result, unless receiver is gone.
     void RunProcedure(QObject* receiver, DeviceWorker::Job job, DeviceWorker::Then then = {});
-    bool IsProcedureRunning() const { return worker.IsBusy(); }
+    // A procedure run once before any other: it starts as soon as the window
+    // is on screen, or ahead of the first procedure if that comes sooner, so
+    // that it does not slow the window's first appearance.
+    void SetPrelude(DeviceWorker::Job job);
+    // Running or queued, the prelude included until it has run.
+    bool IsProcedureRunning() const { return worker.IsBusy() || prelude != nullptr; }
     DeviceWorker& Worker() { return worker; }
     void MoveFocusFrom(QPushButton* button);
 
@@ -81,11 +86,13 @@ protected:
     bool InitSheet();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Tab walks the active page's inputs, then Back, Next and Exit, around.
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void StartPrelude();
     void SetBusy(bool busy);
     // Every page starts from the wizard's own labels; it may rename them as it is shown.
     void RestoreButtonTexts();
@@ -104,6 +111,7 @@ private:
     QPushButton* next;
     QPushButton* exit;
     DeviceWorker worker;
+    DeviceWorker::Job prelude;
     bool backWanted = false;
     bool nextWanted = true;
     bool busy = false;

@@ -43,13 +43,13 @@ void WizardOnSim::StartWizard(Simulator::Options options) {
     device->Link().Port().close();
     WriteSettingsFile("port_name=" + path + "\n");
     dialog = std::make_unique<WizardMainDialog>();
-    ASSERT_TRUE(dialog->Link().Port().is_open()) << dialog->Link().Port().error_text();
     dialog->show();
     // The focus goes only to an active window, as on the operator's desktop.
     QApplication::setActiveWindow(dialog.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    // The device worker inflates the parameter base first.
+    // The device worker opens the port and inflates the parameter base first.
     ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(dialog->Link().Port().is_open()) << dialog->Link().Port().error_text();
 }
 
 void WizardOnSim::StartOnCountPage(int modification) {

@@ -1,0 +1,36 @@
+// One start of a program, for the start-up benchmark: builds the window the
+// way the program does, shows it, and ends the process the moment the window
+// is exposed. Built twice: as the wizard, and as a bare Qt dialog of the size
+// given on the command line.
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+
+#include <cstdlib>
+#include <memory>
+
+#ifdef ZRK_PROBE_WIZARD
+#include "app/WizardMainDialog.h"
+#include "shell/GuiPrompter.h"
+#include "shell/ProgramSetup.h"
+#include "util/Prompter.h"
+#endif
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+#ifdef ZRK_PROBE_WIZARD
+    ProgramSetup::Apply();
+    static GuiPrompter prompter;
+    InstallPrompter(&prompter);
+    auto window = std::make_unique<WizardMainDialog>();
+#else
+    if (argc != 3)
+        return 2;
+    auto window = std::make_unique<QDialog>();
+    window->resize(std::atoi(argv[1]), std::atoi(argv[2]));
+#endif
+    window->show();
+    const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    // The end of the process is not the start's: nothing is torn down.
+    std::_Exit(exposed ? 0 : 1);
+}
