@@ -1,4 +1,5 @@
 #include "util/Prompter.h"
+#include "shell/FontWarmUp.h"
 #include "shell/GuiPrompter.h"
 #include "shell/ProgramSetup.h"
 #include "app/WizardCommandLine.h"
@@ -19,7 +20,9 @@ int main(int argc, char** argv) {
     case WizardCommandLine::Action::Run:
         break;
     }
+    FontWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.Join();
     // Qt has taken its own options out of argv; anything left is unknown.
     if (argc > 1) {
         std::fprintf(stderr, "zrk640-wizard: неизвестный параметр %s (см. --help)\n", argv[1]);

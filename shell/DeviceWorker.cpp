@@ -6,14 +6,22 @@ DeviceWorker::DeviceWorker(QObject* parent) : QObject(parent), runner(new QObjec
     thread.setObjectName("device worker");
     runner->moveToThread(&thread);
     connect(&thread, &QThread::finished, runner, &QObject::deleteLater);
-    thread.start();
 }
 
-DeviceWorker::~DeviceWorker() { Join(); }
+DeviceWorker::~DeviceWorker() {
+    Join();
+    if (!started)
+        delete runner;
+}
 
 void DeviceWorker::Run(QObject* receiver, Job job, Then then) {
     if (stopped)
         return;
+    // The thread starts with the first job, not with the window.
+    if (!started) {
+        started = true;
+        thread.start();
+    }
     if (pending++ == 0)
         emit BusyChanged(true);
     QPointer<QObject> target(receiver);

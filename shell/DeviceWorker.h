@@ -40,5 +40,6 @@ private:
     QThread thread;
     QObject* runner; // lives on the worker thread
     int pending = 0;
+    bool started = false;
     bool stopped = false;
 };

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFontMetrics>
 
+#include <vector>
+
 void FontFallback::Install() {
     const QString sans = kFallbackFamily;
     const QString serif = "DejaVu Serif";
@@ -15,7 +17,22 @@ void FontFallback::Install() {
     QApplication::setFont(DialogFont());
 }
 
+// Every page asks for the same few fonts, and each size tried is a font
+// match of its own: the answer is kept per request and application font.
 QFont FontFallback::CellHeightFont(const QString& family, int cellHeight, int weight) {
+    struct Fitted {
+        QString family;
+        int cellHeight;
+        int weight;
+        QFont applicationFont;
+        QFont font;
+    };
+    static std::vector<Fitted> fitted;
+    const QFont application = QApplication::font();
+    for (const Fitted& f : fitted)
+        if (f.family == family && f.cellHeight == cellHeight && f.weight == weight &&
+            f.applicationFont == application)
+            return f.font;
     QFont font(family);
     font.setWeight(static_cast<QFont::Weight>(weight));
     const int room = LayoutFont::Pixels(cellHeight);
@@ -23,6 +40,7 @@ QFont FontFallback::CellHeightFont(const QString& family, int cellHeight, int we
     do {
         font.setPixelSize(pixels);
     } while (QFontMetrics(font).height() > room && --pixels > 1);
+    fitted.push_back({family, cellHeight, weight, application, font});
     return font;
 }
 

@@ -98,9 +98,11 @@ void WizardPage::DestroyWindow() {
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
+QFont WizardPage::LargeFont() { return FontFallback::CellHeightFont("MS Sans Serif", 20, 700); }
+
+QFont WizardPage::SmallFont() { return FontFallback::CellHeightFont("MS Sans Serif", 16, 700); }
+
 void WizardPage::ApplyLook() {
-    largeFont = FontFallback::CellHeightFont("MS Sans Serif", 20, 700);
-    smallFont = FontFallback::CellHeightFont("MS Sans Serif", 16, 700);
     QPalette look = palette();
     for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         look.setColor(role, Qt::white);
@@ -140,7 +142,7 @@ QPushButton* WizardPage::AddButton(int id, const QRect& units, const QString& te
 
 QLabel* WizardPage::AddHeading(const QString& text) {
     QLabel* heading = AddText(0, QRect(118, 11, 194, 40), text);
-    heading->setFont(largeFont);
+    heading->setFont(LargeFont());
     return heading;
 }
 

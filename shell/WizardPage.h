@@ -54,8 +54,9 @@ public:
     // Where the focus goes when the page opens; null when it has no input.
     QWidget* FirstInput() const;
 
-    const QFont& LargeFont() const { return largeFont; }
-    const QFont& SmallFont() const { return smallFont; }
+    // The layouts' bold fonts, fitted when a page first asks for them.
+    static QFont LargeFont();
+    static QFont SmallFont();
 
 protected:
     // The page's own initialisation: builds its controls. False: the window
@@ -77,8 +78,6 @@ protected:
 private:
     void ApplyLook();
 
-    QFont largeFont;
-    QFont smallFont;
     WizardSheet* sheet = nullptr;
     bool created = false;
     bool active = false;

@@ -11,13 +11,20 @@
 
 #ifdef ZRK_PROBE_WIZARD
 #include "app/WizardMainDialog.h"
+#include "shell/FontWarmUp.h"
 #include "shell/GuiPrompter.h"
 #include "shell/ProgramSetup.h"
 #include "util/Prompter.h"
 #endif
 
 int main(int argc, char** argv) {
+#ifdef ZRK_PROBE_WIZARD
+    FontWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.Join();
+#else
+    QApplication app(argc, argv);
+#endif
 #ifdef ZRK_PROBE_WIZARD
     ProgramSetup::Apply();
     static GuiPrompter prompter;
