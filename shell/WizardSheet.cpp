@@ -295,6 +295,9 @@ bool WizardSheet::focusNextPrevChild(bool forward) {
 
 void WizardSheet::OnBack() {
     WizardPage* page = GetActivePage();
+    // Until the prelude has run, what the pages read is not there yet.
+    if (prelude)
+        StartPrelude();
     if (!page || busy)
         return;
     if (IsLast(page))
@@ -315,6 +318,9 @@ void WizardSheet::OnBack() {
 
 void WizardSheet::OnNext() {
     WizardPage* page = GetActivePage();
+    // Until the prelude has run, what the pages read is not there yet.
+    if (prelude)
+        StartPrelude();
     if (!page || busy)
         return;
     const int id = page->GetNextPageId();

@@ -326,7 +326,11 @@ TEST(WizardWindowTest, ComesUpBeforeTheBaseAndGrowsWithFontAndWindow) {
     QApplication::setFont(before);
     EXPECT_GT(grown.minimumWidth(), least.width() * 3 / 2);
     EXPECT_GT(grown.minimumHeight(), least.height() * 3 / 2);
-    // Never shown: a procedure still finds the base loaded ahead of it.
+    // Never shown: Next waits for the base instead of reading an empty
+    // table, and a procedure still finds the base loaded ahead of it.
+    grown.OnNext();
+    EXPECT_TRUE(grown.IsProcedureRunning());
+    EXPECT_EQ(grown.GetActivePageIndex(), 0);
     int found = -1;
     grown.RunProcedure(&grown, [&] { return grown.Link().FindParameter("dev", 0) != nullptr; },
                        [&](int result) { found = result; });
