@@ -96,12 +96,12 @@ void ConnectionCheckPage::FillList() {
 
 // The list shows what the settings hold now: the port page may have changed them.
 void ConnectionCheckPage::ShowSettings() {
-    Services()->Link().Settings().ListPorts();
     list->ShowParityNames();
 }
 
 void ConnectionCheckPage::OnPageShown() {
     Sheet()->setWindowTitle("Проверка сети и настройка сетевых параметров");
+    Services()->Link().Settings().ListPorts();
     ShowSettings();
     list->FitColumnsToWidth();
     if (deviceName == nullptr || deviceName->value == kNoData)

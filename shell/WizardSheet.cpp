@@ -6,8 +6,9 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QWindow>
-#include <utility>
+
 #include <algorithm>
+#include <utility>
 
 WizardSheet::WizardSheet(QWidget* parent)
     : QDialog(parent), back(MakeButton(kBackId, kBackText)), next(MakeButton(kNextId, kNextText)),
@@ -296,8 +297,7 @@ bool WizardSheet::focusNextPrevChild(bool forward) {
 void WizardSheet::OnBack() {
     WizardPage* page = GetActivePage();
     // Until the prelude has run, what the pages read is not there yet.
-    if (prelude)
-        StartPrelude();
+    StartPrelude();
     if (!page || busy)
         return;
     if (IsLast(page))
@@ -319,8 +319,7 @@ void WizardSheet::OnBack() {
 void WizardSheet::OnNext() {
     WizardPage* page = GetActivePage();
     // Until the prelude has run, what the pages read is not there yet.
-    if (prelude)
-        StartPrelude();
+    StartPrelude();
     if (!page || busy)
         return;
     const int id = page->GetNextPageId();

@@ -25,12 +25,10 @@
 
 namespace {
 
+QSize WizardSize() { return WizardMainDialog().size(); }
+
 void BM_BareWindow(benchmark::State& state) {
-    QSize size;
-    {
-        WizardMainDialog probe;
-        size = probe.size();
-    }
+    const QSize size = WizardSize();
     for (auto _ : state) {
         auto window = std::make_unique<QDialog>();
         window->resize(size);
@@ -86,11 +84,7 @@ void RunProbe(benchmark::State& state, std::vector<std::string> args) {
 }
 
 void BM_BareProgram(benchmark::State& state) {
-    QSize size;
-    {
-        WizardMainDialog probe;
-        size = probe.size();
-    }
+    const QSize size = WizardSize();
     RunProbe(state, {ProbePath("startup_probe_bare"), std::to_string(size.width()),
                      std::to_string(size.height())});
 }

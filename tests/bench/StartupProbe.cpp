@@ -22,15 +22,12 @@ int main(int argc, char** argv) {
     FontWarmUp fonts;
     QApplication app(argc, argv);
     fonts.Join();
-#else
-    QApplication app(argc, argv);
-#endif
-#ifdef ZRK_PROBE_WIZARD
     ProgramSetup::Apply();
     static GuiPrompter prompter;
     InstallPrompter(&prompter);
     auto window = std::make_unique<WizardMainDialog>();
 #else
+    QApplication app(argc, argv);
     if (argc != 3)
         return 2;
     auto window = std::make_unique<QDialog>();
