@@ -3,8 +3,11 @@
 #include "controls/LayoutFont.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <vector>
 
 void FontFallback::Install() {
@@ -16,6 +19,19 @@ void FontFallback::Install() {
         QFont::insertSubstitutions(family, {serif, sans});
     QApplication::setFont(DialogFont());
 }
+
+namespace {
+
+// A family the machine lacks, mapped onto the same installed one as the
+// dialog font, is asked for by the dialog font's name: Qt then matches the
+// stand-in once per script instead of once per name and script.
+bool SameStandIn(const QString& family, const QString& dialogFamily) {
+    return family != dialogFamily && !QFontDatabase::hasFamily(family) &&
+           !QFontDatabase::hasFamily(dialogFamily) &&
+           QFont::substitutes(family) == QFont::substitutes(dialogFamily);
+}
+
+} // namespace
 
 // Every page asks for the same few fonts, and each size tried is a font
 // match of its own: the answer is kept per request and application font.
@@ -33,13 +49,25 @@ QFont FontFallback::CellHeightFont(const QString& family, int cellHeight, int we
         if (f.family == family && f.cellHeight == cellHeight && f.weight == weight &&
             f.applicationFont == application)
             return f.font;
-    QFont font(family);
+    QFont font(SameStandIn(family, application.family()) ? application.family() : family);
     font.setWeight(static_cast<QFont::Weight>(weight));
     const int room = LayoutFont::Pixels(cellHeight);
-    int pixels = room;
-    do {
+    const auto fits = [&font, room](int pixels) {
         font.setPixelSize(pixels);
-    } while (QFontMetrics(font).height() > room && --pixels > 1);
+        return QFontMetrics(font).height() <= room;
+    };
+    // Every size tried loads a font of its own: start where the application
+    // font's proportions put the answer, then step to the largest that fits.
+    const QFontMetrics applicationMetrics(application);
+    const int applicationPixels = QFontInfo(application).pixelSize();
+    int pixels = room;
+    if (applicationMetrics.height() > 0 && applicationPixels > 0)
+        pixels = std::clamp(room * applicationPixels / applicationMetrics.height(), 1, room);
+    while (pixels > 1 && !fits(pixels))
+        --pixels;
+    while (pixels < room && fits(pixels + 1))
+        ++pixels;
+    font.setPixelSize(pixels);
     fitted.push_back({family, cellHeight, weight, application, font});
     return font;
 }
