@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 void FontFallback::Install() {
@@ -61,8 +62,10 @@ QFont FontFallback::CellHeightFont(const QString& family, int cellHeight, int we
     const QFontMetrics applicationMetrics(application);
     const int applicationPixels = QFontInfo(application).pixelSize();
     int pixels = room;
-    if (applicationMetrics.height() > 0 && applicationPixels > 0)
-        pixels = std::clamp(room * applicationPixels / applicationMetrics.height(), 1, room);
+    if (applicationMetrics.height() > 0 && applicationPixels > 0) {
+        const double proportion = double(applicationPixels) / applicationMetrics.height();
+        pixels = std::clamp(int(std::lround(room * proportion)), 1, room);
+    }
     while (pixels > 1 && !fits(pixels))
         --pixels;
     while (pixels < room && fits(pixels + 1))
