@@ -1,9 +1,10 @@
 // One start of a program, for the start-up benchmark: builds the window the
 // way the program does, shows it, and ends the process the moment the window
 // is exposed. Built twice: as the wizard, and as a bare Qt dialog of the size
-// given on the command line.
+// given on the command line, with the line of text given after it if any.
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QTest>
 
 #include <cstdlib>
@@ -28,10 +29,12 @@ int main(int argc, char** argv) {
     auto window = std::make_unique<WizardMainDialog>();
 #else
     QApplication app(argc, argv);
-    if (argc != 3)
+    if (argc != 3 && argc != 4)
         return 2;
     auto window = std::make_unique<QDialog>();
     window->resize(std::atoi(argv[1]), std::atoi(argv[2]));
+    if (argc == 4)
+        new QLabel(QString::fromUtf8(argv[3]), window.get());
 #endif
     window->show();
     const bool exposed = QTest::qWaitForWindowExposed(window.get());
