@@ -25,9 +25,9 @@ namespace {
 
 // A family the machine lacks, mapped onto the same installed one as the
 // dialog font, is asked for by the dialog font's name: Qt then matches the
-// stand-in once per script instead of once per name and script.
-// The installed families are looked up in Qt's list: hasFamily() would ask
-// fontconfig for aliases of every name, a match as slow as the one saved.
+// stand-in once per script instead of once per name and script. Installed
+// families are looked up in Qt's list; hasFamily() would run a fontconfig
+// alias match per name, as slow as the match saved.
 bool SameStandIn(const QString& family, const QString& dialogFamily) {
     if (family == dialogFamily || QFont::substitutes(family) != QFont::substitutes(dialogFamily))
         return false;
