@@ -21,22 +21,20 @@ void FontFallback::Install() {
     QApplication::setFont(DialogFont());
 }
 
-namespace {
-
-// A family the machine lacks, mapped onto the same installed one as the
-// dialog font, is asked for by the dialog font's name: Qt then matches the
-// stand-in once per script instead of once per name and script. Installed
+// Qt matches a family it has to substitute once for its own name and once
+// for the stand-in, for every script: named by the stand-in itself, a font
+// costs one match per script, shared by every font of that family. Installed
 // families are looked up in Qt's list; hasFamily() would run a fontconfig
 // alias match per name, as slow as the match saved.
-bool SameStandIn(const QString& family, const QString& dialogFamily) {
-    if (family == dialogFamily || QFont::substitutes(family) != QFont::substitutes(dialogFamily))
-        return false;
+QString FontFallback::InstalledFamily(const QString& family) {
     const QStringList installed = QFontDatabase::families();
-    return !installed.contains(family, Qt::CaseInsensitive) &&
-           !installed.contains(dialogFamily, Qt::CaseInsensitive);
+    if (installed.contains(family, Qt::CaseInsensitive))
+        return family;
+    for (const QString& standIn : QFont::substitutes(family))
+        if (installed.contains(standIn, Qt::CaseInsensitive))
+            return standIn;
+    return family;
 }
-
-} // namespace
 
 // Every page asks for the same few fonts, and each size tried is a font
 // match of its own: the answer is kept per request and application font.
@@ -54,7 +52,7 @@ QFont FontFallback::CellHeightFont(const QString& family, int cellHeight, int we
         if (f.family == family && f.cellHeight == cellHeight && f.weight == weight &&
             f.applicationFont == application)
             return f.font;
-    QFont font(SameStandIn(family, application.family()) ? application.family() : family);
+    QFont font(InstalledFamily(family));
     font.setWeight(static_cast<QFont::Weight>(weight));
     const int room = LayoutFont::Pixels(cellHeight);
     const auto fits = [&font, room](int pixels) {
@@ -83,7 +81,7 @@ QFont FontFallback::CellHeightFont(const QString& family, int cellHeight, int we
 // larger system font both reach every page.
 QFont FontFallback::DialogFont() {
     const QFont desktop = QApplication::font();
-    QFont font("MS Shell Dlg");
+    QFont font(InstalledFamily("MS Shell Dlg"));
     if (desktop.pointSizeF() > 0)
         font.setPointSizeF(desktop.pointSizeF());
     else

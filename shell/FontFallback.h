@@ -17,6 +17,10 @@ public:
     // pixels, as a positive font height of the layouts means.
     static QFont CellHeightFont(const QString& family, int cellHeight, int weight);
 
+    // The family a layout's family is drawn in: itself where installed, else
+    // its first installed stand-in, else itself for Qt's own fallback.
+    static QString InstalledFamily(const QString& family);
+
     // The dialog font of the layouts: "MS Shell Dlg" in the desktop's size.
     static QFont DialogFont();
 };
