@@ -26,13 +26,19 @@ void FontFallback::Install() {
 // costs one match per script, shared by every font of that family. Installed
 // families are looked up in Qt's list; hasFamily() would run a fontconfig
 // alias match per name, as slow as the match saved.
+// Qt keeps the substitutes in lower case: the installed spelling is returned.
 QString FontFallback::InstalledFamily(const QString& family) {
     const QStringList installed = QFontDatabase::families();
-    if (installed.contains(family, Qt::CaseInsensitive))
+    const auto spelled = [&installed](const QString& name) {
+        return std::find_if(installed.begin(), installed.end(), [&name](const QString& entry) {
+            return entry.compare(name, Qt::CaseInsensitive) == 0;
+        });
+    };
+    if (spelled(family) != installed.end())
         return family;
     for (const QString& standIn : QFont::substitutes(family))
-        if (installed.contains(standIn, Qt::CaseInsensitive))
-            return standIn;
+        if (const auto entry = spelled(standIn); entry != installed.end())
+            return *entry;
     return family;
 }
 

@@ -44,3 +44,25 @@ TEST(FontFallback, CellHeightFontIsTheLargestThatFits) {
     }
     QApplication::setFont(saved);
 }
+
+// Layouts name Windows families; fonts are asked for by what stands in for them.
+TEST(FontFallback, InstalledFamilyNamesTheStandIn) {
+    const struct {
+        const char* asked;
+        QString drawn;
+    } cases[] = {
+        {"MS Shell Dlg", FontFallback::kFallbackFamily},
+        {"MS Sans Serif", FontFallback::kFallbackFamily},
+        {"Georgia", "DejaVu Serif"},
+        {"DejaVu Sans", "DejaVu Sans"},
+        {"No Such Family 640", "No Such Family 640"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FontFallback::InstalledFamily(c.asked), c.drawn) << c.asked;
+        // Whatever the name, the letters come from the same installed family.
+        EXPECT_EQ(QFontInfo(QFont(FontFallback::InstalledFamily(c.asked))).family(),
+                  QFontInfo(QFont(c.asked)).family())
+            << c.asked;
+    }
+    EXPECT_EQ(QApplication::font().family(), FontFallback::kFallbackFamily);
+}
