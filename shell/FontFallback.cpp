@@ -24,9 +24,9 @@ void FontFallback::Install() {
 // Qt matches a family it has to substitute once for its own name and once
 // for the stand-in, for every script: named by the stand-in itself, a font
 // costs one match per script, shared by every font of that family. Installed
-// families are looked up in Qt's list; hasFamily() would run a fontconfig
-// alias match per name, as slow as the match saved.
-// Qt keeps the substitutes in lower case: the installed spelling is returned.
+// families are looked up in Qt's list (hasFamily() would run a fontconfig
+// alias match per name, as slow as the match saved), and the stand-in is
+// returned as installed, since Qt keeps substitutes in lower case.
 QString FontFallback::InstalledFamily(const QString& family) {
     const QStringList installed = QFontDatabase::families();
     const auto spelled = [&installed](const QString& name) {
