@@ -56,8 +56,7 @@ ChannelCountPage::ChannelCountPage(QWidget* parent) : WizardPage(kDialogId, pare
 bool ChannelCountPage::OnInitDialog() {
     AddPicture(kPictureId);
     AddText(kLabelId, QRect(118, 11, 194, 40),
-            "Укажите необходимое количество подключённых каналов в приборе")
-        ->setFont(LargeFont());
+            "Укажите необходимое количество подключённых каналов в приборе", LargeFont());
     explanation = AddText(kExplanationId, QRect(118, 56, 194, 64), {});
     auto* list = new CmyComboBox(this, false);
     count = list;

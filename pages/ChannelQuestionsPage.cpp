@@ -33,8 +33,7 @@ ChannelQuestionsPage::ChannelQuestionsPage(int dialogId, int questionCount, QWid
       answers(kChannels, std::vector<std::uint8_t>(questionCount, kUnanswered)) {}
 
 void ChannelQuestionsPage::AddChannelHeading(const QString& text) {
-    heading = AddText(kHeadingId, QRect(kLabelX, 4, 306, 24), text);
-    heading->setFont(SmallFont());
+    heading = AddText(kHeadingId, QRect(kLabelX, 4, 306, 24), text, SmallFont());
 }
 
 ChannelQuestionsPage::Question ChannelQuestionsPage::AddQuestion(int labelId, int comboId, int y,

@@ -30,9 +30,8 @@ bool FinishPage::OnInitDialog() {
             "Прибор ZRK640 успешно сконфигурирован. Для создания специальной конфигурации прибора "
             "воспользуйтесь программой \"Конфигуратор ZRK640\", входящей в комплект поставки.")
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QLabel* wish = AddText(1029, QRect(118, 110, 194, 16), "Желаем успешной работы!");
-    wish->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    wish->setFont(SmallFont());
+    AddText(1029, QRect(118, 110, 194, 16), "Желаем успешной работы!", SmallFont())
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     connect(AddButton(kReportId, QRect(140, 136, 150, 14), "Отчёт..."), &QPushButton::clicked,
             this, &FinishPage::OnReport);
     connect(AddButton(kSaveId, QRect(140, 154, 150, 14), "Сохранить конфигурацию..."),

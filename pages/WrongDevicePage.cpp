@@ -9,8 +9,7 @@ WrongDevicePage::WrongDevicePage(QWidget* parent) : WizardPage(kDialogId, parent
 
 bool WrongDevicePage::OnInitDialog() {
     AddPicture(133);
-    message = AddText(1027, QRect(118, 11, 194, 95), QString());
-    message->setFont(SmallFont());
+    message = AddText(1027, QRect(118, 11, 194, 95), QString(), SmallFont());
     return true;
 }
 

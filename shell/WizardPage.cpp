@@ -121,13 +121,28 @@ QLabel* WizardPage::AddPicture(int bitmapId) {
 }
 
 QLabel* WizardPage::AddText(int id, const QRect& units, const QString& text) {
+    return PlaceText(NewText(id, text), units);
+}
+
+QLabel* WizardPage::AddText(int id, const QRect& units, const QString& text, const QFont& shown) {
+    QLabel* label = NewText(id, text);
+    label->setFont(shown);
+    return PlaceText(label, units);
+}
+
+QLabel* WizardPage::NewText(int id, const QString& text) {
     auto* label = new QLabel(text, this);
     if (id != 0)
         label->setObjectName(QString::number(id));
-    label->setGeometry(DialogUnits::Rect(units.x(), units.y(), units.width(), units.height()));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The layouts' heights were drawn for a smaller letter: the text stays whole.
+    return label;
+}
+
+// The layouts' heights were drawn for a smaller letter: the text stays whole
+// in the font it is shown in.
+QLabel* WizardPage::PlaceText(QLabel* label, const QRect& units) {
+    label->setGeometry(DialogUnits::Rect(units.x(), units.y(), units.width(), units.height()));
     label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
     return label;
 }
@@ -141,9 +156,7 @@ QPushButton* WizardPage::AddButton(int id, const QRect& units, const QString& te
 }
 
 QLabel* WizardPage::AddHeading(const QString& text) {
-    QLabel* heading = AddText(0, QRect(118, 11, 194, 40), text);
-    heading->setFont(LargeFont());
-    return heading;
+    return AddText(0, QRect(118, 11, 194, 40), text, LargeFont());
 }
 
 // Enter presses the wizard's default button; Esc must not close the wizard

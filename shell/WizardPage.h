@@ -66,6 +66,8 @@ protected:
     // Helpers for building controls from the page layouts (dialog units).
     QLabel* AddPicture(int bitmapId);
     QLabel* AddText(int id, const QRect& units, const QString& text);
+    // The same in a font of its own, measured in that font.
+    QLabel* AddText(int id, const QRect& units, const QString& text, const QFont& shown);
     // A push button that leaves Enter to the wizard's default button.
     QPushButton* AddButton(int id, const QRect& units, const QString& text);
     // A line in the large font beside the page's picture.
@@ -77,6 +79,8 @@ protected:
 
 private:
     void ApplyLook();
+    QLabel* NewText(int id, const QString& text);
+    static QLabel* PlaceText(QLabel* label, const QRect& units);
 
     WizardSheet* sheet = nullptr;
     bool created = false;

@@ -3,11 +3,14 @@
 #include "shell/WizardPage.h"
 #include "shell/WizardSheet.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -312,6 +315,47 @@ TEST_F(WizardSheetTest, EnterOnAFocusedButtonStillPressesTheDefaultOne) {
     QTest::keyClick(sheet.ExitButton(), Qt::Key_Return);
     EXPECT_TRUE(sheet.isVisible());
     EXPECT_EQ(Active(), 1);
+}
+
+
+// A page that lays out the texts it is given.
+class TextPage : public WizardPage {
+public:
+    TextPage() : WizardPage(300) {}
+    using WizardPage::AddText;
+};
+
+// A text is measured in the font it is shown in: a heading set in a large
+// letter gets the lines that letter needs, not the lines of the page's.
+TEST(WizardPageText, ATextKeepsTheRoomItsOwnFontNeeds) {
+    const QString heading = "Укажите необходимое количество подключённых каналов в приборе";
+    QFont large = QApplication::font();
+    large.setPixelSize(3 * QFontMetrics(large).height());
+    large.setBold(true);
+    struct Case {
+        const char* name;
+        std::optional<QFont> font;
+        QRect units;
+    };
+    const Case cases[] = {
+        {"page font, room enough", std::nullopt, QRect(118, 11, 194, 40)},
+        {"page font, room too low", std::nullopt, QRect(118, 11, 100, 4)},
+        {"large font, room too low", large, QRect(118, 11, 194, 12)},
+    };
+    for (const Case& c : cases) {
+        TextPage page;
+        QLabel* label =
+            c.font ? page.AddText(7, c.units, heading, *c.font) : page.AddText(7, c.units, heading);
+        const QFontMetrics shown(label->font());
+        if (c.font)
+            EXPECT_EQ(label->font(), *c.font) << c.name;
+        const QRect needed = shown.boundingRect(QRect(0, 0, label->width(), 100000),
+                                                Qt::TextWordWrap, heading);
+        EXPECT_GE(label->height(), needed.height()) << c.name;
+        const QRect room = DialogUnits::Rect(c.units.x(), c.units.y(), c.units.width(), c.units.height());
+        EXPECT_EQ(label->width(), room.width()) << c.name;
+        EXPECT_GE(label->height(), room.height()) << c.name;
+    }
 }
 
 } // namespace
