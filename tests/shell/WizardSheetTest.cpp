@@ -352,7 +352,8 @@ TEST(WizardPageText, ATextKeepsTheRoomItsOwnFontNeeds) {
         const QRect needed = shown.boundingRect(QRect(0, 0, label->width(), 100000),
                                                 Qt::TextWordWrap, heading);
         EXPECT_GE(label->height(), needed.height()) << c.name;
-        const QRect room = DialogUnits::Rect(c.units.x(), c.units.y(), c.units.width(), c.units.height());
+        const QRect room =
+            DialogUnits::Rect(c.units.x(), c.units.y(), c.units.width(), c.units.height());
         EXPECT_EQ(label->width(), room.width()) << c.name;
         EXPECT_GE(label->height(), room.height()) << c.name;
     }
